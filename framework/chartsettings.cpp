@@ -1,0 +1,132 @@
+#include "chartsettings.h"
+
+#include "fieldreader.h"
+#include "numbertext.h"
+#include "textfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace kavel {
+
+SettingsLayout& SettingsLayout::numbers(std::vector<NumberItem> items)
+{
+    m_lines.push_back(Line { std::move(items), nullptr });
+    return *this;
+}
+
+SettingsLayout& SettingsLayout::axis(AxisSettings& axis)
+{
+    return numbers({ &axis.min, &axis.max, &axis.pitch, &axis.length });
+}
+
+SettingsLayout& SettingsLayout::text(QString& line)
+{
+    m_lines.push_back(Line { {}, &line });
+    return *this;
+}
+
+namespace {
+
+ReaderDiagnostic readSettings(FieldReader& reader, const SettingsLayout& layout)
+{
+    bool inNumbers = false;
+    for (const SettingsLayout::Line& line : layout.lines()) {
+        if (line.text) {
+            if (inNumbers)
+                reader.skipRestOfLine();
+            inNumbers = false;
+            std::optional<QString> text = reader.wholeLine();
+            if (!text)
+                return reader.diagnostic();
+            *line.text = std::move(*text);
+            continue;
+        }
+        inNumbers = true;
+        for (const SettingsLayout::NumberItem& item : line.numbers) {
+            if (double* const* number = std::get_if<double*>(&item)) {
+                const std::optional<double> value = reader.number();
+                if (!value)
+                    return reader.diagnostic();
+                **number = *value;
+            } else {
+                const std::optional<qint16> value = reader.int16();
+                if (!value)
+                    return reader.diagnostic();
+                *std::get<qint16*>(item) = *value;
+            }
+        }
+    }
+    return reader.diagnostic();
+}
+
+} // namespace
+
+ReaderDiagnostic ReadChartSettings(const QString& path, const SettingsLayout& layout)
+{
+    FieldReader reader(path);
+    return readSettings(reader, layout);
+}
+
+ReaderDiagnostic ReadChartSettingsText(const QString& name, const QString& text, const SettingsLayout& layout)
+{
+    FieldReader reader(name, text);
+    return readSettings(reader, layout);
+}
+
+QByteArray FormatChartSettings(const SettingsLayout& layout)
+{
+    QByteArray bytes;
+    for (const SettingsLayout::Line& line : layout.lines()) {
+        if (line.text) {
+            bytes += TextFile::encode(*line.text);
+        } else {
+            QString text;
+            for (std::size_t i = 0; i < line.numbers.size(); ++i) {
+                if (i > 0)
+                    text += QLatin1Char(' ');
+                const SettingsLayout::NumberItem& item = line.numbers[i];
+                const double value = std::holds_alternative<double*>(item) ? *std::get<double*>(item) : double(*std::get<qint16*>(item));
+                text += NumberText::printedExact(value);
+            }
+            bytes += text.toLatin1();
+        }
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+namespace {
+
+QString writeAtomically(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("%1 could not be written: %2").arg(path, file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return QStringLiteral("%1 could not be written: %2").arg(path, reason);
+    }
+    if (!file.commit())
+        return QStringLiteral("%1 could not be written: %2").arg(path, file.errorString());
+    return {};
+}
+
+} // namespace
+
+QString WriteChartSettings(const QString& path, const SettingsLayout& layout)
+{
+    return writeAtomically(path, FormatChartSettings(layout));
+}
+
+QString CopySettingsFile(const QString& from, const QString& to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return QStringLiteral("%1 could not be read: %2").arg(from, source.errorString());
+    const QByteArray bytes = source.read(TextFile::kMaxBytes);
+    return writeAtomically(to, bytes);
+}
+
+} // namespace kavel

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "surfaceops.h"
+
+#include <QPointF>
+#include <QString>
+#include <optional>
+
+namespace kavel {
+
+// Which handler a chart is drawn for: the picture area ("3:Plot") or the
+// printer page ("4:Print"). The two differ in fonts, line widths and a few
+// positions; the chart code asks the surface which it is.
+enum class SurfaceKind { Screen, Printer };
+
+// The one set of operations every chart is drawn with, on the screen and on
+// paper alike. Coordinates are chart centimetres: x right, y down, origin at
+// the top-left. The state every surface shares (current position, line
+// width, fonts) lives here; a backend only turns finished operations into
+// pixels, records or pages (paint()).
+class DrawingSurface {
+public:
+    explicit DrawingSurface(SurfaceKind kind);
+    virtual ~DrawingSurface();
+    DrawingSurface(const DrawingSurface&) = delete;
+    DrawingSurface& operator=(const DrawingSurface&) = delete;
+
+    SurfaceKind kind() const { return m_kind; }
+    bool isPrinter() const { return m_kind == SurfaceKind::Printer; }
+
+    // Erases the area and moves the current position to (0, 0).
+    void clear();
+    // A line in the given palette colour, else the foreground colour (black),
+    // with the current line width; the current position moves to (x2, y2).
+    void line(double x1, double y1, double x2, double y2, std::optional<int> colour = std::nullopt);
+    // A dot of the current line width; the current position moves there, so
+    // the next printed text starts at it.
+    void point(double x, double y, std::optional<int> colour = std::nullopt);
+    void circle(double x, double y, double radius, int colour);
+
+    // Draws the text with its top-left corner at the current position, then
+    // moves to the start of the next line (x back to 0, y down one line).
+    void print(const QString& text);
+    // Prints a number in the number text (" 0 ", "-100 ").
+    void printNumber(double value);
+
+    void setFontName(const QString& face);
+    void setFontSize(double points);
+    void setLineWidth(int pixels);
+    int lineWidth() const { return m_lineWidth; }
+
+    // The platform font path for the rotated Y titles: a font of `height`
+    // pixels whose text runs upward (escapement 900), selected until the
+    // surface's own font is set or reset again.
+    void selectRotatedFont(const QString& face, int height);
+    void resetOwnFont();
+
+    // Printer page set-up; surfaces without pages ignore them.
+    virtual void setLandscape() { }
+    virtual void setCentimetreScale() { }
+    // Finishes the page: recorded, and on a printer the page is sent.
+    void endDocument();
+
+    QPointF currentPosition() const { return m_position; }
+    QString fontName() const { return m_fontName; }
+    double fontSize() const { return m_fontSize; }
+
+protected:
+    virtual void paint(const SurfaceOp& op) = 0;
+
+private:
+    // The height of one printed line in chart centimetres.
+    double lineHeight() const;
+
+    SurfaceKind m_kind;
+    QPointF m_position;
+    int m_lineWidth = 1;
+    QString m_fontName;
+    double m_fontSize = 8;
+    std::optional<std::pair<QString, int>> m_rotatedFont;
+};
+
+} // namespace kavel

@@ -1,0 +1,186 @@
+#include "fieldreader.h"
+
+#include "numberparse.h"
+#include "textfile.h"
+
+namespace kavel {
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+bool isLineEnd(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+} // namespace
+
+FieldReader::FieldReader(const QString& path)
+{
+    m_diagnostic.file = path;
+    if (std::optional<QString> text = TextFile::read(path)) {
+        m_text = std::move(*text);
+        m_opened = true;
+    } else {
+        m_line = 0;
+        m_diagnostic.reason = QStringLiteral("cannot be opened");
+    }
+}
+
+FieldReader::FieldReader(const QString& name, const QString& text)
+    : m_text(text)
+    , m_opened(true)
+{
+    m_diagnostic.file = name;
+}
+
+void FieldReader::fail(const QString& reason)
+{
+    if (!m_diagnostic.complete())
+        return;
+    m_diagnostic.line = m_line;
+    m_diagnostic.field = m_fieldCount;
+    m_diagnostic.reason = reason;
+}
+
+bool FieldReader::atLineEnd() const
+{
+    return m_pos >= m_text.size() || isLineEnd(m_text[m_pos]);
+}
+
+// CR LF, LF and a lone CR each end one line.
+void FieldReader::consumeLineEnd()
+{
+    if (m_pos >= m_text.size())
+        return;
+    if (m_text[m_pos] == QLatin1Char('\r')) {
+        ++m_pos;
+        if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char('\n'))
+            ++m_pos;
+    } else if (m_text[m_pos] == QLatin1Char('\n')) {
+        ++m_pos;
+    }
+    ++m_line;
+}
+
+void FieldReader::skipBlanks()
+{
+    while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
+        ++m_pos;
+}
+
+std::optional<QString> FieldReader::field()
+{
+    if (!ok())
+        return std::nullopt;
+    ++m_fieldCount;
+    // Line ends between fields are separators like blanks.
+    for (;;) {
+        skipBlanks();
+        if (m_pos >= m_text.size()) {
+            fail(QStringLiteral("the file ends before this item"));
+            return std::nullopt;
+        }
+        if (!isLineEnd(m_text[m_pos]))
+            break;
+        consumeLineEnd();
+    }
+    const qsizetype begin = m_pos;
+    while (m_pos < m_text.size() && !isBlank(m_text[m_pos]) && !isLineEnd(m_text[m_pos]) && m_text[m_pos] != QLatin1Char(','))
+        ++m_pos;
+    const QString text = m_text.mid(begin, m_pos - begin);
+    skipBlanks();
+    if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char(','))
+        ++m_pos;
+    return text;
+}
+
+std::optional<double> FieldReader::number()
+{
+    const std::optional<QString> text = field();
+    if (!text)
+        return std::nullopt;
+    // An empty field between two commas reads as 0, as a blank number would.
+    if (text->isEmpty())
+        return 0.0;
+    const std::optional<double> value = NumberParse::strict(*text);
+    if (!value)
+        fail(QStringLiteral("\"%1\" is not a number").arg(text->left(40)));
+    return value;
+}
+
+std::optional<qint16> FieldReader::int16()
+{
+    const std::optional<QString> text = field();
+    if (!text)
+        return std::nullopt;
+    if (text->isEmpty())
+        return qint16(0);
+    const std::optional<qint16> value = NumberParse::strictInt16(*text);
+    if (!value)
+        fail(QStringLiteral("\"%1\" is not a 16-bit integer").arg(text->left(40)));
+    return value;
+}
+
+std::optional<QString> FieldReader::textItem()
+{
+    if (!ok())
+        return std::nullopt;
+    ++m_fieldCount;
+    for (;;) {
+        skipBlanks();
+        if (m_pos >= m_text.size()) {
+            fail(QStringLiteral("the file ends before this item"));
+            return std::nullopt;
+        }
+        if (!isLineEnd(m_text[m_pos]))
+            break;
+        consumeLineEnd();
+    }
+    const qsizetype begin = m_pos;
+    while (m_pos < m_text.size() && !isLineEnd(m_text[m_pos]) && m_text[m_pos] != QLatin1Char(','))
+        ++m_pos;
+    const QString text = m_text.mid(begin, m_pos - begin);
+    if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char(','))
+        ++m_pos;
+    return text;
+}
+
+std::optional<QString> FieldReader::wholeLine()
+{
+    if (!ok())
+        return std::nullopt;
+    if (m_pos >= m_text.size()) {
+        fail(QStringLiteral("the file ends before this line"));
+        return std::nullopt;
+    }
+    const qsizetype begin = m_pos;
+    while (!atLineEnd())
+        ++m_pos;
+    QString line = m_text.mid(begin, m_pos - begin);
+    consumeLineEnd();
+    return line;
+}
+
+void FieldReader::skipRestOfLine()
+{
+    while (!atLineEnd())
+        ++m_pos;
+    consumeLineEnd();
+}
+
+double fixedColumnField(QStringView line, int k, int firstColumn, int width)
+{
+    if (k < 1 || width < 1)
+        return 0.0;
+    const qint64 start = qint64(firstColumn - 1) + qint64(width) * (k - 1);
+    if (start < 0 || start >= line.size())
+        return 0.0;
+    return NumberParse::leadingNumber(line.mid(start, std::min<qint64>(width, line.size() - start)));
+}
+
+} // namespace kavel

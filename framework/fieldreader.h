@@ -1,0 +1,70 @@
+#pragma once
+
+#include "readerdiagnostic.h"
+
+#include <QString>
+#include <optional>
+
+namespace kavel {
+
+// Reads a text file the way the suite's files are laid out: numbers as a
+// stream of free-format fields (a field ends at a comma, at blanks or at the
+// end of a line), titles and comments as whole lines, and result lines whose
+// fields stand in fixed columns. Every read that fails records where the
+// reader stopped in diagnostic(); the caller stops at the first failure.
+class FieldReader {
+public:
+    // Opens and decodes the file; ok() is false when it could not be opened.
+    explicit FieldReader(const QString& path);
+    // Reads text already in memory; `name` stands for the file in diagnostics.
+    FieldReader(const QString& name, const QString& text);
+
+    bool ok() const { return m_opened && m_diagnostic.complete(); }
+    const ReaderDiagnostic& diagnostic() const { return m_diagnostic; }
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    // Bytes (characters) not read yet: the most the rest of the file can hold.
+    qsizetype remaining() const { return m_text.size() - m_pos; }
+
+    // The next free-format field as text. A field ends at a comma, at blanks
+    // or at a line end; blanks and one comma after it are consumed, so
+    // "1 , 2" and "1,2" both give "1" and "2". Fails at the end of the file.
+    std::optional<QString> field();
+    // The next field as a number; a text that is not a number is a failure.
+    std::optional<double> number();
+    std::optional<qint16> int16();
+    // The next free item as text: from its first non-blank character to the
+    // next comma or line end.
+    std::optional<QString> textItem();
+
+    // The rest of the current line, without its line end, and moves to the
+    // next line. Fails only at the end of the file.
+    std::optional<QString> wholeLine();
+    // Consumes the rest of the current line (after the last numeric field).
+    void skipRestOfLine();
+
+    // Stops the read with a reason of the caller's own (a count that the
+    // file cannot hold, a value out of range).
+    void fail(const QString& reason);
+
+    int lineNumber() const { return m_line; }
+
+private:
+    bool atLineEnd() const;
+    void consumeLineEnd();
+    void skipBlanks();
+
+    QString m_text;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+    int m_fieldCount = 0;
+    bool m_opened = false;
+    ReaderDiagnostic m_diagnostic;
+};
+
+// A fixed-column field of a result line, converted by the leading-number
+// rule: field k (from 1) is the `width` characters starting at column
+// firstColumn + width·(k − 1), columns counted from 1. A field past the end of
+// the line gives 0; a short last field is used with the characters present.
+double fixedColumnField(QStringView line, int k, int firstColumn = 8, int width = 11);
+
+} // namespace kavel

@@ -1,0 +1,113 @@
+#include "numbertext.h"
+
+#include <cmath>
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+
+namespace kavel::NumberText {
+
+namespace {
+
+// Exponent form beyond these magnitudes, as the classic print routine does.
+bool wantsExponent(double magnitude, int digits)
+{
+    return magnitude >= std::pow(10.0, digits) || magnitude < 1e-4;
+}
+
+QString trimMantissa(QString mantissa)
+{
+    if (mantissa.contains(QLatin1Char('.'))) {
+        while (mantissa.endsWith(QLatin1Char('0')))
+            mantissa.chop(1);
+        if (mantissa.endsWith(QLatin1Char('.')))
+            mantissa.chop(1);
+    }
+    return mantissa;
+}
+
+// Locale-independent formatting (a Qt program runs under the user's locale).
+QString formatted(double value, std::chars_format format, int precision)
+{
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+} // namespace
+
+QString general(double value, int digits, LeadingZero zero)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NaN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("Inf") : QStringLiteral("-Inf");
+    if (value == 0.0)
+        return QStringLiteral("0");
+
+    // Round to the wanted digits first: the rounding may carry into a new
+    // decade (9.9999999 -> 10), which decides between the two forms.
+    const QString scientific = formatted(value, std::chars_format::scientific, digits - 1);
+    double rounded = 0.0;
+    const QByteArray latin = scientific.toLatin1();
+    std::from_chars(latin.constData(), latin.constData() + latin.size(), rounded);
+    const double magnitude = std::fabs(rounded);
+
+    QString text;
+    if (wantsExponent(magnitude, digits)) {
+        const qsizetype e = scientific.indexOf(QLatin1Char('e'));
+        const int exponent = scientific.mid(e + 1).toInt();
+        text = trimMantissa(scientific.left(e)) + QLatin1Char('E') + (exponent < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+            + QStringLiteral("%1").arg(std::abs(exponent), 2, 10, QLatin1Char('0'));
+    } else {
+        const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+        const int decimals = std::max(0, digits - 1 - exponent);
+        text = trimMantissa(formatted(rounded, std::chars_format::fixed, decimals));
+    }
+    if (zero == LeadingZero::Drop) {
+        if (text.startsWith(QLatin1String("0.")))
+            text.remove(0, 1);
+        else if (text.startsWith(QLatin1String("-0.")))
+            text.remove(1, 1);
+    }
+    return text;
+}
+
+QString printed(double value, int digits)
+{
+    const QString body = general(value, digits, LeadingZero::Drop);
+    return (body.startsWith(QLatin1Char('-')) ? body : QLatin1Char(' ') + body) + QLatin1Char(' ');
+}
+
+namespace {
+
+bool roundTrips(const QString& body, double value)
+{
+    QByteArray text = body.toLatin1().replace('E', 'e');
+    if (text.startsWith('.'))
+        text.prepend('0');
+    else if (text.startsWith("-."))
+        text.insert(1, '0');
+    double back = 0.0;
+    std::from_chars(text.constData(), text.constData() + text.size(), back);
+    return back == value;
+}
+
+} // namespace
+
+QString printedExact(double value)
+{
+    for (int digits = kDoubleDigits; digits <= 17; ++digits) {
+        const QString body = general(value, digits, LeadingZero::Drop);
+        if (!std::isfinite(value) || roundTrips(body, value) || digits == 17)
+            return (body.startsWith(QLatin1Char('-')) ? body : QLatin1Char(' ') + body) + QLatin1Char(' ');
+    }
+    return printed(value);
+}
+
+QString plain(double value)
+{
+    return general(value, kDoubleDigits, LeadingZero::Keep);
+}
+
+} // namespace kavel::NumberText

@@ -1,0 +1,107 @@
+#include "painterrenderer.h"
+
+#include "fontmap.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace kavel {
+
+DeviceMapping DeviceMapping::page(double dpi)
+{
+    DeviceMapping mapping;
+    mapping.pixelsPerCm = dpi / 2.54;
+    mapping.fontDpi = dpi;
+    mapping.pixelDpi = dpi / 300.0 * 96.0;
+    return mapping;
+}
+
+DeviceMapping DeviceMapping::fitted(const QRectF& area, double screenDpi)
+{
+    DeviceMapping mapping;
+    const double scale = std::min(area.width() / kChartRegion.width(), area.height() / kChartRegion.height());
+    mapping.pixelsPerCm = std::max(scale, 1e-3);
+    mapping.origin = QPointF(area.left() + (area.width() - kChartRegion.width() * mapping.pixelsPerCm) / 2,
+        area.top() + (area.height() - kChartRegion.height() * mapping.pixelsPerCm) / 2);
+    mapping.fontDpi = screenDpi;
+    mapping.pixelDpi = 96;
+    return mapping;
+}
+
+PainterRenderer::PainterRenderer(QPainter& painter, const DeviceMapping& mapping)
+    : m_painter(painter)
+    , m_mapping(mapping)
+{
+}
+
+QPointF PainterRenderer::map(float x, float y) const
+{
+    return m_mapping.origin + QPointF(double(x), double(y)) * m_mapping.pixelsPerCm;
+}
+
+double PainterRenderer::lineWidthPixels(int width) const
+{
+    return std::max(1, width) * m_mapping.pixelDpi / 96.0;
+}
+
+void PainterRenderer::paint(const OpList& ops)
+{
+    for (const SurfaceOp& op : ops)
+        paint(op);
+}
+
+void PainterRenderer::paint(const SurfaceOp& op)
+{
+    QPainter& p = m_painter;
+    auto pen = [&](const Rgb& c, int width) {
+        QPen pen(QColor(c.r, c.g, c.b));
+        pen.setWidthF(lineWidthPixels(width));
+        pen.setCapStyle(Qt::RoundCap);
+        return pen;
+    };
+    // Coordinates far outside any page (a range of 1e30 in a settings file)
+    // are left out rather than handed to the raster engine.
+    auto sane = [](float v) { return std::isfinite(v) && std::fabs(v) < 1e6f; };
+
+    if (std::holds_alternative<Op::Clear>(op)) {
+        p.save();
+        p.resetTransform();
+        p.fillRect(QRect(QPoint(0, 0), p.device() ? QSize(p.device()->width(), p.device()->height()) : QSize()), Qt::white);
+        p.restore();
+    } else if (const auto* l = std::get_if<Op::Line>(&op)) {
+        if (!sane(l->x1) || !sane(l->y1) || !sane(l->x2) || !sane(l->y2))
+            return;
+        p.setPen(pen(l->rgb, l->width));
+        p.drawLine(map(l->x1, l->y1), map(l->x2, l->y2));
+    } else if (const auto* pt = std::get_if<Op::Point>(&op)) {
+        if (!sane(pt->x) || !sane(pt->y))
+            return;
+        p.setPen(pen(pt->rgb, pt->width));
+        p.drawPoint(map(pt->x, pt->y));
+    } else if (const auto* c = std::get_if<Op::Circle>(&op)) {
+        if (!sane(c->x) || !sane(c->y) || !sane(c->r))
+            return;
+        p.setPen(pen(c->rgb, c->width));
+        p.setBrush(Qt::NoBrush);
+        const double r = std::fabs(double(c->r)) * m_mapping.pixelsPerCm;
+        p.drawEllipse(map(c->x, c->y), r, r);
+    } else if (const auto* t = std::get_if<Op::Text>(&op)) {
+        if (!sane(t->x) || !sane(t->y) || t->text.isEmpty())
+            return;
+        const double pixelSize = t->angle == 0 ? t->size * m_mapping.fontDpi / 72.0 : t->height * m_mapping.pixelDpi / 96.0;
+        const QFont font = FontMap::font(t->font, pixelSize);
+        p.setFont(font);
+        p.setPen(QColor(t->rgb.r, t->rgb.g, t->rgb.b));
+        const QFontMetricsF metrics(font, p.device());
+        p.save();
+        p.translate(map(t->x, t->y));
+        if (t->angle != 0)
+            p.rotate(-t->angle);
+        // The position is the text's top-left corner.
+        p.drawText(QPointF(0, metrics.ascent()), t->text);
+        p.restore();
+    }
+    // EndDocument: the device's owner finishes the page.
+}
+
+} // namespace kavel

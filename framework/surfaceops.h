@@ -1,0 +1,66 @@
+#pragma once
+
+#include "palette.h"
+
+#include <QString>
+#include <iosfwd>
+#include <variant>
+#include <vector>
+
+namespace kavel {
+
+// The operations a chart issues on a drawing surface, as plain values. The
+// recording surface keeps them in order; the painter renderer draws them.
+// Coordinates are chart centimetres (x right, y down, origin top-left).
+namespace Op {
+
+struct Clear {
+    bool operator==(const Clear&) const = default;
+};
+struct Line {
+    float x1, y1, x2, y2;
+    Rgb rgb;
+    int width;
+    bool operator==(const Line&) const = default;
+};
+struct Point {
+    float x, y;
+    Rgb rgb;
+    int width;
+    bool operator==(const Point&) const = default;
+};
+struct Circle {
+    float x, y, r;
+    Rgb rgb;
+    int width;
+    bool operator==(const Circle&) const = default;
+};
+// A text whose top-left corner is at (x, y). An upright text has a size in
+// points; a rotated one (angle 90, running upward) has the height the
+// platform font API was given, in pixels.
+struct Text {
+    float x, y;
+    QString text;
+    QString font;
+    double size = 0;
+    int angle = 0;
+    int height = 0;
+    Rgb rgb;
+    bool operator==(const Text&) const = default;
+};
+struct EndDocument {
+    bool operator==(const EndDocument&) const = default;
+};
+
+} // namespace Op
+
+using SurfaceOp = std::variant<Op::Clear, Op::Line, Op::Point, Op::Circle, Op::Text, Op::EndDocument>;
+using OpList = std::vector<SurfaceOp>;
+
+// One line of JSON per operation, the form of the chart export.
+QString toJson(const SurfaceOp& op);
+
+// Readable forms for test failures.
+void PrintTo(const SurfaceOp& op, std::ostream* os);
+
+} // namespace kavel

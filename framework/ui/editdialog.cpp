@@ -1,0 +1,10 @@
+#include "editdialog.h"
+
+namespace kavel {
+
+EditDialog::EditDialog(QWidget* parent)
+    : QDialog(parent)
+{
+}
+
+} // namespace kavel

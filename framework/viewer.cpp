@@ -1,0 +1,58 @@
+#include "viewer.h"
+
+#include "hostpaths.h"
+
+namespace kavel {
+
+ReaderDiagnostic Viewer::readOutline(const QString& hostPath)
+{
+    ReaderDiagnostic diagnostic;
+    diagnostic.file = hostPath;
+    return diagnostic;
+}
+
+bool Viewer::setOption(const QString&, const QStringList&)
+{
+    return false;
+}
+
+QString Viewer::workingSettingsPath() const
+{
+    return HostPaths::resolve(identity().settingsDirectory + identity().workingFile);
+}
+
+QString Viewer::factorySettingsPath() const
+{
+    return HostPaths::resolve(identity().settingsDirectory + identity().factoryFile);
+}
+
+QString Viewer::defaultDataPath() const
+{
+    return HostPaths::resolve(identity().defaultDataFile);
+}
+
+QString Viewer::outlinePath() const
+{
+    return identity().outlineFile.isEmpty() ? QString() : HostPaths::resolve(identity().outlineFile);
+}
+
+ReaderDiagnostic Viewer::readSettings(const QString& hostPath)
+{
+    return ReadChartSettings(hostPath, settingsLayout());
+}
+
+QString Viewer::writeSettings(const QString& hostPath)
+{
+    return WriteChartSettings(hostPath, settingsLayout());
+}
+
+void Viewer::load()
+{
+    dataPath = defaultDataPath();
+    readSettings(workingSettingsPath());
+    if (!identity().outlineFile.isEmpty())
+        readOutline(outlinePath());
+    readData(dataPath);
+}
+
+} // namespace kavel

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "chartsettings.h"
+#include "readerdiagnostic.h"
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace kavel {
+
+class DrawingSurface;
+class EditDialog;
+
+// What differs between viewers in the common main window: captions, the
+// fixed files, which keys exist. Paths are the logical names under
+// C:\Kavel\ (HostPaths maps them onto the host).
+struct ViewerIdentity {
+    QString program;             // "SAVLEN": names the single-instance lock
+    QString exportName;          // "savlen": the name kavel-export takes
+    QString mainCaption;         // "SAVLEN/D  Drawing"
+    QString fileDialogCaption;   // "SAVLEN/F File Open"
+    QString editCaption;         // "SAVLEN/E  Editing rotor model"
+    QString defaultDataFile;     // "c:\Kavel\data\savlen.mac"
+    QString outlineFile;         // the rotor model read beside the result, or empty
+    QString settingsDirectory;   // "c:\Kavel\Gavrine\savlen\"
+    QString workingFile;         // "savlen.tmp"
+    QString factoryFile;         // "savlen.org"
+    QString defaultCaption = QStringLiteral("5:Default");
+    QString keys = QStringLiteral("12346"); // the typed characters the main window answers
+};
+
+// A chart viewer's logic: its settings record, its data and its two chart
+// handlers. The main window (ViewerWindow) and the chart export drive it;
+// it never touches a widget except to create its editing dialog.
+class Viewer {
+public:
+    virtual ~Viewer() = default;
+
+    virtual const ViewerIdentity& identity() const = 0;
+
+    // The item list of the settings file over this viewer's record.
+    virtual SettingsLayout settingsLayout() = 0;
+
+    // Reads a result file into memory, replacing what it replaces (the
+    // readers stop silently at the first failure and keep what they read).
+    virtual ReaderDiagnostic readData(const QString& hostPath) = 0;
+    // Reads the fixed rotor model file some viewers draw beside their result;
+    // viewers without one accept nothing.
+    virtual ReaderDiagnostic readOutline(const QString& hostPath);
+
+    // "3:Plot": clears the picture area and draws the chart.
+    virtual void plot(DrawingSurface& screen) = 0;
+    // "4:Print": the same chart on one landscape page, ended in every case.
+    virtual void print(DrawingSurface& printer) = 0;
+
+    // Sets an in-memory option by its name ("ShowNumbers", values "1");
+    // false for a name or value the viewer does not know.
+    virtual bool setOption(const QString& name, const QStringList& values);
+
+    // The editing dialog "2:Edit" opens, on the in-memory settings.
+    virtual EditDialog* createEditDialog(QWidget* parent) = 0;
+
+    // The data file path: the default at start, replaced by the file dialog.
+    QString dataPath;
+
+    // Host paths of the settings files and the default data file.
+    QString workingSettingsPath() const;
+    QString factorySettingsPath() const;
+    QString defaultDataPath() const;
+    QString outlinePath() const;
+
+    ReaderDiagnostic readSettings(const QString& hostPath);
+    // Empty on success, else a message naming the file.
+    QString writeSettings(const QString& hostPath);
+
+    // The start-up of a viewer without its window: the working settings,
+    // then the default data file (and the rotor outline where there is one).
+    void load();
+};
+
+} // namespace kavel

@@ -1,0 +1,117 @@
+#include "rotormodel.h"
+
+#include "framework/chartframe.h"
+#include "framework/fieldreader.h"
+
+#include <cmath>
+#include <limits>
+
+namespace kavel {
+
+namespace {
+
+// The shortest record is four one-character fields with their separators.
+constexpr qsizetype kShortestRecord = 8;
+
+ReaderDiagnostic readModel(FieldReader& reader, RotorModel& model)
+{
+    if (!reader.ok())
+        return reader.diagnostic();
+    if (!reader.wholeLine())
+        return reader.diagnostic();
+    std::optional<QString> comment = reader.wholeLine();
+    if (!comment)
+        return reader.diagnostic();
+    model.FileComment = *comment;
+    const std::optional<double> n = reader.number();
+    if (!n)
+        return reader.diagnostic();
+
+    // The count is not trusted beyond what the rest of the file can hold:
+    // a count of a billion in a small file must not allocate a billion points.
+    const double declared = std::isfinite(*n) ? std::nearbyint(*n) * 4 : 0;
+    const double capacity = double(reader.remaining() / kShortestRecord + 1);
+    model.points.clear();
+    model.N = 0;
+    if (declared <= 0) {
+        if (declared < 0)
+            reader.fail(QStringLiteral("the element count %1 is negative").arg(*n));
+        return reader.diagnostic();
+    }
+    if (declared > capacity)
+        reader.fail(QStringLiteral("the element count %1 is more than the file can hold").arg(*n));
+    model.N = int(std::min(declared, capacity));
+    model.points.assign(std::size_t(model.N), ModelPoint {});
+
+    for (ModelPoint& p : model.points) {
+        const std::optional<qint16> number = reader.int16();
+        if (!number)
+            break;
+        p.number = *number;
+        const std::optional<double> x = reader.number();
+        if (!x)
+            break;
+        p.x = *x;
+        const std::optional<double> D = reader.number();
+        if (!D)
+            break;
+        p.D = *D;
+        const std::optional<double> d = reader.number();
+        if (!d)
+            break;
+        p.d = float(*d);
+    }
+    return reader.diagnostic();
+}
+
+bool fitsFloat(double v)
+{
+    return std::isfinite(v) && std::fabs(v) <= double(std::numeric_limits<float>::max());
+}
+
+} // namespace
+
+ReaderDiagnostic ReadRotorModel(const QString& path, RotorModel& model)
+{
+    FieldReader reader(path);
+    return readModel(reader, model);
+}
+
+ReaderDiagnostic ReadRotorModelText(const QString& name, const QString& text, RotorModel& model)
+{
+    FieldReader reader(name, text);
+    return readModel(reader, model);
+}
+
+bool ScaleRotorModel(const RotorModel& model, const ChartGeometry& g, bool bothHalves, ScaledRotor& out)
+{
+    const std::size_t n = std::size_t(model.N);
+    out.cx.assign(n, 0.f);
+    for (auto* half : { out.cyOuter, out.cyInner }) {
+        half[0].assign(n, 0.f);
+        half[1].assign(n, 0.f);
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const ModelPoint& p = model.points[i];
+        const float innerRadius = p.d / 2.0f;
+        const double cx = g.OffsetX + g.ScaleX * p.x;
+        const double outerUp = g.OffsetY - g.ScaleY * (p.D / 2);
+        const double innerUp = g.OffsetY - g.ScaleY * innerRadius;
+        if (!fitsFloat(cx) || !fitsFloat(outerUp) || !fitsFloat(innerUp))
+            return false;
+        out.cx[i] = float(cx);
+        out.cyOuter[0][i] = float(outerUp);
+        out.cyInner[0][i] = float(innerUp);
+        if (bothHalves) {
+            const double outerDown = g.OffsetY + g.ScaleY * (p.D / 2);
+            const double innerDown = g.OffsetY + g.ScaleY * innerRadius;
+            if (!fitsFloat(outerDown) || !fitsFloat(innerDown))
+                return false;
+            out.cyOuter[1][i] = float(outerDown);
+            out.cyInner[1][i] = float(innerDown);
+        }
+    }
+    return true;
+}
+
+} // namespace kavel

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "rotormodel.h"
+#include "savlensettings.h"
+
+#include "framework/viewer.h"
+
+namespace kavel {
+
+// The SAVLEN viewer: the rotor's longitudinal section.
+class SavlenViewer final : public Viewer {
+public:
+    SavlenViewer();
+
+    const ViewerIdentity& identity() const override;
+    SettingsLayout settingsLayout() override { return settings.layout(); }
+    ReaderDiagnostic readData(const QString& hostPath) override;
+    void plot(DrawingSurface& screen) override;
+    void print(DrawingSurface& printer) override;
+    bool setOption(const QString& name, const QStringList& values) override;
+    EditDialog* createEditDialog(QWidget* parent) override;
+
+    SavlenSettings settings;
+    RotorModel model;
+    // Element numbers on the chart: set by the editing dialog, never kept.
+    int ShowNumbers = 0;
+};
+
+} // namespace kavel

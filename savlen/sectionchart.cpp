@@ -1,0 +1,116 @@
+#include "sectionchart.h"
+
+#include "rotormodel.h"
+#include "savlensettings.h"
+
+#include "framework/chartframe.h"
+#include "framework/drawingsurface.h"
+#include "framework/palette.h"
+
+namespace kavel {
+
+namespace {
+
+constexpr double kOriginX = 5;
+constexpr double kOriginY = 18;
+
+void setFont(DrawingSurface& s, const QString& face, double points)
+{
+    s.setFontName(face);
+    s.setFontSize(points);
+}
+
+// Steps that may fail: a zero range or an overflow stops the drawing here,
+// and the caller goes on with the comment.
+void drawBody(DrawingSurface& s, const SavlenSettings& settings, const RotorModel& model, int ShowNumbers)
+{
+    const bool printer = s.isPrinter();
+    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.X, settings.Y, kOriginX, kOriginY);
+    if (!geometry)
+        return;
+    const ChartGeometry& g = *geometry;
+
+    setFont(s, QStringLiteral("times new roman"), printer ? 12 : 8);
+    const FrameInputs frame { settings.X, settings.Y, g };
+    if (printer)
+        PrintChartFrame(s, frame, settings.FrameWidth);
+    else
+        DrawChartFrame(s, frame);
+
+    s.point(g.CentreX - 4, g.OriginY - settings.Y.length - 2, Palette::kLightGrey);
+    s.print(settings.Title);
+    s.point(g.CentreX - 2, g.OriginY + 1.5, Palette::kLightGrey);
+    s.print(settings.XTitle);
+    if (printer)
+        s.selectRotatedFont(QString::fromUtf8("標準明朝"), 20);
+    else
+        s.selectRotatedFont(QStringLiteral("times new roman"), 15);
+    s.point(1.5, g.CentreY + 4, Palette::kLightGrey);
+    s.print(settings.YTitle);
+    s.resetOwnFont();
+
+    const bool bothHalves = settings.ContourMode != 2;
+    ScaledRotor r;
+    if (!ScaleRotorModel(model, g, bothHalves, r))
+        return;
+    // Element labels sit on the second point of each element with both
+    // halves drawn, on the first with the upper half only; the final station
+    // label on the last-but-one point or on the last.
+    const int k1 = bothHalves ? 0 : 1;
+    const int k2 = bothHalves ? 1 : 0;
+    setFont(s, QStringLiteral("Small Fonts"), 6);
+
+    const int N = model.N;
+    auto at = [](const std::vector<float>& v, int i) { return v[std::size_t(i - 1)]; };
+    int c = 2;
+    for (int i = 2; i <= N; ++i) {
+        if (ShowNumbers == 1) {
+            if (c == 2) {
+                s.point(at(r.cx, i - k1), at(r.cyOuter[0], i - k1), Palette::kLightRed);
+                s.printNumber(model.point(i).number);
+            }
+            if (i == N) {
+                s.point(at(r.cx, i - k2), at(r.cyOuter[0], i - k2), Palette::kLightRed);
+                s.printNumber(model.point(i).number + 1);
+            }
+        }
+        s.line(at(r.cx, i - 1), at(r.cyOuter[0], i - 1), at(r.cx, i), at(r.cyOuter[0], i));
+        s.line(at(r.cx, i - 1), at(r.cyInner[0], i - 1), at(r.cx, i), at(r.cyInner[0], i));
+        if (bothHalves) {
+            s.line(at(r.cx, i - 1), at(r.cyOuter[1], i - 1), at(r.cx, i), at(r.cyOuter[1], i));
+            s.line(at(r.cx, i - 1), at(r.cyInner[1], i - 1), at(r.cx, i), at(r.cyInner[1], i));
+        }
+        c = c == 4 ? 1 : c + 1;
+    }
+    if (printer)
+        s.setLineWidth(1);
+}
+
+} // namespace
+
+void DrawSectionChart(DrawingSurface& s, const SavlenSettings& settings, const RotorModel& model, int ShowNumbers)
+{
+    const bool printer = s.isPrinter();
+    if (printer) {
+        s.setLandscape();
+        s.setCentimetreScale();
+    } else {
+        s.clear();
+    }
+    drawBody(s, settings, model, ShowNumbers);
+
+    // The closing step runs whatever happened above.
+    if (printer) {
+        setFont(s, QStringLiteral("times new roman"), 12);
+        s.point(10, 0, Palette::kLightGrey);
+        s.print(model.FileComment);
+        s.endDocument();
+    } else {
+        s.point(5, 0, Palette::kLightGrey);
+        setFont(s, QStringLiteral("Small Fonts"), 7);
+        s.print(model.FileComment);
+        s.setFontName(QStringLiteral("System"));
+    }
+}
+
+} // namespace kavel
