@@ -1,0 +1,32 @@
+#include "framework/hostpaths.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kavel;
+
+TEST(HostPaths, LogicalRootMapsOntoKavelRootWithoutRegardToCase)
+{
+    QTemporaryDir root;
+    qputenv("KAVEL_ROOT", root.path().toLocal8Bit());
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("Gavrine/wespar")));
+
+    const QString expected = root.path() + QStringLiteral("/Gavrine/wespar/wespar.tmp");
+    EXPECT_EQ(HostPaths::resolve(QStringLiteral("C:\\Kavel\\Gavrine\\WESPAR\\wespar.tmp")), expected);
+    EXPECT_EQ(HostPaths::resolve(QStringLiteral("c:\\kavel\\gavrine\\wespar\\wespar.tmp")), expected);
+    EXPECT_EQ(HostPaths::resolve(QStringLiteral("c:\\kavel\\gavrine\\wespar\\")), root.path() + QStringLiteral("/Gavrine/wespar/"));
+    EXPECT_EQ(HostPaths::resolve(QStringLiteral("C:\\KAVEL")), root.path());
+    // A name that does not exist yet is kept as written.
+    EXPECT_EQ(HostPaths::resolve(QStringLiteral("c:\\Kavel\\data\\New.mac")), root.path() + QStringLiteral("/data/New.mac"));
+    // Paths outside the root are host paths.
+    EXPECT_EQ(HostPaths::resolve(QStringLiteral("/tmp/x.mac")), "/tmp/x.mac");
+    EXPECT_EQ(HostPaths::resolve(QStringLiteral("c:\\KavelOther\\x")), "c:\\KavelOther\\x");
+    qunsetenv("KAVEL_ROOT");
+}
+
+TEST(HostPaths, DefaultRootIsKavelInTheHomeDirectory)
+{
+    qunsetenv("KAVEL_ROOT");
+    EXPECT_EQ(HostPaths::root(), QDir::homePath() + QStringLiteral("/Kavel"));
+}
