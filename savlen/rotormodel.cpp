@@ -3,6 +3,7 @@
 #include "framework/chartframe.h"
 #include "framework/fieldreader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -12,6 +13,9 @@ namespace {
 
 // The shortest record is four one-character fields with their separators.
 constexpr qsizetype kShortestRecord = 8;
+// A file still being written declares more points than it holds; up to this
+// many of them are kept as zero points, as a complete file would place them.
+constexpr double kPointsAlwaysAllowed = 4.0 * 32767;
 
 ReaderDiagnostic readModel(FieldReader& reader, RotorModel& model)
 {
@@ -30,7 +34,7 @@ ReaderDiagnostic readModel(FieldReader& reader, RotorModel& model)
     // The count is not trusted beyond what the rest of the file can hold:
     // a count of a billion in a small file must not allocate a billion points.
     const double declared = std::isfinite(*n) ? std::nearbyint(*n) * 4 : 0;
-    const double capacity = double(reader.remaining() / kShortestRecord + 1);
+    const double capacity = std::max(double(reader.remaining() / kShortestRecord + 1), kPointsAlwaysAllowed);
     model.points.clear();
     model.N = 0;
     if (declared <= 0) {
