@@ -88,7 +88,7 @@ void PainterRenderer::paint(const SurfaceOp& op)
     } else if (const auto* t = std::get_if<Op::Text>(&op)) {
         if (!sane(t->x) || !sane(t->y) || t->text.isEmpty())
             return;
-        const double pixelSize = t->angle == 0 ? t->size * m_mapping.fontDpi / 72.0 : t->height * m_mapping.pixelDpi / 96.0;
+        const double pixelSize = t->angle == 0 ? t->size * m_mapping.fontDpi / 72.0 : t->height * m_mapping.fontDpi / 96.0;
         const QFont font = FontMap::font(t->font, pixelSize);
         p.setFont(font);
         p.setPen(QColor(t->rgb.r, t->rgb.g, t->rgb.b));

@@ -13,9 +13,9 @@ namespace kavel {
 struct DeviceMapping {
     double pixelsPerCm = 96 / 2.54;  // chart scale
     QPointF origin;                  // device position of chart (0, 0)
-    double fontDpi = 96;             // device pixels per inch for point sizes
-    double pixelDpi = 96;            // device pixels per inch of a "pixel" of
-                                     // line width or rotated-font height
+    double fontDpi = 96;             // device pixels per inch for point sizes;
+                                     // a rotated font's height counts 96ths of it
+    double pixelDpi = 96;            // device pixels per inch of a "pixel" of line width
 
     // The page mapping: one chart unit is one centimetre at `dpi`. Line
     // widths count pixels of a classic 300 dpi printer; the rotated title
