@@ -34,7 +34,7 @@ ReaderDiagnostic readSettings(FieldReader& reader, const SettingsLayout& layout)
     for (const SettingsLayout::Line& line : layout.lines()) {
         if (line.text) {
             if (inNumbers)
-                reader.skipRestOfLine();
+                reader.finishLine();
             inNumbers = false;
             std::optional<QString> text = reader.wholeLine();
             if (!text)

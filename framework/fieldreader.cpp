@@ -73,29 +73,47 @@ void FieldReader::skipBlanks()
         ++m_pos;
 }
 
+// Line ends between items are separators like blanks.
+bool FieldReader::skipToNextItem()
+{
+    for (;;) {
+        skipBlanks();
+        if (m_pos >= m_text.size()) {
+            fail(QStringLiteral("the file ends before this item"));
+            return false;
+        }
+        if (!isLineEnd(m_text[m_pos]))
+            return true;
+        consumeLineEnd();
+    }
+}
+
+void FieldReader::consumeDelimiter()
+{
+    skipBlanks();
+    m_atLineStart = false;
+    if (m_pos >= m_text.size())
+        return;
+    if (m_text[m_pos] == QLatin1Char(',')) {
+        ++m_pos;
+    } else if (isLineEnd(m_text[m_pos])) {
+        consumeLineEnd();
+        m_atLineStart = true;
+    }
+}
+
 std::optional<QString> FieldReader::field()
 {
     if (!ok())
         return std::nullopt;
     ++m_fieldCount;
-    // Line ends between fields are separators like blanks.
-    for (;;) {
-        skipBlanks();
-        if (m_pos >= m_text.size()) {
-            fail(QStringLiteral("the file ends before this item"));
-            return std::nullopt;
-        }
-        if (!isLineEnd(m_text[m_pos]))
-            break;
-        consumeLineEnd();
-    }
+    if (!skipToNextItem())
+        return std::nullopt;
     const qsizetype begin = m_pos;
     while (m_pos < m_text.size() && !isBlank(m_text[m_pos]) && !isLineEnd(m_text[m_pos]) && m_text[m_pos] != QLatin1Char(','))
         ++m_pos;
     const QString text = m_text.mid(begin, m_pos - begin);
-    skipBlanks();
-    if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char(','))
-        ++m_pos;
+    consumeDelimiter();
     return text;
 }
 
@@ -131,22 +149,13 @@ std::optional<QString> FieldReader::textItem()
     if (!ok())
         return std::nullopt;
     ++m_fieldCount;
-    for (;;) {
-        skipBlanks();
-        if (m_pos >= m_text.size()) {
-            fail(QStringLiteral("the file ends before this item"));
-            return std::nullopt;
-        }
-        if (!isLineEnd(m_text[m_pos]))
-            break;
-        consumeLineEnd();
-    }
+    if (!skipToNextItem())
+        return std::nullopt;
     const qsizetype begin = m_pos;
     while (m_pos < m_text.size() && !isLineEnd(m_text[m_pos]) && m_text[m_pos] != QLatin1Char(','))
         ++m_pos;
     const QString text = m_text.mid(begin, m_pos - begin);
-    if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char(','))
-        ++m_pos;
+    consumeDelimiter();
     return text;
 }
 
@@ -163,14 +172,18 @@ std::optional<QString> FieldReader::wholeLine()
         ++m_pos;
     QString line = m_text.mid(begin, m_pos - begin);
     consumeLineEnd();
+    m_atLineStart = true;
     return line;
 }
 
-void FieldReader::skipRestOfLine()
+void FieldReader::finishLine()
 {
+    if (m_atLineStart)
+        return;
     while (!atLineEnd())
         ++m_pos;
     consumeLineEnd();
+    m_atLineStart = true;
 }
 
 double fixedColumnField(QStringView line, int k, int firstColumn, int width)

@@ -26,8 +26,10 @@ public:
     qsizetype remaining() const { return m_text.size() - m_pos; }
 
     // The next free-format field as text. A field ends at a comma, at blanks
-    // or at a line end; blanks and one comma after it are consumed, so
-    // "1 , 2" and "1,2" both give "1" and "2". Fails at the end of the file.
+    // or at a line end; the blanks after it and then one comma or one line
+    // end are consumed with it, so "1 , 2" and "1,2" both give "1" and "2",
+    // and a whole line read after a line's last field is the next line.
+    // Fails at the end of the file.
     std::optional<QString> field();
     // The next field as a number; a text that is not a number is a failure.
     std::optional<double> number();
@@ -39,8 +41,10 @@ public:
     // The rest of the current line, without its line end, and moves to the
     // next line. Fails only at the end of the file.
     std::optional<QString> wholeLine();
-    // Consumes the rest of the current line (after the last numeric field).
-    void skipRestOfLine();
+    // Moves to the start of the next line unless the last field already
+    // ended its line: whatever follows the last numeric field of a line is
+    // passed over.
+    void finishLine();
 
     // Stops the read with a reason of the caller's own (a count that the
     // file cannot hold, a value out of range).
@@ -52,11 +56,14 @@ private:
     bool atLineEnd() const;
     void consumeLineEnd();
     void skipBlanks();
+    bool skipToNextItem();
+    void consumeDelimiter();
 
     QString m_text;
     qsizetype m_pos = 0;
     int m_line = 1;
     int m_fieldCount = 0;
+    bool m_atLineStart = true;
     bool m_opened = false;
     ReaderDiagnostic m_diagnostic;
 };

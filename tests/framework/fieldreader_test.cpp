@@ -45,8 +45,21 @@ TEST(FieldReader, TextItemRunsToCommaOrLineEnd)
 {
     FieldReader r(QStringLiteral("t"), QStringLiteral("   MODEL HEADER\r\ntitle"));
     EXPECT_EQ(r.textItem(), "MODEL HEADER");
-    EXPECT_EQ(r.wholeLine(), "");
-    EXPECT_EQ(r.wholeLine(), "title");
+    EXPECT_EQ(r.wholeLine(), "title") << "the item's line end goes with it";
+}
+
+TEST(FieldReader, LastFieldOfALineTakesItsLineEndWithIt)
+{
+    FieldReader r(QStringLiteral("t"), QStringLiteral("1 2 \r\nnext\r\n3 4 extra\r\nafter\r\n5"));
+    EXPECT_EQ(r.number(), 1);
+    EXPECT_EQ(r.number(), 2);
+    r.finishLine();
+    EXPECT_EQ(r.wholeLine(), "next");
+    EXPECT_EQ(r.number(), 3);
+    EXPECT_EQ(r.number(), 4);
+    r.finishLine();
+    EXPECT_EQ(r.wholeLine(), "after") << "the rest of the last numeric line is passed over";
+    EXPECT_EQ(r.number(), 5);
 }
 
 TEST(FieldReader, MissingFileIsReported)
