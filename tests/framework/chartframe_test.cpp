@@ -2,6 +2,8 @@
 #include "framework/recordingsurface.h"
 
 #include <QStringList>
+#include "support/qtprint.h"
+
 #include <gtest/gtest.h>
 
 using namespace kavel;

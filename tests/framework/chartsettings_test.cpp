@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "support/qtprint.h"
+
 #include <gtest/gtest.h>
 
 using namespace kavel;

@@ -1,5 +1,7 @@
 #include "framework/recordingsurface.h"
 
+#include "support/qtprint.h"
+
 #include <gtest/gtest.h>
 
 using namespace kavel;

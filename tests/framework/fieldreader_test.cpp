@@ -1,5 +1,7 @@
 #include "framework/fieldreader.h"
 
+#include "support/qtprint.h"
+
 #include <gtest/gtest.h>
 
 using namespace kavel;

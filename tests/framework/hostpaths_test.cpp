@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include "support/qtprint.h"
+
 #include <gtest/gtest.h>
 
 using namespace kavel;

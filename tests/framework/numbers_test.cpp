@@ -1,6 +1,8 @@
 #include "framework/numberparse.h"
 #include "framework/numbertext.h"
 
+#include "support/qtprint.h"
+
 #include <gtest/gtest.h>
 
 using namespace kavel;

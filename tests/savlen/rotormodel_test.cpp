@@ -2,6 +2,8 @@
 
 #include "framework/chartframe.h"
 
+#include "support/qtprint.h"
+
 #include <gtest/gtest.h>
 
 using namespace kavel;

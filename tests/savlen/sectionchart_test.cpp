@@ -4,6 +4,8 @@
 
 #include "framework/recordingsurface.h"
 
+#include "support/qtprint.h"
+
 #include <gtest/gtest.h>
 
 using namespace kavel;

@@ -1,0 +1,346 @@
+#include "outmatrix.h"
+
+#include "framework/fieldreader.h"
+#include "framework/hostpaths.h"
+#include "framework/numbertext.h"
+#include "framework/textfile.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <cmath>
+
+namespace kavel {
+
+namespace {
+
+// A value takes at least one character and a separator: a count beyond half
+// of what is left of the file cannot be honest, and is not allocated.
+bool fitsInRest(const FieldReader& reader, double values)
+{
+    return values <= double(reader.remaining()) / 2 + 1;
+}
+
+std::optional<qint64> readCount(FieldReader& reader, const QString& what)
+{
+    const std::optional<double> value = reader.number();
+    if (!value)
+        return std::nullopt;
+    if (!std::isfinite(*value) || *value < 0 || *value != std::floor(*value) || *value > 1e9) {
+        reader.fail(QStringLiteral("%1 %2 is not a count").arg(what).arg(*value));
+        return std::nullopt;
+    }
+    return qint64(*value);
+}
+
+bool readValues(FieldReader& reader, ModelBlock& block, int number)
+{
+    const double count = double(block.rows) * double(block.cols);
+    if (!fitsInRest(reader, count)) {
+        reader.fail(QStringLiteral("block %1 declares %2 values, more than the file holds").arg(number).arg(block.rows * block.cols));
+        return false;
+    }
+    block.x.reserve(std::size_t(count));
+    for (qint64 k = 0; k < qint64(count); ++k) {
+        const std::optional<double> v = reader.number();
+        if (!v)
+            return false;
+        block.x.push_back(float(*v));
+    }
+    return true;
+}
+
+bool readBlock(FieldReader& reader, ModelBlock& block, int number)
+{
+    const bool vector = number == 3 || number == 5;
+    const QString name = QStringLiteral("block %1").arg(number);
+    if (vector) {
+        const std::optional<qint64> length = readCount(reader, name + QStringLiteral(" length"));
+        if (!length)
+            return false;
+        block.rows = *length;
+        block.cols = 1;
+    } else {
+        const std::optional<qint64> rows = readCount(reader, name + QStringLiteral(" row count"));
+        if (!rows)
+            return false;
+        block.rows = *rows;
+        if (number == 8) {
+            // Block 8's column count is a 16-bit integer.
+            const std::optional<qint16> cols = reader.int16();
+            if (!cols)
+                return false;
+            if (*cols < 0) {
+                reader.fail(QStringLiteral("block 8 column count %1 is negative").arg(*cols));
+                return false;
+            }
+            block.cols = *cols;
+        } else {
+            const std::optional<qint64> cols = readCount(reader, name + QStringLiteral(" column count"));
+            if (!cols)
+                return false;
+            block.cols = *cols;
+        }
+    }
+    return readValues(reader, block, number);
+}
+
+ReaderDiagnostic readModel(FieldReader& reader, QuasiModalModel& m)
+{
+    if (!reader.textItem())
+        return reader.diagnostic();
+    std::optional<QString> title = reader.wholeLine();
+    if (!title)
+        return reader.diagnostic();
+    m.title = *title;
+    for (int b = 1; b <= 8; ++b) {
+        if (!readBlock(reader, m.block[b], b))
+            return reader.diagnostic();
+    }
+    const std::optional<qint64> p = readCount(reader, QStringLiteral("p"));
+    const std::optional<qint64> q = p ? readCount(reader, QStringLiteral("q")) : std::nullopt;
+    const std::optional<qint64> nz = q ? readCount(reader, QStringLiteral("nz")) : std::nullopt;
+    if (!nz)
+        return reader.diagnostic();
+    m.p = *p;
+    m.q = *q;
+    m.nz = *nz;
+    // Every station has a line of its own, and each value at least a column.
+    if (!fitsInRest(reader, double(m.nz) * 2) || !fitsInRest(reader, double(m.p + m.q) * 2)) {
+        reader.fail(QStringLiteral("the station table of %1 stations × %2 columns is more than the file holds").arg(m.nz).arg(m.p + m.q));
+        return reader.diagnostic();
+    }
+    const std::optional<QString> zLine = reader.wholeLine();
+    if (!zLine)
+        return reader.diagnostic();
+    m.Z.reserve(std::size_t(m.nz));
+    for (qint64 k = 1; k <= m.nz; ++k)
+        m.Z.push_back(float(fixedColumnField(*zLine, int(std::min<qint64>(k, INT_MAX)))));
+    const qint64 columns = m.p + m.q;
+    for (qint64 i = 1; i <= m.nz; ++i) {
+        const std::optional<QString> line = reader.wholeLine();
+        if (!line)
+            return reader.diagnostic();
+        std::vector<float> row;
+        row.reserve(std::size_t(columns));
+        for (qint64 j = 1; j <= columns; ++j)
+            row.push_back(float(fixedColumnField(*line, int(std::min<qint64>(j, INT_MAX)))));
+        m.T.push_back(std::move(row));
+    }
+    return reader.diagnostic();
+}
+
+QString general(float v)
+{
+    return NumberText::general(double(v), NumberText::kSingleDigits);
+}
+
+const QString kSeparator = QStringLiteral("    ");
+const QString kZero = QStringLiteral("0");
+
+// Lines of one file, entries joined by four blanks.
+class Layout {
+public:
+    explicit Layout(QString file)
+        : m_file(std::move(file))
+    {
+    }
+
+    // Entry k (from 1) of a block; false, with the reason kept, past its end.
+    bool add(const ModelBlock& block, int number, qint64 k)
+    {
+        const std::optional<float> v = block.at(k);
+        if (!v) {
+            m_error = QStringLiteral("%1 not written: block %2 has %3 values, value %4 is needed").arg(m_file).arg(number).arg(block.x.size()).arg(k);
+            return false;
+        }
+        m_entries << general(*v);
+        return true;
+    }
+    void add(const QString& text) { m_entries << text; }
+    void zeros(qint64 n)
+    {
+        for (qint64 k = 0; k < n; ++k)
+            m_entries << kZero;
+    }
+    void endLine()
+    {
+        m_text += m_entries.join(kSeparator) + QStringLiteral("\r\n");
+        m_entries.clear();
+    }
+    const QString& error() const { return m_error; }
+    QByteArray bytes() const { return TextFile::encode(m_text); }
+
+private:
+    QString m_file;
+    QString m_text;
+    QStringList m_entries;
+    QString m_error;
+};
+
+// Row i of a block taken with `step` as its column step.
+bool addRow(Layout& out, const ModelBlock& b, int number, qint64 i, qint64 cols, qint64 step)
+{
+    for (qint64 j = 1; j <= cols; ++j) {
+        if (!out.add(b, number, (j - 1) * step + i))
+            return false;
+    }
+    return true;
+}
+
+// Row m of the diagonal matrix built from a vector block.
+bool addDiagonalRow(Layout& out, const ModelBlock& v, int number, qint64 m)
+{
+    for (qint64 j = 1; j <= v.rows; ++j) {
+        if (j == m) {
+            if (!out.add(v, number, m))
+                return false;
+        } else {
+            out.add(kZero);
+        }
+    }
+    return true;
+}
+
+bool layoutMdata(const QuasiModalModel& m, Layout& out)
+{
+    const ModelBlock &b1 = m.block[1], &b2 = m.block[2], &b3 = m.block[3];
+    for (qint64 i = 1; i <= b1.rows; ++i) {
+        if (!addRow(out, b1, 1, i, b1.cols, b1.rows) || !addRow(out, b2, 2, i, b2.cols, b1.rows))
+            return false;
+        out.endLine();
+    }
+    for (qint64 mm = 1; mm <= b3.rows; ++mm) {
+        for (qint64 k = (mm - 1) * b2.rows + 1; k <= mm * b2.rows; ++k) {
+            if (!out.add(b2, 2, k))
+                return false;
+        }
+        if (!addDiagonalRow(out, b3, 3, mm))
+            return false;
+        out.endLine();
+    }
+    return true;
+}
+
+bool layoutKdata(const QuasiModalModel& m, Layout& out)
+{
+    const ModelBlock &b4 = m.block[4], &b5 = m.block[5];
+    for (qint64 i = 1; i <= b4.rows; ++i) {
+        if (!addRow(out, b4, 4, i, b4.cols, b4.rows))
+            return false;
+        out.zeros(b5.rows);
+        out.endLine();
+    }
+    for (qint64 mm = 1; mm <= b5.rows; ++mm) {
+        out.zeros(b4.cols);
+        if (!addDiagonalRow(out, b5, 5, mm))
+            return false;
+        out.endLine();
+    }
+    return true;
+}
+
+bool layoutGdata(const QuasiModalModel& m, Layout& out)
+{
+    const ModelBlock &b6 = m.block[6], &b7 = m.block[7], &b8 = m.block[8];
+    for (qint64 i = 1; i <= b6.rows; ++i) {
+        if (!addRow(out, b6, 6, i, b6.cols, b6.rows) || !addRow(out, b7, 7, i, b7.cols, b6.rows))
+            return false;
+        out.endLine();
+    }
+    // The lower part has as many lines as block 3 has values.
+    for (qint64 mm = 1; mm <= m.block[3].rows; ++mm) {
+        for (qint64 k = (mm - 1) * b7.rows + 1; k <= mm * b7.rows; ++k) {
+            if (!out.add(b7, 7, k))
+                return false;
+        }
+        if (!addRow(out, b8, 8, mm, b8.cols, b8.rows))
+            return false;
+        out.endLine();
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<float> ModelBlock::at(qint64 k) const
+{
+    if (k < 1 || k > qint64(x.size()))
+        return std::nullopt;
+    return x[std::size_t(k - 1)];
+}
+
+ReaderDiagnostic ReadQuasiModalModel(const QString& path, QuasiModalModel& model)
+{
+    FieldReader reader(path);
+    return readModel(reader, model);
+}
+
+ReaderDiagnostic ReadQuasiModalModelText(const QString& name, const QString& text, QuasiModalModel& model)
+{
+    FieldReader reader(name, text);
+    return readModel(reader, model);
+}
+
+std::vector<MatrixFile> FormatMatrixFiles(const QuasiModalModel& m, QString* error)
+{
+    std::vector<MatrixFile> files;
+    using LayoutStep = bool (*)(const QuasiModalModel&, Layout&);
+    const std::pair<const char*, LayoutStep> matrices[] = {
+        { "mdata16.dat", layoutMdata },
+        { "kdata16.dat", layoutKdata },
+        { "gdata16.dat", layoutGdata },
+    };
+    for (const auto& [name, step] : matrices) {
+        Layout out { QString::fromLatin1(name) };
+        if (!step(m, out)) {
+            if (error)
+                *error = out.error();
+            return files;
+        }
+        files.push_back({ QString::fromLatin1(name), out.bytes() });
+    }
+
+    QByteArray zzahyo;
+    for (float z : m.Z)
+        zzahyo += NumberText::printed(double(z), NumberText::kSingleDigits).toLatin1() + "\r\n";
+    files.push_back({ QStringLiteral("zzahyo.dat"), zzahyo });
+
+    QByteArray ttmsnd;
+    for (const std::vector<float>& row : m.T) {
+        for (float v : row)
+            ttmsnd += kSeparator.toLatin1() + general(v).toLatin1();
+        ttmsnd += "\r\n";
+    }
+    files.push_back({ QStringLiteral("ttmsnd.dat"), ttmsnd });
+    files.push_back({ QStringLiteral("fc.dat"), TextFile::encode(m.title) + "\r\n" });
+    return files;
+}
+
+ExportResult ExportMatrices(const QString& modelPath, const QString& outDir)
+{
+    const QString path = modelPath.isEmpty() ? HostPaths::resolve(QStringLiteral("c:\\Kavel\\data\\lendrix.mac")) : modelPath;
+    const QString dir = outDir.isEmpty() ? HostPaths::resolve(QStringLiteral("c:\\Kavel\\data\\")) : outDir;
+    ExportResult result;
+    QuasiModalModel model;
+    const ReaderDiagnostic diagnostic = ReadQuasiModalModel(path, model);
+    if (!diagnostic.complete()) {
+        result.error = diagnostic.toString();
+        return result;
+    }
+    QString layoutError;
+    const std::vector<MatrixFile> files = FormatMatrixFiles(model, &layoutError);
+    for (const MatrixFile& file : files) {
+        const QString target = QDir(dir).filePath(file.name);
+        QSaveFile out(target);
+        if (!out.open(QIODevice::WriteOnly) || out.write(file.bytes) != file.bytes.size() || !out.commit()) {
+            result.error = QStringLiteral("%1 could not be written: %2").arg(target, out.errorString());
+            return result;
+        }
+        result.written << target;
+    }
+    if (!layoutError.isEmpty())
+        result.error = QStringLiteral("%1: %2").arg(path, layoutError);
+    return result;
+}
+
+} // namespace kavel
