@@ -1,0 +1,32 @@
+#pragma once
+
+#include "exportrequest.h"
+
+#include "framework/surfaceops.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace kavel {
+
+class Viewer;
+
+struct ExportOutcome {
+    int status = ExportSucceeded;
+    QString error;        // one line; empty on success
+    QStringList warnings; // input files that broke off or were missing
+};
+
+// Draws the viewer's chart on a recording surface: the "3:Plot" chart on
+// the screen kind, the "4:Print" page (ended) on the printer kind.
+OpList RecordChart(Viewer& viewer, SurfaceKind kind);
+
+// The JSON header line of an export: {"op":"begin","viewer":…,"surface":…}.
+QString exportHeader(const QString& viewer, SurfaceKind kind);
+
+// Runs one export: sets the root, starts the viewer as its window does
+// (settings, outline, data), applies the options, records the chart and
+// writes it. Rendering fonts needs a QGuiApplication.
+ExportOutcome runExport(const ExportRequest& request);
+
+} // namespace kavel

@@ -1,0 +1,42 @@
+#include "exportcommand.h"
+
+#include "chartexport.h"
+#include "exportrequest.h"
+
+#include <QTextStream>
+
+namespace kavel {
+
+namespace {
+
+const QString kProgram = QStringLiteral("kavel-export: ");
+
+} // namespace
+
+int runExportCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    // Subcommands take the first word; a viewer name never collides with one.
+    if (arguments.value(0) == QLatin1String("matrices")) {
+        err << kProgram << "the matrices export is not part of this build" << Qt::endl;
+        return ExportUsageError;
+    }
+
+    const ParsedExportArguments parsed = parseExportArguments(arguments);
+    if (parsed.help) {
+        out << exportUsage() << Qt::flush;
+        return ExportSucceeded;
+    }
+    if (!parsed.request) {
+        err << kProgram << parsed.error << Qt::endl;
+        return ExportUsageError;
+    }
+
+    const ExportOutcome outcome = runExport(*parsed.request);
+    for (const QString& warning : outcome.warnings)
+        err << kProgram << "warning: " << warning << Qt::endl;
+    if (!outcome.error.isEmpty())
+        err << kProgram << outcome.error << Qt::endl;
+    return outcome.status;
+}
+
+} // namespace kavel

@@ -1,0 +1,116 @@
+#include "exportrequest.h"
+
+#include "viewerregistry.h"
+
+namespace kavel {
+
+namespace {
+
+ParsedExportArguments usageError(const QString& message)
+{
+    ParsedExportArguments parsed;
+    parsed.error = message;
+    return parsed;
+}
+
+} // namespace
+
+QString exportUsage()
+{
+    return QStringLiteral(
+        "usage: kavel-export VIEWER [--root DIR] [--data FILE] [--outline FILE] [--settings FILE]\n"
+        "                    [--surface screen|printer] [--option NAME=VALUE[,VALUE...]]... -o OUT\n"
+        "  VIEWER    one of %1 (built: %2)\n"
+        "  OUT       .pdf, .svg, .png or .json (the recorded operations, one per line)\n"
+        "  --surface printer (the \"4:Print\" page, default) or screen (the \"3:Plot\" chart)\n")
+        .arg(ViewerRegistry::suiteViewers().join(QStringLiteral(", ")), ViewerRegistry::builtViewers().join(QStringLiteral(", ")));
+}
+
+ParsedExportArguments parseExportArguments(const QStringList& arguments)
+{
+    ExportRequest request;
+    bool haveViewer = false;
+    bool haveOutput = false;
+
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
+            ParsedExportArguments parsed;
+            parsed.help = true;
+            return parsed;
+        }
+
+        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+            if (haveViewer)
+                return usageError(QStringLiteral("unexpected argument '%1' (the viewer is already '%2')").arg(argument, request.viewer));
+            request.viewer = argument;
+            haveViewer = true;
+            continue;
+        }
+
+        // "--name value" and "--name=value" alike.
+        QString name = argument;
+        std::optional<QString> value;
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        if (argument.startsWith(QLatin1String("--")) && equals > 0) {
+            name = argument.left(equals);
+            value = argument.mid(equals + 1);
+        }
+        static const QStringList valued { QStringLiteral("--root"), QStringLiteral("--data"), QStringLiteral("--outline"),
+                                          QStringLiteral("--settings"), QStringLiteral("--surface"), QStringLiteral("--option"),
+                                          QStringLiteral("-o"), QStringLiteral("--output") };
+        if (!valued.contains(name))
+            return usageError(QStringLiteral("unknown option '%1'").arg(argument));
+        if (!value) {
+            if (i + 1 >= arguments.size())
+                return usageError(QStringLiteral("%1 needs a value").arg(name));
+            value = arguments[++i];
+        }
+        if (value->isEmpty())
+            return usageError(QStringLiteral("%1 needs a value").arg(name));
+
+        if (name == QLatin1String("--root")) {
+            request.root = *value;
+        } else if (name == QLatin1String("--data")) {
+            request.data = *value;
+        } else if (name == QLatin1String("--outline")) {
+            request.outline = *value;
+        } else if (name == QLatin1String("--settings")) {
+            request.settings = *value;
+        } else if (name == QLatin1String("--surface")) {
+            if (*value == QLatin1String("screen"))
+                request.surface = SurfaceKind::Screen;
+            else if (*value == QLatin1String("printer"))
+                request.surface = SurfaceKind::Printer;
+            else
+                return usageError(QStringLiteral("--surface takes screen or printer, not '%1'").arg(*value));
+        } else if (name == QLatin1String("--option")) {
+            const qsizetype split = value->indexOf(QLatin1Char('='));
+            if (split <= 0)
+                return usageError(QStringLiteral("--option takes NAME=VALUE[,VALUE...], not '%1'").arg(*value));
+            request.options.emplace_back(value->left(split), value->mid(split + 1).split(QLatin1Char(',')));
+        } else {
+            request.output = *value;
+            haveOutput = true;
+        }
+    }
+
+    if (!haveViewer)
+        return usageError(QStringLiteral("no viewer given (one of %1)").arg(ViewerRegistry::suiteViewers().join(QStringLiteral(", "))));
+    if (!ViewerRegistry::suiteViewers().contains(request.viewer))
+        return usageError(QStringLiteral("unknown viewer '%1' (one of %2)").arg(request.viewer, ViewerRegistry::suiteViewers().join(QStringLiteral(", "))));
+    if (!ViewerRegistry::builtViewers().contains(request.viewer))
+        return usageError(QStringLiteral("the viewer '%1' is not part of this build (built: %2)").arg(request.viewer, ViewerRegistry::builtViewers().join(QStringLiteral(", "))));
+    if (!haveOutput)
+        return usageError(QStringLiteral("no output file given (-o OUT)"));
+    const std::optional<ChartOutput::Format> format = ChartOutput::formatFor(request.output);
+    if (!format)
+        return usageError(QStringLiteral("cannot tell the format of '%1': use .pdf, .svg, .png or .json").arg(request.output));
+    request.format = *format;
+
+    ParsedExportArguments parsed;
+    parsed.request = std::move(request);
+    return parsed;
+}
+
+} // namespace kavel

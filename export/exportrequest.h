@@ -1,0 +1,50 @@
+#pragma once
+
+#include "framework/chartoutput.h"
+#include "framework/drawingsurface.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace kavel {
+
+// Exit statuses of kavel-export; scripts and acceptance checks rely on them.
+enum ExportStatus {
+    ExportSucceeded = 0,
+    ExportCannotWrite = 1,
+    ExportUsageError = 2,
+};
+
+// One chart export as the command line asks for it:
+//   kavel-export VIEWER [--root DIR] [--data FILE] [--outline FILE]
+//       [--settings FILE] [--surface screen|printer]
+//       [--option NAME=VALUE[,VALUE…]]… -o OUT
+struct ExportRequest {
+    QString viewer;
+    QString root;      // empty: KAVEL_ROOT, else ~/Kavel
+    QString data;      // empty: the viewer's default data file
+    QString outline;   // empty: the fixed rotor model file, where one is read
+    QString settings;  // empty: the working settings file (read only)
+    SurfaceKind surface = SurfaceKind::Printer;
+    std::vector<std::pair<QString, QStringList>> options;
+    QString output;
+    ChartOutput::Format format = ChartOutput::Format::Pdf;
+};
+
+struct ParsedExportArguments {
+    std::optional<ExportRequest> request;
+    bool help = false;
+    QString error; // a one-line usage error; empty when request or help is set
+};
+
+// Parses the arguments after the program name. Only the form is checked
+// here (and whether the viewer is built); files and option names are
+// checked when the export runs.
+ParsedExportArguments parseExportArguments(const QStringList& arguments);
+
+QString exportUsage();
+
+} // namespace kavel
