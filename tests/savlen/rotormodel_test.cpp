@@ -87,3 +87,30 @@ TEST(RotorModel, ScalingHalvesDiametersAndMirrorsTheLowerHalf)
     m.points[1].D = 1e300;
     EXPECT_FALSE(ScaleRotorModel(m, *g, true, both)) << "an overflow stops the scaling";
 }
+
+#include "savlen/savlensettings.h"
+
+#include <QFile>
+
+TEST(SavlenSettings, BundledSettingsFileReadsAndWritesBackByteForByte)
+{
+    const QString path = QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/savlen/savlen.org");
+    SavlenSettings s;
+    ASSERT_TRUE(ReadChartSettings(path, s.layout()).complete());
+    EXPECT_EQ(s.X.max, 1200);
+    EXPECT_EQ(s.Y.min, -250);
+    EXPECT_EQ(s.ContourMode, 1);
+    EXPECT_EQ(s.YTitle, QString::fromUtf8("半径 (mm)"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(FormatChartSettings(s.layout()), f.readAll());
+}
+
+TEST(RotorModel, BundledSampleRotorReadsToItsEnd)
+{
+    RotorModel m;
+    const auto d = ReadRotorModel(QStringLiteral(KAVEL_SAMPLE_ROOT "/data/savlen.mac"), m);
+    EXPECT_TRUE(d.complete()) << d.toString().toStdString();
+    EXPECT_EQ(m.N, 124);
+    EXPECT_EQ(m.point(124).x, 1200);
+}
