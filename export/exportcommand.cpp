@@ -2,6 +2,7 @@
 
 #include "chartexport.h"
 #include "exportrequest.h"
+#include "viewerregistry.h"
 
 #include <QTextStream>
 
@@ -24,6 +25,12 @@ int runExportCommand(const QStringList& arguments, QTextStream& out, QTextStream
     const ParsedExportArguments parsed = parseExportArguments(arguments);
     if (parsed.help) {
         out << exportUsage() << Qt::flush;
+        return ExportSucceeded;
+    }
+    if (parsed.listViewers) {
+        for (const QString& name : ViewerRegistry::builtViewers())
+            out << name << '\n';
+        out << Qt::flush;
         return ExportSucceeded;
     }
     if (!parsed.request) {

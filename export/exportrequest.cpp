@@ -22,7 +22,8 @@ QString exportUsage()
         "                    [--surface screen|printer] [--option NAME=VALUE[,VALUE...]]... -o OUT\n"
         "  VIEWER    one of %1 (built: %2)\n"
         "  OUT       .pdf, .svg, .png or .json (the recorded operations, one per line)\n"
-        "  --surface printer (the \"4:Print\" page, default) or screen (the \"3:Plot\" chart)\n")
+        "  --surface printer (the \"4:Print\" page, default) or screen (the \"3:Plot\" chart)\n"
+        "kavel-export --list-viewers prints the built viewers, one a line.\n")
         .arg(ViewerRegistry::suiteViewers().join(QStringLiteral(", ")), ViewerRegistry::builtViewers().join(QStringLiteral(", ")));
 }
 
@@ -37,6 +38,11 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
         if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
             ParsedExportArguments parsed;
             parsed.help = true;
+            return parsed;
+        }
+        if (argument == QLatin1String("--list-viewers")) {
+            ParsedExportArguments parsed;
+            parsed.listViewers = true;
             return parsed;
         }
 

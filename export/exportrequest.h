@@ -37,6 +37,7 @@ struct ExportRequest {
 struct ParsedExportArguments {
     std::optional<ExportRequest> request;
     bool help = false;
+    bool listViewers = false; // --list-viewers: the built viewers, one a line
     QString error; // a one-line usage error; empty when request or help is set
 };
 

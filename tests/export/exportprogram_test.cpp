@@ -245,4 +245,11 @@ TEST_F(ExportProgram, HelpListsTheViewers)
     EXPECT_TRUE(run.out.contains("-o OUT"));
 }
 
+TEST_F(ExportProgram, ListsTheBuiltViewersOneALine)
+{
+    const ProgramRun run = exportChart({ QStringLiteral("--list-viewers") });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.startsWith("savlen\n")) << run.out.toStdString();
+}
+
 } // namespace
