@@ -1,10 +1,130 @@
 #include "editdialog.h"
 
+#include "keypreview.h"
+
+#include "framework/numberparse.h"
+#include "framework/numbertext.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 namespace kavel {
 
 EditDialog::EditDialog(QWidget* parent)
     : QDialog(parent)
 {
+    setObjectName(QStringLiteral("Form2"));
+    setModal(false);
+    // Enter and Esc belong to the dialog whichever field has the focus.
+    new KeyPreview(this, [this](QKeyEvent& event) {
+        if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        switch (event.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            Command2_Click();
+            return true;
+        case Qt::Key_Escape:
+            command1_click();
+            return true;
+        default:
+            return false;
+        }
+    });
+}
+
+double EditDialog::numberOf(const QLineEdit* field)
+{
+    return NumberParse::lenient(field->text());
+}
+
+void EditDialog::Command2_Click()
+{
+    if (m_done)
+        return;
+    apply();
+    unload();
+    emit confirmed();
+}
+
+void EditDialog::command1_click()
+{
+    if (m_done)
+        return;
+    unload();
+}
+
+void EditDialog::reject()
+{
+    command1_click();
+}
+
+void EditDialog::unload()
+{
+    m_done = true;
+    hide();
+    if (QWidget* main = parentWidget()) {
+        main->raise();
+        main->activateWindow();
+    }
+    deleteLater();
+}
+
+void EditDialog::setClientSize(int widthTwips, int heightTwips)
+{
+    setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+}
+
+QLabel* EditDialog::addLabel(const QString& caption, const TwipsRect& rect)
+{
+    auto* label = new QLabel(caption, this);
+    placeAt(label, rect);
+    return label;
+}
+
+QLineEdit* EditDialog::addTextField(const QString& name, const QString& text, const TwipsRect& rect)
+{
+    auto* field = new QLineEdit(text, this);
+    field->setObjectName(name);
+    field->setCursorPosition(0);
+    placeAt(field, rect);
+    return field;
+}
+
+QLineEdit* EditDialog::addNumberField(const QString& name, double value, const TwipsRect& rect)
+{
+    return addTextField(name, NumberText::plain(value), rect);
+}
+
+QLineEdit* EditDialog::addIntegerField(const QString& name, int value, const TwipsRect& rect)
+{
+    return addTextField(name, QString::number(value), rect);
+}
+
+QCheckBox* EditDialog::addCheckBox(const QString& name, bool checked, const TwipsRect& rect)
+{
+    auto* box = new QCheckBox(this);
+    box->setObjectName(name);
+    box->setChecked(checked);
+    placeAt(box, rect);
+    return box;
+}
+
+void EditDialog::addOkCancel(const TwipsRect& ok, const TwipsRect& cancel)
+{
+    auto add = [this](const QString& name, const QString& caption, const TwipsRect& rect) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        // Enter is the dialog's O.K, never a click on the focused button.
+        button->setAutoDefault(false);
+        placeAt(button, rect);
+        return button;
+    };
+    connect(add(QStringLiteral("Command2"), QStringLiteral("O.K"), ok), &QPushButton::clicked, this, &EditDialog::Command2_Click);
+    connect(add(QStringLiteral("Command1"), QStringLiteral("Cancel"), cancel), &QPushButton::clicked, this, &EditDialog::command1_click);
 }
 
 } // namespace kavel

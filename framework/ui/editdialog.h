@@ -1,15 +1,69 @@
 #pragma once
 
+#include "twips.h"
+
 #include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace kavel {
 
-// Placeholder: the common editing-dialog mechanism ("O.K" takes the fields
-// over and replots, "Cancel" closes; Enter and Esc act as they do).
+// Form2, the chart editing dialog every viewer has: shown without blocking
+// the main window, filled from the in-memory settings when it is built.
+// "O.K" (or Enter in any field) takes the fields over with apply(), closes
+// and has the main window replot; "Cancel" (or Esc) closes and changes
+// nothing. Either way the dialog deletes itself. A viewer's dialog only
+// declares its fields with the helpers below and implements apply().
 class EditDialog : public QDialog {
     Q_OBJECT
 public:
     explicit EditDialog(QWidget* parent = nullptr);
+
+    // Text of a number field by the editing dialogs' lenient rule ("12abc"
+    // is 12, "abc" is 0).
+    static double numberOf(const QLineEdit* field);
+
+public slots:
+    // "O.K": take the fields over, close, replot.
+    void Command2_Click();
+    // "Cancel": close without taking anything over.
+    void command1_click();
+
+signals:
+    // After O.K, once the dialog is hidden: the main window's "3:Plot".
+    void confirmed();
+
+protected:
+    // Takes the fields over into the viewer's memory.
+    virtual void apply() = 0;
+
+    // The layout helpers: sizes in twips, as the dialogs are designed.
+    void setClientSize(int widthTwips, int heightTwips);
+    // Any further control (frames, option buttons) at its designed place.
+    void place(QWidget* widget, const TwipsRect& rect) { placeAt(widget, rect); }
+    QLabel* addLabel(const QString& caption, const TwipsRect& rect);
+    // A number in its plain form ("0.5", "-100").
+    QLineEdit* addNumberField(const QString& name, double value, const TwipsRect& rect);
+    QLineEdit* addIntegerField(const QString& name, int value, const TwipsRect& rect);
+    QLineEdit* addTextField(const QString& name, const QString& text, const TwipsRect& rect);
+    QCheckBox* addCheckBox(const QString& name, bool checked, const TwipsRect& rect);
+    // "O.K" (Command2) and "Cancel" (Command1).
+    void addOkCancel(const TwipsRect& ok, const TwipsRect& cancel);
+
+    // Closing by the title bar is a Cancel.
+    void reject() override;
+
+    // The text boxes of the suite's dialogs are 285 twips high.
+    static constexpr int kFieldHeight = 285;
+
+private:
+    // Hides the dialog, brings the main window forward, deletes the dialog.
+    void unload();
+
+    bool m_done = false;
 };
 
 } // namespace kavel

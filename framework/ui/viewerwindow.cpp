@@ -1,0 +1,265 @@
+#include "viewerwindow.h"
+
+#include "editdialog.h"
+#include "fileopendialog.h"
+#include "keypreview.h"
+#include "picturearea.h"
+
+#include "framework/chartoutput.h"
+#include "framework/chartsettings.h"
+#include "framework/recordingsurface.h"
+#include "framework/viewer.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+namespace kavel {
+
+namespace {
+
+ViewerWindow::PrintFileChooser& printFileChooser()
+{
+    static ViewerWindow::PrintFileChooser chooser;
+    return chooser;
+}
+
+void showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+// The window opens somewhat larger than its design, which was made for a
+// 640 × 480 screen.
+constexpr double kOpeningScale = 1.5;
+
+} // namespace
+
+ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidget* parent)
+    : QWidget(parent)
+    , m_viewer(viewer)
+    , m_layout(layout)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(viewer.identity().mainCaption);
+
+    m_picture = new PictureArea(this);
+    m_placed.emplace_back(m_picture, m_layout.picture);
+
+    const QStringList captions {
+        QStringLiteral("1:File"),
+        QStringLiteral("2:Edit"),
+        QStringLiteral("3:Plot"),
+        QStringLiteral("4:Print"),
+        viewer.identity().defaultCaption,
+        QStringLiteral("6:Quit"),
+    };
+    for (int i = 0; i < 6; ++i)
+        m_buttons[std::size_t(i)] = addButton(QStringLiteral("Command%1").arg(i + 1), captions[i], m_layout.buttons[std::size_t(i)]);
+    connect(m_buttons[0], &QPushButton::clicked, this, &ViewerWindow::command1_click);
+    connect(m_buttons[1], &QPushButton::clicked, this, &ViewerWindow::Command2_Click);
+    connect(m_buttons[2], &QPushButton::clicked, this, &ViewerWindow::Command3_Click);
+    connect(m_buttons[3], &QPushButton::clicked, this, &ViewerWindow::Command4_Click);
+    connect(m_buttons[4], &QPushButton::clicked, this, &ViewerWindow::Command5_Click);
+    connect(m_buttons[5], &QPushButton::clicked, this, &ViewerWindow::command6_click);
+
+    // The window sees the typed keys before whichever control has the focus.
+    new KeyPreview(this, [this](QKeyEvent& event) {
+        if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        const QString text = event.text();
+        if (text.size() != 1 || !m_viewer.identity().keys.contains(text.front()))
+            return false;
+        return Form_KeyPress(text.front());
+    });
+
+    const QSize design = TwipsRect { 0, 0, m_layout.client.width(), m_layout.client.height() }.toPixels().size();
+    const int pictureHeight = m_layout.picture.toPixels().height();
+    setMinimumSize(design);
+    resize(qRound(design.width() * kOpeningScale), design.height() + qRound(pictureHeight * (kOpeningScale - 1)));
+}
+
+ViewerWindow::~ViewerWindow() = default;
+
+QPushButton* ViewerWindow::button(int n) const
+{
+    return n >= 1 && n <= 6 ? m_buttons[std::size_t(n - 1)] : nullptr;
+}
+
+QPushButton* ViewerWindow::addButton(const QString& name, const QString& caption, const TwipsRect& rect)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    m_placed.emplace_back(button, rect);
+    relayout();
+    return button;
+}
+
+void ViewerWindow::setPrintFileChooser(PrintFileChooser chooser)
+{
+    printFileChooser() = std::move(chooser);
+}
+
+// Horizontally everything keeps its share of the width. The picture takes
+// the height the window gains; what lies below it moves down with the
+// bottom edge, what lies over it stays where it is.
+void ViewerWindow::relayout()
+{
+    const QSize design = TwipsRect { 0, 0, m_layout.client.width(), m_layout.client.height() }.toPixels().size();
+    const double sx = design.width() > 0 ? double(width()) / design.width() : 1.0;
+    const int extraHeight = height() - design.height();
+    const int pictureBottom = m_layout.picture.top + m_layout.picture.height;
+    for (const auto& [widget, rect] : m_placed) {
+        const QRect r = rect.toPixels();
+        const int left = qRound(r.left() * sx);
+        const int right = qRound((r.left() + r.width()) * sx);
+        if (widget == m_picture)
+            widget->setGeometry(left, r.top(), right - left, std::max(0, r.height() + extraHeight));
+        else
+            widget->setGeometry(left, rect.top >= pictureBottom ? r.top() + extraHeight : r.top(), right - left, r.height());
+    }
+}
+
+void ViewerWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+bool ViewerWindow::Form_KeyPress(QChar key)
+{
+    switch (key.unicode()) {
+    case u'1':
+        command1_click();
+        return true;
+    case u'2':
+        Command2_Click();
+        return true;
+    case u'3':
+        Command3_Click();
+        return true;
+    case u'4':
+        Command4_Click();
+        return true;
+    case u'5':
+        Command5_Click();
+        return true;
+    case u'6':
+        command6_click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ViewerWindow::Form_Load()
+{
+    // The readers are silent: whatever they could not read keeps its
+    // initial value, and the chart is drawn from what is there.
+    m_viewer.load();
+    Command3_Click();
+}
+
+FileOpenDialog* ViewerWindow::createFileDialog()
+{
+    return new FileOpenDialog(m_viewer, this);
+}
+
+void ViewerWindow::command1_click()
+{
+    std::unique_ptr<FileOpenDialog> dialog(createFileDialog());
+    connect(dialog.get(), &FileOpenDialog::confirmed, this, &ViewerWindow::Command3_Click);
+    dialog->exec();
+}
+
+void ViewerWindow::Command2_Click()
+{
+    if (m_editDialog && m_editDialog->isVisible()) {
+        m_editDialog->raise();
+        m_editDialog->activateWindow();
+        return;
+    }
+    EditDialog* dialog = m_viewer.createEditDialog(this);
+    if (!dialog)
+        return;
+    m_editDialog = dialog;
+    connect(dialog, &EditDialog::confirmed, this, &ViewerWindow::Command3_Click);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void ViewerWindow::Command3_Click()
+{
+    m_viewer.plot(m_picture->surface());
+    m_picture->update();
+    emit plotted();
+}
+
+void ViewerWindow::Command4_Click()
+{
+    RecordingSurface page(SurfaceKind::Printer);
+    m_viewer.print(page);
+
+    QString error;
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (!printerInfo.isNull()) {
+        QPrinter printer(printerInfo, QPrinter::HighResolution);
+        error = ChartOutput::print(page.ops(), printer);
+    } else {
+        // Without a printer the page goes into a PDF file of the user's choice.
+        const QString path = printFileChooser()
+            ? printFileChooser()(this)
+            : QFileDialog::getSaveFileName(this, tr("Print to PDF"),
+                QDir::home().filePath(m_viewer.identity().exportName + QStringLiteral(".pdf")),
+                tr("PDF files (*.pdf)"));
+        if (path.isEmpty())
+            return;
+        error = ChartOutput::writePdf(page.ops(), path);
+    }
+    if (!error.isEmpty())
+        showMessage(this, QMessageBox::Warning, m_viewer.identity().mainCaption, error);
+}
+
+void ViewerWindow::Command5_Click()
+{
+    const QString error = CopySettingsFile(m_viewer.factorySettingsPath(), m_viewer.workingSettingsPath());
+    if (error.isEmpty())
+        showMessage(this, QMessageBox::NoIcon, QString(), QStringLiteral("設定値をデフォルト値に戻しました"));
+    else
+        showMessage(this, QMessageBox::Warning, QString(), error);
+    // After a failed copy this reads the working file as it was.
+    m_viewer.readSettings(m_viewer.workingSettingsPath());
+    Command3_Click();
+}
+
+void ViewerWindow::command6_click()
+{
+    close();
+}
+
+void ViewerWindow::Form_Unload()
+{
+    const QString error = m_viewer.writeSettings(m_viewer.workingSettingsPath());
+    if (!error.isEmpty())
+        showMessage(this, QMessageBox::Critical, m_viewer.identity().mainCaption, error);
+}
+
+void ViewerWindow::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    if (m_editDialog) {
+        m_editDialog->hide();
+        m_editDialog->deleteLater();
+    }
+    event->accept();
+    emit unloaded();
+}
+
+} // namespace kavel

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "twips.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <vector>
+
+class QPushButton;
+
+namespace kavel {
+
+class EditDialog;
+class FileOpenDialog;
+class PictureArea;
+class Viewer;
+
+// The design of a main window in twips: the client area, the picture and
+// the buttons Command1 to Command6. The default is the common design.
+struct MainWindowLayout {
+    QSize client { 7875, 4965 };
+    TwipsRect picture { 0, 0, 7875, 4363 };
+    std::array<TwipsRect, 6> buttons { {
+        { 555, 4554, 973, 372 },
+        { 1680, 4554, 973, 372 },
+        { 2880, 4554, 973, 372 },
+        { 4080, 4554, 973, 372 },
+        { 5280, 4554, 973, 372 },
+        { 6480, 4554, 973, 372 },
+    } };
+};
+
+// Form1, the main window every viewer shares: the chart in Picture1 and the
+// numbered command buttons under it, driven by a Viewer. The window can be
+// resized: the picture takes the room, and the buttons keep their order and
+// their share of the width.
+class ViewerWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ViewerWindow(Viewer& viewer, const MainWindowLayout& layout = {}, QWidget* parent = nullptr);
+    ~ViewerWindow() override;
+
+    Viewer& viewer() { return m_viewer; }
+    PictureArea* picture() { return m_picture; }
+    // Command1 .. Command6 for n 1 .. 6.
+    QPushButton* button(int n) const;
+    // A further button after Command6 (VALDEN's "Gauss", MIRNOK's "Anime"):
+    // placed and stretched like the others; the caller connects it.
+    QPushButton* addButton(const QString& name, const QString& caption, const TwipsRect& rect);
+
+    // Where "4:Print" writes its PDF when there is no printer; tests set it
+    // to skip the file dialog. An empty answer cancels the print.
+    using PrintFileChooser = std::function<QString(QWidget* parent)>;
+    static void setPrintFileChooser(PrintFileChooser chooser);
+
+public slots:
+    // Start-up: the default data file and the working settings read, the
+    // chart drawn. Run once before the window is shown.
+    virtual void Form_Load();
+    // "1:File": the data file dialog, modal.
+    virtual void command1_click();
+    // "2:Edit": the editing dialog, without blocking the window; one at a time.
+    virtual void Command2_Click();
+    // "3:Plot".
+    virtual void Command3_Click();
+    // "4:Print": the chart on one page of the default printer, or in a PDF
+    // file when there is no printer.
+    virtual void Command4_Click();
+    // "5:Default": the factory settings copied over the working file, reread
+    // and plotted.
+    virtual void Command5_Click();
+    // "6:Quit": closes the window, which saves the settings and ends the program.
+    virtual void command6_click();
+
+signals:
+    // After every plot on the picture area.
+    void plotted();
+    // The window has closed and written the settings: the program ends.
+    void unloaded();
+
+protected:
+    // The keys typed anywhere in the window; true when the key was one of
+    // the viewer's.
+    virtual bool Form_KeyPress(QChar key);
+    // Writes the settings; a failure is reported, and the window closes anyway.
+    virtual void Form_Unload();
+    // The "1:File" dialog; viewers whose dialog has more to it override this.
+    virtual FileOpenDialog* createFileDialog();
+
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void relayout();
+
+    Viewer& m_viewer;
+    MainWindowLayout m_layout;
+    PictureArea* m_picture;
+    std::array<QPushButton*, 6> m_buttons {};
+    std::vector<std::pair<QWidget*, TwipsRect>> m_placed;
+    QPointer<EditDialog> m_editDialog;
+};
+
+} // namespace kavel
