@@ -1,4 +1,8 @@
-int main()
+#include "savlenviewer.h"
+
+#include "framework/ui/runviewer.h"
+
+int main(int argc, char** argv)
 {
-    return 0;
+    return kavel::runViewer(argc, argv, [] { return std::make_unique<kavel::SavlenViewer>(); });
 }

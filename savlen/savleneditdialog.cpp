@@ -2,12 +2,88 @@
 
 #include "savlenviewer.h"
 
+#include "framework/numberparse.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
 namespace kavel {
+
+namespace {
+
+constexpr int kLabelHeight = 210;
+
+} // namespace
 
 SavlenEditDialog::SavlenEditDialog(SavlenViewer& viewer, QWidget* parent)
     : EditDialog(parent)
     , m_viewer(viewer)
 {
+    setWindowTitle(viewer.identity().editCaption);
+    setClientSize(7380, 3915);
+
+    const SavlenSettings& s = viewer.settings;
+    auto field = [this](int n, QLineEdit* edit) { m_text[std::size_t(n)] = edit; };
+    auto name = [](int n) { return QStringLiteral("Text%1").arg(n); };
+
+    // One axis: the column headings above its row, the row label, the four
+    // number fields.
+    auto axisRow = [&](int top, const QString& rowLabel, const AxisSettings& axis, int firstField) {
+        const int headingTop = top - 2 * kLabelHeight;
+        addLabel(QStringLiteral("Length"), { 990, headingTop, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
+        addLabel(QStringLiteral("(mm)"), { 990, headingTop + kLabelHeight, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
+        addLabel(QStringLiteral("Division pitch"), { 2900, headingTop, 1300, kLabelHeight });
+        addLabel(QStringLiteral("(mm)"), { 3030, headingTop + kLabelHeight, 843, kLabelHeight });
+        addLabel(QStringLiteral("Chert total length"), { 4240, headingTop, 1600, kLabelHeight });
+        addLabel(QStringLiteral("(cm)"), { 4320, headingTop + kLabelHeight, 843, kLabelHeight });
+        addLabel(rowLabel, { 120, top + 30, 840, kLabelHeight });
+        field(firstField, addNumberField(name(firstField), axis.min, { 990, top, 843, kFieldHeight }));
+        field(firstField + 1, addNumberField(name(firstField + 1), axis.max, { 1965, top, 843, kFieldHeight }));
+        field(firstField + 2, addNumberField(name(firstField + 2), axis.pitch, { 3030, top, 843, kFieldHeight }));
+        field(firstField + 3, addNumberField(name(firstField + 3), axis.length, { 4320, top, 843, kFieldHeight }));
+    };
+
+    axisRow(467, QStringLiteral("X axis  :"), s.X, 1);
+    addLabel(QStringLiteral("X title :"), { 120, 965, 840, kLabelHeight });
+    field(5, addTextField(name(5), s.XTitle, { 990, 935, 2685, kFieldHeight }));
+
+    axisRow(1870, QStringLiteral("Y axis  :"), s.Y, 6);
+    addLabel(QStringLiteral("Y title :"), { 120, 2367, 840, kLabelHeight });
+    field(10, addTextField(name(10), s.YTitle, { 990, 2337, 2685, kFieldHeight }));
+
+    addLabel(QStringLiteral("NOTE ! :  mm ; Physical length,  cm ; Chart length"), { 390, 2685, 5295, kLabelHeight });
+
+    addLabel(QStringLiteral("Title    :"), { 120, 3069, 1400, kLabelHeight });
+    field(11, addTextField(name(11), s.Title, { 1560, 3039, 2685, kFieldHeight }));
+    addLabel(QStringLiteral("File comment :"), { 120, 3510, 1400, kLabelHeight });
+    field(12, addTextField(name(12), viewer.model.FileComment, { 1560, 3480, 3855, kFieldHeight }));
+
+    addLabel(QStringLiteral("1, Both"), { 5895, 1286 - 2 * kLabelHeight, 1200, kLabelHeight });
+    addLabel(QStringLiteral("2, Upper"), { 5895, 1286 - kLabelHeight, 1200, kLabelHeight });
+    field(13, addIntegerField(name(13), s.ContourMode, { 5895, 1286, 720, kFieldHeight }));
+
+    addLabel(QStringLiteral("Number of Element"), { 5640, 1987 - kLabelHeight - 15, 1700, kLabelHeight });
+    m_check1 = addCheckBox(QStringLiteral("Check1"), viewer.ShowNumbers == 1, { 5895, 1987, 165, 240 });
+
+    addOkCancel({ 6045, 3039, 1110, 365 }, { 6045, 3480, 1110, 365 });
+}
+
+void SavlenEditDialog::apply()
+{
+    SavlenSettings& s = m_viewer.settings;
+    auto number = [this](int n) { return numberOf(m_text[std::size_t(n)]); };
+    s.X = { number(1), number(2), number(3), number(4) };
+    s.Y = { number(6), number(7), number(8), number(9) };
+    s.XTitle = m_text[5]->text();
+    s.YTitle = m_text[10]->text();
+    s.Title = m_text[11]->text();
+    m_viewer.model.FileComment = m_text[12]->text();
+    // ContourMode must hold a number; a text that is none keeps the mode
+    // the chart has.
+    if (const std::optional<qint16> mode = NumberParse::strictInt16(m_text[13]->text()))
+        s.ContourMode = *mode;
+    m_viewer.ShowNumbers = m_check1->isChecked() ? 1 : 0;
 }
 
 } // namespace kavel
