@@ -1,0 +1,119 @@
+#include "uitesting.h"
+
+#include "framework/ui/singleinstance.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace kavel {
+namespace {
+
+class SingleInstanceTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(root.isValid()); }
+
+    void TearDown() override
+    {
+        for (QProcess* process : { &first, &second }) {
+            if (process->state() != QProcess::NotRunning) {
+                process->kill();
+                process->waitForFinished(5000);
+            }
+        }
+    }
+
+    // The real program, on the offscreen platform, under the test root.
+    void launch(QProcess& process)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("KAVEL_ROOT"), QString::fromUtf8(qgetenv("KAVEL_ROOT")));
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(QStringLiteral(KAVEL_SAVLENW), {});
+        ASSERT_TRUE(process.waitForStarted(10000));
+    }
+
+    // Waits until `process` holds the program's lock.
+    bool holdsLock(QProcess& process)
+    {
+        const QString path = SingleInstance::lockPath(QStringLiteral("SAVLEN"));
+        for (QDeadlineTimer deadline(20000); !deadline.hasExpired(); QThread::msleep(50)) {
+            QLockFile probe(path);
+            qint64 pid = 0;
+            QString host, app;
+            if (probe.getLockInfo(&pid, &host, &app) && pid == process.processId())
+                return true;
+            if (process.state() == QProcess::NotRunning)
+                return false;
+        }
+        return false;
+    }
+
+    TestRoot root;
+    QProcess first;
+    QProcess second;
+};
+
+TEST_F(SingleInstanceTest, ASecondStartEndsAtOnceWhileTheFirstRuns)
+{
+    launch(first);
+    ASSERT_TRUE(holdsLock(first));
+
+    launch(second);
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    // However long the first has been running.
+    QFile lock(SingleInstance::lockPath(QStringLiteral("SAVLEN")));
+    ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+    lock.close();
+    launch(second);
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+TEST_F(SingleInstanceTest, AKilledFirstInstanceDoesNotBlockTheNextStart)
+{
+    launch(first);
+    ASSERT_TRUE(holdsLock(first));
+    first.kill();
+    ASSERT_TRUE(first.waitForFinished(10000));
+    ASSERT_TRUE(QFileInfo::exists(SingleInstance::lockPath(QStringLiteral("SAVLEN"))));
+
+    launch(second);
+    EXPECT_TRUE(holdsLock(second));
+    EXPECT_FALSE(second.waitForFinished(1000));
+    EXPECT_EQ(second.state(), QProcess::Running);
+}
+
+TEST_F(SingleInstanceTest, TheLockIsPerProgramAndInstallation)
+{
+    const QString savlen = SingleInstance::lockPath(QStringLiteral("SAVLEN"));
+    EXPECT_NE(savlen, SingleInstance::lockPath(QStringLiteral("HOLPIX")));
+    {
+        SingleInstance one(QStringLiteral("SAVLEN"));
+        EXPECT_TRUE(one.isFirst());
+        SingleInstance again(QStringLiteral("SAVLEN"));
+        EXPECT_FALSE(again.isFirst());
+        SingleInstance other(QStringLiteral("HOLPIX"));
+        EXPECT_TRUE(other.isFirst());
+    }
+    SingleInstance afterwards(QStringLiteral("SAVLEN"));
+    EXPECT_TRUE(afterwards.isFirst());
+
+    TestRoot otherRoot;
+    EXPECT_NE(SingleInstance::lockPath(QStringLiteral("SAVLEN")), savlen);
+}
+
+} // namespace
+} // namespace kavel

@@ -1,0 +1,134 @@
+#include "uitesting.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace kavel {
+
+void ensureApplication()
+{
+    static int argc = 1;
+    static char name[] = "ui_tests";
+    static char* argv[] = { name, nullptr };
+    if (!QApplication::instance())
+        new QApplication(argc, argv);
+}
+
+TestRoot::TestRoot()
+    : m_previousRoot(qgetenv("KAVEL_ROOT"))
+{
+    ensureApplication();
+    if (!m_dir.isValid())
+        return;
+    const QDir source(QStringLiteral(KAVEL_SAMPLE_ROOT));
+    m_copied = true;
+    QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString to = m_dir.filePath(source.relativeFilePath(from));
+        m_copied = m_copied && QDir().mkpath(QFileInfo(to).path()) && QFile::copy(from, to);
+    }
+    qputenv("KAVEL_ROOT", m_dir.path().toUtf8());
+}
+
+TestRoot::~TestRoot()
+{
+    qputenv("KAVEL_ROOT", m_previousRoot);
+}
+
+QString TestRoot::path(const QString& relative) const
+{
+    return m_dir.filePath(relative);
+}
+
+QByteArray TestRoot::read(const QString& relative) const
+{
+    QFile file(path(relative));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestRoot::write(const QString& relative, const QByteArray& bytes) const
+{
+    QFile file(path(relative));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path(relative).toStdString();
+    file.write(bytes);
+}
+
+namespace {
+
+void closeModal(QWidget* modal)
+{
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
+} // namespace
+
+ModalWatcher::ModalWatcher()
+{
+    connect(&m_timer, &QTimer::timeout, this, &ModalWatcher::poll);
+    m_timer.start(10);
+}
+
+ModalWatcher::~ModalWatcher() = default;
+
+void ModalWatcher::expect(Handler handler)
+{
+    m_handlers.push_back(std::move(handler));
+}
+
+void ModalWatcher::poll()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible())
+        return;
+    if (modal == m_current) {
+        if (m_since.elapsed() > 5000) {
+            ADD_FAILURE() << "modal window left open: " << modal->metaObject()->className();
+            closeModal(modal);
+        }
+        return;
+    }
+    m_current = modal;
+    m_since.start();
+    if (m_handlers.empty()) {
+        ADD_FAILURE() << "unexpected modal window " << modal->metaObject()->className() << " \""
+                      << modal->windowTitle().toStdString() << "\": " << messageText(modal).toStdString();
+        closeModal(modal);
+        return;
+    }
+    Handler handler = std::move(m_handlers.front());
+    m_handlers.pop_front();
+    ++m_answered;
+    // From a fresh event: this timer does not fire again while its own
+    // handler runs, and a handler may open a further modal window.
+    QTimer::singleShot(0, this, [handler, target = QPointer<QWidget>(modal)] {
+        if (target)
+            handler(target);
+    });
+}
+
+QString messageText(QWidget* modal)
+{
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    return box ? box->text() : QString();
+}
+
+void acceptMessage(QWidget* modal)
+{
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr) << "not a message box: " << modal->metaObject()->className();
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
+    ASSERT_NE(ok, nullptr);
+    ok->click();
+}
+
+} // namespace kavel
