@@ -25,6 +25,8 @@ protected:
                 process->waitForFinished(5000);
             }
         }
+        // A killed copy leaves its lock behind.
+        QFile::remove(SingleInstance::lockPath(QStringLiteral("SAVLEN")));
     }
 
     // The real program, on the offscreen platform, under the test root.
