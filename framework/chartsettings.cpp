@@ -1,11 +1,15 @@
 #include "chartsettings.h"
 
 #include "fieldreader.h"
+#include "numberparse.h"
 #include "numbertext.h"
 #include "textfile.h"
 
 #include <QFile>
 #include <QSaveFile>
+
+#include <cmath>
+#include <limits>
 
 namespace kavel {
 
@@ -49,6 +53,15 @@ ReaderDiagnostic readSettings(FieldReader& reader, const SettingsLayout& layout)
                 if (!value)
                     return reader.diagnostic();
                 **number = *value;
+            } else if (float* const* single = std::get_if<float*>(&item)) {
+                const std::optional<double> value = reader.number();
+                if (!value)
+                    return reader.diagnostic();
+                if (std::isfinite(*value) && std::fabs(*value) > double(std::numeric_limits<float>::max())) {
+                    reader.fail(QStringLiteral("%1 is beyond the single-precision range").arg(*value));
+                    return reader.diagnostic();
+                }
+                **single = float(*value);
             } else {
                 const std::optional<qint16> value = reader.int16();
                 if (!value)
@@ -58,6 +71,27 @@ ReaderDiagnostic readSettings(FieldReader& reader, const SettingsLayout& layout)
         }
     }
     return reader.diagnostic();
+}
+
+// The fewest digits from the single's seven that read back to the same single.
+QString printedSingle(float value)
+{
+    for (int digits = NumberText::kSingleDigits; digits < 9; ++digits) {
+        const QString text = NumberText::printed(value, digits);
+        const std::optional<double> back = NumberParse::strict(text);
+        if (back && float(*back) == value)
+            return text;
+    }
+    return NumberText::printed(value, 9);
+}
+
+QString itemText(const SettingsLayout::NumberItem& item)
+{
+    if (double* const* number = std::get_if<double*>(&item))
+        return NumberText::printedExact(**number);
+    if (float* const* single = std::get_if<float*>(&item))
+        return printedSingle(**single);
+    return NumberText::printedExact(double(*std::get<qint16*>(item)));
 }
 
 } // namespace
@@ -76,24 +110,24 @@ ReaderDiagnostic ReadChartSettingsText(const QString& name, const QString& text,
 
 QByteArray FormatChartSettings(const SettingsLayout& layout)
 {
-    QByteArray bytes;
+    // Encoded as one text: a title CP932 cannot hold makes the whole file
+    // UTF-8, never a mixture that would read back garbled.
+    QString file;
     for (const SettingsLayout::Line& line : layout.lines()) {
         if (line.text) {
-            bytes += TextFile::encode(*line.text);
+            file += *line.text;
         } else {
             QString text;
             for (std::size_t i = 0; i < line.numbers.size(); ++i) {
                 if (i > 0)
                     text += QLatin1Char(' ');
-                const SettingsLayout::NumberItem& item = line.numbers[i];
-                const double value = std::holds_alternative<double*>(item) ? *std::get<double*>(item) : double(*std::get<qint16*>(item));
-                text += NumberText::printedExact(value);
+                text += itemText(line.numbers[i]);
             }
-            bytes += text.toLatin1();
+            file += text;
         }
-        bytes += "\r\n";
+        file += QLatin1String("\r\n");
     }
-    return bytes;
+    return TextFile::encode(file);
 }
 
 namespace {
