@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rotormodel.h"
+#include "framework/rotormodel.h"
 #include "savlensettings.h"
 
 #include "framework/viewer.h"

@@ -1,6 +1,6 @@
 #include "sectionchart.h"
 
-#include "rotormodel.h"
+#include "framework/rotormodel.h"
 #include "savlensettings.h"
 
 #include "framework/chartframe.h"

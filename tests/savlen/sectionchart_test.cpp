@@ -1,4 +1,4 @@
-#include "savlen/rotormodel.h"
+#include "framework/rotormodel.h"
 #include "savlen/savlensettings.h"
 #include "savlen/sectionchart.h"
 

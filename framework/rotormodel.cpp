@@ -1,7 +1,7 @@
 #include "rotormodel.h"
 
-#include "framework/chartframe.h"
-#include "framework/fieldreader.h"
+#include "chartframe.h"
+#include "fieldreader.h"
 
 #include <algorithm>
 #include <cmath>
