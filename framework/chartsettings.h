@@ -21,10 +21,12 @@ struct AxisSettings {
 // either numeric items (read as one stream of free-format fields across
 // consecutive numeric lines) or one text read as a whole line. A viewer
 // declares its list over the members of its own settings record; the reader
-// and writer below are the same for every viewer.
+// and writer below are the same for every viewer. A single-precision item
+// holds the nearest single to what the file says and is written in the
+// fewest digits (7 when they suffice) that read back to that single.
 class SettingsLayout {
 public:
-    using NumberItem = std::variant<double*, qint16*>;
+    using NumberItem = std::variant<double*, qint16*, float*>;
 
     SettingsLayout& numbers(std::vector<NumberItem> items);
     SettingsLayout& axis(AxisSettings& axis);
