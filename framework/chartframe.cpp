@@ -29,35 +29,38 @@ void zeroLine(DrawingSurface& s, const FrameInputs& f)
     s.line(f.g.OriginX, f.g.OffsetY, f.g.OriginX + f.x.length, f.g.OffsetY);
 }
 
-void xTicks(DrawingSurface& s, const FrameInputs& f, double end, double step)
+} // namespace
+
+void DrawXTicks(DrawingSurface& s, const FrameInputs& f, const std::vector<double>& values)
 {
-    for (double v : tickValues(end, step)) {
+    const double tickEnd = f.xGrid ? f.g.OriginY - f.y.length : f.g.OriginY - 0.5;
+    for (double v : values) {
         const double cx = f.g.OffsetX + f.g.ScaleX * v;
-        s.line(cx, f.g.OriginY, cx, f.g.OriginY - 0.5);
+        s.line(cx, f.g.OriginY, cx, tickEnd);
         s.point(cx, f.g.OriginY + 0.2, Palette::kLightGrey);
         s.printNumber(v);
     }
 }
 
-void yTicks(DrawingSurface& s, const FrameInputs& f, double end, double step)
+void DrawYTicks(DrawingSurface& s, const FrameInputs& f, const std::vector<double>& values, double axisX)
 {
-    for (double v : tickValues(end, step)) {
+    for (double v : values) {
         const double cy = f.g.OffsetY - f.g.ScaleY * v;
-        s.line(f.g.OriginX, cy, f.g.OriginX + 0.5, cy);
-        s.point(f.g.OriginX - f.yLabelOffset, cy - 0.3, Palette::kLightGrey);
+        s.line(axisX, cy, axisX + 0.5, cy);
+        s.point(axisX - f.yLabelOffset, cy - 0.3, Palette::kLightGrey);
         s.printNumber(v);
+        if (f.yGrid)
+            s.line(f.g.OriginX, cy, f.g.OriginX + f.x.length, cy);
     }
 }
 
-void allTicks(DrawingSurface& s, const FrameInputs& f)
+void DrawFrameTicks(DrawingSurface& s, const FrameInputs& f)
 {
-    xTicks(s, f, f.x.max, f.x.pitch);
-    xTicks(s, f, f.x.min, -f.x.pitch);
-    yTicks(s, f, f.y.max, f.y.pitch);
-    yTicks(s, f, f.y.min, -f.y.pitch);
+    DrawXTicks(s, f, tickValues(f.x.max, f.x.pitch));
+    DrawXTicks(s, f, tickValues(f.x.min, -f.x.pitch));
+    DrawYTicks(s, f, tickValues(f.y.max, f.y.pitch), f.g.OriginX);
+    DrawYTicks(s, f, tickValues(f.y.min, -f.y.pitch), f.g.OriginX);
 }
-
-} // namespace
 
 std::optional<ChartGeometry> ChartGeometry::compute(const AxisSettings& x, const AxisSettings& y, double originX, double originY)
 {
@@ -105,7 +108,7 @@ int printerLineWidth(double width)
     return int(std::lround(std::clamp(width, 0.0, 1000.0)));
 }
 
-void DrawChartFrame(DrawingSurface& surface, const FrameInputs& frame)
+void DrawFrameEdges(DrawingSurface& surface, const FrameInputs& frame)
 {
     const FrameInputs& f = frame;
     const double left = f.g.OriginX, right = f.g.OriginX + f.x.length;
@@ -115,7 +118,12 @@ void DrawChartFrame(DrawingSurface& surface, const FrameInputs& frame)
     surface.line(left, bottom, left, top);
     surface.line(left, top, right, top);
     surface.line(right, bottom, right, top);
-    allTicks(surface, f);
+}
+
+void DrawChartFrame(DrawingSurface& surface, const FrameInputs& frame)
+{
+    DrawFrameEdges(surface, frame);
+    DrawFrameTicks(surface, frame);
 }
 
 void PrintChartFrame(DrawingSurface& surface, const FrameInputs& frame, double FrameWidth)
@@ -124,7 +132,7 @@ void PrintChartFrame(DrawingSurface& surface, const FrameInputs& frame, double F
     edges(surface, frame);
     surface.setLineWidth(1);
     zeroLine(surface, frame);
-    allTicks(surface, frame);
+    DrawFrameTicks(surface, frame);
 }
 
 } // namespace kavel

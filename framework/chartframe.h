@@ -3,6 +3,7 @@
 #include "chartsettings.h"
 
 #include <optional>
+#include <vector>
 
 namespace kavel {
 
@@ -31,17 +32,30 @@ struct ChartGeometry {
 
 // What the frame routines take: the two axes, the geometry, and where the
 // Y labels stand left of the frame (1.5 cm, 2 in the deflection viewer).
+// Charts with a grid have their X ticks run the full frame height (xGrid)
+// and a line across the frame after each Y label (yGrid).
 struct FrameInputs {
     AxisSettings x;
     AxisSettings y;
     ChartGeometry g;
     double yLabelOffset = 1.5;
+    bool xGrid = false;
+    bool yGrid = false;
 };
 
 // The frame on the picture area: four edges and the zero line in the
 // current line width, inward ticks every pitch from physical 0 outward on
 // both sides, each labelled at a light-grey point.
 void DrawChartFrame(DrawingSurface& surface, const FrameInputs& frame);
+// Its two halves, for charts that draw their edges in another width: the
+// bottom edge, the zero line, the left, top and right edges; then the ticks.
+void DrawFrameEdges(DrawingSurface& surface, const FrameInputs& frame);
+void DrawFrameTicks(DrawingSurface& surface, const FrameInputs& frame);
+// The ticks of one side of an axis at the given values (tickValues): X ticks
+// stand on the frame's bottom edge, Y ticks on the vertical line at `axisX`
+// (the frame's left edge, or an axis inside the chart).
+void DrawXTicks(DrawingSurface& surface, const FrameInputs& frame, const std::vector<double>& values);
+void DrawYTicks(DrawingSurface& surface, const FrameInputs& frame, const std::vector<double>& values, double axisX);
 // The same on the printer page: edges in FrameWidth, the rest in width 1.
 void PrintChartFrame(DrawingSurface& surface, const FrameInputs& frame, double FrameWidth);
 
