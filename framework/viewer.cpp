@@ -46,6 +46,11 @@ QString Viewer::writeSettings(const QString& hostPath)
     return WriteChartSettings(hostPath, settingsLayout());
 }
 
+QString Viewer::restoreFactorySettings()
+{
+    return CopySettingsFile(factorySettingsPath(), workingSettingsPath());
+}
+
 void Viewer::load()
 {
     dataPath = defaultDataPath();

@@ -74,6 +74,10 @@ public:
     ReaderDiagnostic readSettings(const QString& hostPath);
     // Empty on success, else a message naming the file.
     QString writeSettings(const QString& hostPath);
+    // "5:Default": the factory file copied over the working file. A viewer
+    // whose installation keeps its factory file elsewhere overrides it.
+    // Empty on success, else a message naming the file.
+    virtual QString restoreFactorySettings();
 
     // The start-up of a viewer without its window: the working settings,
     // then the default data file (and the rotor outline where there is one).

@@ -229,7 +229,7 @@ void ViewerWindow::Command4_Click()
 
 void ViewerWindow::Command5_Click()
 {
-    const QString error = CopySettingsFile(m_viewer.factorySettingsPath(), m_viewer.workingSettingsPath());
+    const QString error = m_viewer.restoreFactorySettings();
     if (error.isEmpty())
         showMessage(this, QMessageBox::NoIcon, QString(), QStringLiteral("設定値をデフォルト値に戻しました"));
     else
