@@ -1,0 +1,159 @@
+#include "campbellchart.h"
+
+#include "chartpoints.h"
+#include "eigendata.h"
+#include "valdensettings.h"
+
+#include "framework/chartframe.h"
+#include "framework/drawingsurface.h"
+#include "framework/palette.h"
+#include "framework/rightscale.h"
+
+#include <cmath>
+
+namespace kavel {
+
+namespace {
+
+FrameInputs campbellFrame(const ValdenSettings& settings, const ChartGeometry& g, int DampingShown)
+{
+    FrameInputs frame { settings.xAxis(), settings.yAxis(), g };
+    frame.yLabelOffset = 2;
+    frame.xGrid = true;
+    frame.yGrid = DampingShown != 0;
+    return frame;
+}
+
+// The damping scale: its lower half (−0.02 … 0.1 in steps of 0.01) fills the
+// lower half of the range 0 … Ymax, its upper half (0.1 … 1 in steps of 0.1)
+// the upper. Lines across at 0, 0.1 and 1, labels also at 0.05 and 0.5.
+std::vector<ScaleMark> dampingScale(const ValdenSettings& settings, const ChartGeometry& g)
+{
+    std::vector<ScaleMark> marks;
+    const double height = g.ScaleY * settings.Ymax;
+    for (int k = 0; k <= 12; ++k) {
+        const double d = 0.01 * k - 0.02;
+        const double y = g.OffsetY - height * k / 24;
+        if (k == 2 || k == 12)
+            marks.push_back({ y, 0, d });
+        else if (k == 7)
+            marks.push_back({ y, 1, d });
+        else
+            marks.push_back({ y, 0.5, std::nullopt });
+    }
+    for (int k = 12; k <= 21; ++k) {
+        const double d = 0.1 * k - 1.1;
+        const double y = g.OffsetY - height * (k - 3) / 18;
+        if (k == 21)
+            marks.push_back({ y, 0, d });
+        else if (k == 16)
+            marks.push_back({ y, 1, d });
+        else
+            marks.push_back({ y, 0.5, std::nullopt });
+    }
+    return marks;
+}
+
+// From physical (0, 0) to where frequency equals speed leaves the frame:
+// the top edge when the speed range reaches further, the right edge when
+// the frequency range does, the corner when they are equal.
+void synchronousLine(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g)
+{
+    const double length = double(settings.Ylength);
+    double xe = kValdenOriginX + settings.Xlength;
+    double ye = kValdenOriginY - length;
+    if (settings.Xmax > settings.Ymax)
+        xe = kValdenOriginX + settings.Xlength * (settings.Ymax - settings.Xmin) / (settings.Xmax - settings.Xmin);
+    if (settings.Xmax < settings.Ymax)
+        ye = kValdenOriginY - length * (settings.Xmax - settings.Ymin) / (settings.Ymax - settings.Ymin);
+    s.line(g.OffsetX, g.OffsetY, xe, ye);
+}
+
+void frameAfterEdges(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g, int DampingShown)
+{
+    DrawFrameTicks(s, campbellFrame(settings, g, DampingShown));
+    if (DampingShown != 0)
+        DrawRightScale(s, kValdenOriginX + settings.Xlength, g.OffsetX, dampingScale(settings, g));
+    synchronousLine(s, settings, g);
+}
+
+bool drawable(float x1, float y1, float x2, float y2)
+{
+    return !std::isnan(x1) && !std::isnan(y1) && !std::isnan(x2) && !std::isnan(y2);
+}
+
+} // namespace
+
+void DrawCampbellFrame(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g, int DampingShown)
+{
+    DrawFrameEdges(s, campbellFrame(settings, g, DampingShown));
+    frameAfterEdges(s, settings, g, DampingShown);
+}
+
+void PrintCampbellFrame(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g, int DampingShown)
+{
+    s.setLineWidth(printerLineWidth(settings.FrameWidth));
+    DrawFrameEdges(s, campbellFrame(settings, g, DampingShown));
+    s.setLineWidth(1);
+    frameAfterEdges(s, settings, g, DampingShown);
+}
+
+void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenData& data, const ShowCurveFlags& ShowCurve)
+{
+    const bool printer = s.isPrinter();
+    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.xAxis(), settings.yAxis(), kValdenOriginX, kValdenOriginY);
+    if (!geometry)
+        return;
+    const ChartGeometry& g = *geometry;
+    const int DampingShown = DampingShownCount(ShowCurve);
+    const float CentreY = float(g.CentreY);
+
+    if (printer)
+        PrintCampbellFrame(s, settings, g, DampingShown);
+    else
+        DrawCampbellFrame(s, settings, g, DampingShown);
+
+    s.point(g.CentreX - 5, kValdenOriginY - double(settings.Ylength) - 2, Palette::kLightGrey);
+    s.print(settings.XYTitle);
+    s.point(g.CentreX - 5, kValdenOriginY + 1.5, Palette::kLightGrey);
+    s.print(settings.XYXTitle);
+    // On paper both titles run horizontally, in the printer's font.
+    if (!printer)
+        s.selectRotatedFont(QStringLiteral("times new roman"), 15);
+    if (DampingShown != 0) {
+        s.point(g.OffsetX + settings.Xlength + 2, double(CentreY) + 1, Palette::kLightGrey);
+        s.print(settings.DampingTitle);
+    }
+    s.point(0.5, double(CentreY) + 1, Palette::kLightGrey);
+    s.print(settings.FrequencyTitle);
+    if (!printer) {
+        s.setFontName(QStringLiteral("times new roman"));
+        s.setFontSize(8);
+    }
+
+    XYPoints p;
+    ComputeXYPoints(data, g, settings.Ymax, p);
+    if (printer)
+        s.setLineWidth(printerLineWidth(settings.CurveWidth));
+    int drawn = 0;
+    for (int j = 1; j <= data.N2; ++j) {
+        const bool frequency = FrequencyCurveShown(ShowCurve, j);
+        const bool damping = DampingCurveShown(ShowCurve, j);
+        if (!frequency && !damping)
+            continue;
+        const int c = Palette::curveColour(drawn);
+        for (int i = 2; i <= data.N1; ++i) {
+            const float x1 = p.SpeedX[std::size_t(i - 2)], x2 = p.SpeedX[std::size_t(i - 1)];
+            const std::size_t a = data.cell(i - 1, j), b = data.cell(i, j);
+            if (frequency && drawable(x1, p.FreqY[a], x2, p.FreqY[b]))
+                s.line(x1, p.FreqY[a], x2, p.FreqY[b], c);
+            if (damping && drawable(x1, p.DampY[a], x2, p.DampY[b]))
+                s.line(x1, p.DampY[a], x2, p.DampY[b], c);
+        }
+        ++drawn;
+    }
+    if (printer)
+        s.setLineWidth(1);
+}
+
+} // namespace kavel

@@ -1,0 +1,96 @@
+#include "gausschart.h"
+
+#include "campbellchart.h"
+#include "chartpoints.h"
+#include "eigendata.h"
+#include "valdensettings.h"
+
+#include "framework/arrow.h"
+#include "framework/chartframe.h"
+#include "framework/drawingsurface.h"
+#include "framework/palette.h"
+
+#include <cmath>
+
+namespace kavel {
+
+namespace {
+
+void axes(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g)
+{
+    const double top = 17 - double(settings.ImLength);
+    DrawArrow(s, kValdenOriginX, g.OffsetY, settings.ReLength + 6, g.OffsetY, 0.5, 0.3);
+    DrawArrow(s, g.OffsetX, 18.5, g.OffsetX, top, 0.5, 0.2);
+}
+
+// Real ticks hang from the range's bottom line (the real axis only when
+// ImMin is 0). The imaginary ticks start one pitch up: the 0 of the
+// imaginary axis is labelled once, by the downward loop.
+void ticks(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g)
+{
+    FrameInputs frame { settings.reAxis(), settings.imAxis(), g };
+    frame.yLabelOffset = 2;
+    DrawXTicks(s, frame, tickValues(settings.ReMax, settings.RePitch));
+    DrawXTicks(s, frame, tickValues(settings.ReMin, -settings.RePitch));
+    std::vector<double> upward = tickValues(settings.ImMax, settings.ImPitch);
+    if (!upward.empty())
+        upward.erase(upward.begin());
+    DrawYTicks(s, frame, upward, g.OffsetX);
+    DrawYTicks(s, frame, tickValues(settings.ImMin, -settings.ImPitch), g.OffsetX);
+}
+
+} // namespace
+
+void DrawGaussFrame(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g)
+{
+    axes(s, settings, g);
+    ticks(s, settings, g);
+}
+
+void PrintGaussFrame(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g)
+{
+    s.setLineWidth(printerLineWidth(settings.FrameWidth));
+    axes(s, settings, g);
+    s.setLineWidth(1);
+    ticks(s, settings, g);
+}
+
+void DrawGaussChart(DrawingSurface& s, const ValdenSettings& settings, const EigenData& data, const ShowCurveFlags& ShowCurve)
+{
+    const bool printer = s.isPrinter();
+    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.reAxis(), settings.imAxis(), kValdenOriginX, kValdenOriginY);
+    if (!geometry)
+        return;
+    const ChartGeometry& g = *geometry;
+    if (printer)
+        PrintGaussFrame(s, settings, g);
+    else
+        DrawGaussFrame(s, settings, g);
+
+    const double titleY = kValdenOriginY - double(settings.ImLength) - 2;
+    s.point(g.CentreX - 5, titleY, Palette::kLightGrey);
+    s.print(settings.GaussTitle);
+    s.point(settings.ReLength + 4 + 3, g.OffsetY - 0.5, Palette::kLightGrey);
+    s.print(settings.GaussXTitle);
+    s.point(g.OffsetX, titleY, Palette::kLightGrey);
+    s.print(settings.GaussYTitle);
+
+    GaussPoints p;
+    ComputeGaussPoints(data, g, p);
+    if (printer)
+        s.setLineWidth(printerLineWidth(settings.CurveWidth));
+    for (int j = 1; j <= data.N2; ++j) {
+        if (!GaussPathShown(ShowCurve, j))
+            continue;
+        const int c = Palette::curveColour(j - 1);
+        for (int i = 2; i <= data.N1; ++i) {
+            const std::size_t a = data.cell(i - 1, j), b = data.cell(i, j);
+            if (!std::isnan(p.GaussX[a]) && !std::isnan(p.GaussY[a]) && !std::isnan(p.GaussX[b]) && !std::isnan(p.GaussY[b]))
+                s.line(p.GaussX[a], p.GaussY[a], p.GaussX[b], p.GaussY[b], c);
+        }
+    }
+    if (printer)
+        s.setLineWidth(1);
+}
+
+} // namespace kavel

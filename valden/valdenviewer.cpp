@@ -1,0 +1,110 @@
+#include "valdenviewer.h"
+
+#include "valdenchart.h"
+#include "valdeneditdialogs.h"
+
+#include "framework/hostpaths.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace kavel {
+
+namespace {
+
+// Installations have carried the factory settings in two places: beside the
+// working file (valdens\valdens.org) and in the older directory valden\,
+// whose valden.tmp some installations still read.
+const QString kLegacyDirectory = QStringLiteral("c:\\Kavel\\Gavrine\\valden\\");
+const QString kLegacyFactoryFile = QStringLiteral("valden.org");
+const QString kLegacyWorkingFile = QStringLiteral("valden.tmp");
+
+} // namespace
+
+ValdenViewer::ValdenViewer()
+{
+    dataPath = defaultDataPath();
+}
+
+const ViewerIdentity& ValdenViewer::identity() const
+{
+    static const ViewerIdentity id {
+        .program = QStringLiteral("VALDEN"),
+        .exportName = QStringLiteral("valden"),
+        .mainCaption = QStringLiteral("valden/D  Drawing"),
+        .fileDialogCaption = QStringLiteral("valden/F File Open"),
+        .editCaption = QStringLiteral("valden-XY  Editing"),
+        .defaultDataFile = QStringLiteral("c:\\Kavel\\data\\valden.mac"),
+        .outlineFile = {},
+        .settingsDirectory = QStringLiteral("c:\\Kavel\\Gavrine\\valdens\\"),
+        .workingFile = QStringLiteral("valdens.tmp"),
+        .factoryFile = QStringLiteral("valdens.org"),
+        .defaultCaption = QStringLiteral("5: Default"),
+        .keys = QStringLiteral("123456"),
+    };
+    return id;
+}
+
+QString ValdenViewer::gaussEditCaption()
+{
+    return QStringLiteral("valden-Gauss  Editing");
+}
+
+ReaderDiagnostic ValdenViewer::readData(const QString& hostPath)
+{
+    return ReadEigenData(hostPath, data);
+}
+
+void ValdenViewer::plot(DrawingSurface& screen)
+{
+    DrawValdenChart(screen, settings, data, ShowCurve, ChartMode);
+}
+
+void ValdenViewer::print(DrawingSurface& printer)
+{
+    DrawValdenChart(printer, settings, data, ShowCurve, ChartMode);
+}
+
+bool ValdenViewer::setOption(const QString& name, const QStringList& values)
+{
+    auto flag = [](const QString& value) { return value == QLatin1String("0") || value == QLatin1String("1"); };
+    if (name == QLatin1String("ChartMode") && values.size() == 1
+        && (values[0] == QLatin1String("1") || values[0] == QLatin1String("2"))) {
+        ChartMode = values[0].toInt();
+        return true;
+    }
+    if (name == QLatin1String("ShowCurve") && values.size() == kShowCurveCount && std::all_of(values.begin(), values.end(), flag)) {
+        for (int k = 0; k < kShowCurveCount; ++k)
+            ShowCurve[std::size_t(k)] = qint16(values[k].toInt());
+        return true;
+    }
+    return false;
+}
+
+EditDialog* ValdenViewer::createEditDialog(QWidget* parent)
+{
+    if (ChartMode == XYChart)
+        return new ValdenXYEditDialog(*this, parent);
+    return new ValdenGaussEditDialog(*this, parent);
+}
+
+// "5: Default" restores the file this viewer reads, valdens\valdens.tmp,
+// from valdens\valdens.org, or where an installation carries only the older
+// valden\valden.org, from that. valden\valden.tmp is restored as well
+// wherever its directory exists, for the installations that still read it.
+QString ValdenViewer::restoreFactorySettings()
+{
+    const QString legacyFactory = HostPaths::resolve(kLegacyDirectory + kLegacyFactoryFile);
+    const QString factory = QFileInfo::exists(factorySettingsPath()) || !QFileInfo::exists(legacyFactory)
+        ? factorySettingsPath()
+        : legacyFactory;
+    if (QString error = CopySettingsFile(factory, workingSettingsPath()); !error.isEmpty())
+        return error;
+    const QString legacyDirectory = HostPaths::resolve(kLegacyDirectory);
+    if (!QFileInfo(legacyDirectory).isDir())
+        return {};
+    return CopySettingsFile(factory, HostPaths::resolve(kLegacyDirectory + kLegacyWorkingFile));
+}
+
+} // namespace kavel

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "eigendata.h"
+#include "showcurve.h"
+#include "valdensettings.h"
+
+#include "framework/viewer.h"
+
+namespace kavel {
+
+// The VALDEN viewer: complex eigenvalues against rotational speed, as the
+// XY (Campbell) chart or as paths in the Gauss plane.
+class ValdenViewer final : public Viewer {
+public:
+    ValdenViewer();
+
+    const ViewerIdentity& identity() const override;
+    SettingsLayout settingsLayout() override { return settings.layout(); }
+    ReaderDiagnostic readData(const QString& hostPath) override;
+    void plot(DrawingSurface& screen) override;
+    void print(DrawingSurface& printer) override;
+    // "ChartMode" (1 or 2) and "ShowCurve" (17 values, 0 or 1).
+    bool setOption(const QString& name, const QStringList& values) override;
+    // The dialog of the chart shown: "valden-XY  Editing" or
+    // "valden-Gauss  Editing".
+    EditDialog* createEditDialog(QWidget* parent) override;
+    // Restores the file the viewer reads, from the factory file the
+    // installation carries; see valdenviewer.cpp.
+    QString restoreFactorySettings() override;
+
+    // The Gauss dialog's caption (the XY dialog's is identity().editCaption).
+    static QString gaussEditCaption();
+
+    ValdenSettings settings;
+    EigenData data;
+    // In memory only: every curve shown and the XY chart at each start.
+    ShowCurveFlags ShowCurve = AllCurvesShown();
+    int ChartMode = 1;
+};
+
+} // namespace kavel

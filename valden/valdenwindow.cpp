@@ -1,0 +1,57 @@
+#include "valdenwindow.h"
+
+#include "valdenchart.h"
+#include "valdeneditdialogs.h"
+#include "valdenviewer.h"
+
+#include <QPushButton>
+
+namespace kavel {
+
+namespace {
+
+// The common design with the picture ending just above Command7, which sits
+// over "6:Quit" at the right; below the picture it moves with the window's
+// bottom edge like the other buttons.
+MainWindowLayout valdenLayout()
+{
+    MainWindowLayout layout;
+    layout.picture = { 0, 0, 7875, 3945 };
+    return layout;
+}
+
+const TwipsRect kCommand7 { 6960, 3960, 855, 372 };
+
+QString chartButtonCaption(int ChartMode)
+{
+    return ChartMode == XYChart ? QStringLiteral("Gauss") : QStringLiteral("XY");
+}
+
+} // namespace
+
+ValdenWindow::ValdenWindow(ValdenViewer& viewer, QWidget* parent)
+    : ViewerWindow(viewer, valdenLayout(), parent)
+    , m_valden(viewer)
+{
+    m_command7 = addButton(QStringLiteral("Command7"), chartButtonCaption(viewer.ChartMode), kCommand7);
+    connect(m_command7, &QPushButton::clicked, this, &ValdenWindow::Command7_Click);
+}
+
+void ValdenWindow::Command7_Click()
+{
+    m_valden.ChartMode = m_valden.ChartMode == XYChart ? GaussChart : XYChart;
+    m_command7->setText(chartButtonCaption(m_valden.ChartMode));
+    Command3_Click();
+}
+
+void ValdenWindow::Command2_Click()
+{
+    const QString own = m_valden.ChartMode == XYChart ? QStringLiteral("Form2") : QStringLiteral("Form3");
+    for (ValdenEditDialog* dialog : findChildren<ValdenEditDialog*>()) {
+        if (dialog->isVisible() && dialog->objectName() != own)
+            dialog->command1_click();
+    }
+    ViewerWindow::Command2_Click();
+}
+
+} // namespace kavel
