@@ -1,6 +1,7 @@
 #include "viewerregistry.h"
 
 #include "savlen/savlenviewer.h"
+#include "valden/valdenviewer.h"
 
 #include <utility>
 #include <vector>
@@ -20,6 +21,7 @@ const std::vector<std::pair<QString, Factory>>& registry()
 {
     static const std::vector<std::pair<QString, Factory>> entries {
         { QStringLiteral("savlen"), make<SavlenViewer> },
+        { QStringLiteral("valden"), make<ValdenViewer> },
     };
     return entries;
 }

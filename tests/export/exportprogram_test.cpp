@@ -1,3 +1,4 @@
+#include "export/viewerregistry.h"
 #include "framework/textfile.h"
 
 #include <QDir>
@@ -72,10 +73,18 @@ protected:
 
 TEST_F(ExportProgram, UsageErrorsExitWithTwoAndOneLine)
 {
+    // A viewer of the suite that this build lacks, while there is one.
+    QString unbuilt = QStringLiteral("rotor");
+    for (const QString& name : kavel::ViewerRegistry::suiteViewers()) {
+        if (!kavel::ViewerRegistry::builtViewers().contains(name)) {
+            unbuilt = name;
+            break;
+        }
+    }
     const QStringList cases[] = {
         {},
         { QStringLiteral("rotor"), QStringLiteral("-o"), path("a.pdf") },
-        { QStringLiteral("valden"), QStringLiteral("-o"), path("a.pdf") },   // not built yet
+        { unbuilt, QStringLiteral("-o"), path("a.pdf") },
         { QStringLiteral("savlen"), QStringLiteral("--root"), root.path(), QStringLiteral("-o"), path("a.doc") },
         { QStringLiteral("savlen"), QStringLiteral("--root"), root.path(), QStringLiteral("--option"), QStringLiteral("ShowNumbres=1"), QStringLiteral("-o"), path("a.pdf") },
         { QStringLiteral("savlen"), QStringLiteral("--root"), root.path(), QStringLiteral("--option"), QStringLiteral("ShowNumbers=2"), QStringLiteral("-o"), path("a.pdf") },
