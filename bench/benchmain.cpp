@@ -1,0 +1,18 @@
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+// The raster benchmarks draw text, which needs a QGuiApplication; without a
+// display they run offscreen.
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
