@@ -26,6 +26,9 @@ constexpr int kNoteTop = 3100;
 constexpr int kTitleTop = 3510;
 constexpr int kCommentTop = 3960;
 constexpr int kFieldLeft = 990;
+// The check-box frame right of the "Chert total length" heading.
+constexpr int kFlagsLeft = 6200;
+constexpr int kFlagsTop = 240;
 constexpr int kWideFieldLeft = 1560;
 
 QString fieldName(int n)
@@ -125,7 +128,7 @@ ValdenXYEditDialog::ValdenXYEditDialog(ValdenViewer& viewer, QWidget* parent)
         m_flags->addBox(row, 1, row + 5, viewer.ShowCurve);
     }
     m_flags->addBox(5, 0, kAllXY, viewer.ShowCurve);
-    place(m_flags, { 5700, 120, m_flags->widthTwips(), m_flags->heightTwips() });
+    place(m_flags, { kFlagsLeft, kFlagsTop, m_flags->widthTwips(), m_flags->heightTwips() });
 
     addButtons();
 }
@@ -172,7 +175,7 @@ ValdenGaussEditDialog::ValdenGaussEditDialog(ValdenViewer& viewer, QWidget* pare
         { QStringLiteral("λ1"), QStringLiteral("λ2"), QStringLiteral("λ3"), QStringLiteral("λ4"), QStringLiteral("λ5"), QStringLiteral("All") }, this);
     for (int row = 0; row < 6; ++row)
         m_flags->addBox(row, 0, 11 + row, viewer.ShowCurve);
-    place(m_flags, { 5700, 120, m_flags->widthTwips(), m_flags->heightTwips() });
+    place(m_flags, { kFlagsLeft, kFlagsTop, m_flags->widthTwips(), m_flags->heightTwips() });
 
     addButtons();
 }
