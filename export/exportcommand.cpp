@@ -2,6 +2,7 @@
 
 #include "chartexport.h"
 #include "exportrequest.h"
+#include "matricescommand.h"
 #include "viewerregistry.h"
 
 #include <QTextStream>
@@ -17,10 +18,8 @@ const QString kProgram = QStringLiteral("kavel-export: ");
 int runExportCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     // Subcommands take the first word; a viewer name never collides with one.
-    if (arguments.value(0) == QLatin1String("matrices")) {
-        err << kProgram << "the matrices export is not part of this build" << Qt::endl;
-        return ExportUsageError;
-    }
+    if (arguments.value(0) == QLatin1String("matrices"))
+        return runMatricesCommand(arguments.mid(1), out, err);
 
     const ParsedExportArguments parsed = parseExportArguments(arguments);
     if (parsed.help) {

@@ -27,6 +27,7 @@ FieldReader::FieldReader(const QString& path)
         m_opened = true;
     } else {
         m_line = 0;
+        m_itemLine = 0;
         m_diagnostic.reason = QStringLiteral("cannot be opened");
     }
 }
@@ -42,7 +43,7 @@ void FieldReader::fail(const QString& reason)
 {
     if (!m_diagnostic.complete())
         return;
-    m_diagnostic.line = m_line;
+    m_diagnostic.line = m_itemLine;
     m_diagnostic.field = m_fieldCount;
     m_diagnostic.reason = reason;
 }
@@ -78,6 +79,7 @@ bool FieldReader::skipToNextItem()
 {
     for (;;) {
         skipBlanks();
+        m_itemLine = m_line;
         if (m_pos >= m_text.size()) {
             fail(QStringLiteral("the file ends before this item"));
             return false;
@@ -163,6 +165,7 @@ std::optional<QString> FieldReader::wholeLine()
 {
     if (!ok())
         return std::nullopt;
+    m_itemLine = m_line;
     if (m_pos >= m_text.size()) {
         fail(QStringLiteral("the file ends before this line"));
         return std::nullopt;

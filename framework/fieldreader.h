@@ -62,6 +62,7 @@ private:
     QString m_text;
     qsizetype m_pos = 0;
     int m_line = 1;
+    int m_itemLine = 1; // where the item or line being read starts
     int m_fieldCount = 0;
     bool m_atLineStart = true;
     bool m_opened = false;

@@ -1,0 +1,62 @@
+#include "export/matricescommand.h"
+
+#include "support/qtprint.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+using namespace kavel;
+
+namespace {
+
+struct CommandRun {
+    int status;
+    QString out, err;
+};
+
+CommandRun matrices(const QStringList& arguments)
+{
+    CommandRun run;
+    QTextStream out(&run.out), err(&run.err);
+    run.status = runMatricesCommand(arguments, out, err);
+    return run;
+}
+
+} // namespace
+
+TEST(MatricesCommand, WritesTheSixFilesOfTheRootsModel)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("data"))));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KAVEL_SAMPLE_ROOT "/data/lendrix.mac"), root.filePath(QStringLiteral("data/lendrix.mac"))));
+    const CommandRun run = matrices({ QStringLiteral("--root"), root.path() });
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    for (const char* name : { "mdata16.dat", "kdata16.dat", "gdata16.dat", "zzahyo.dat", "ttmsnd.dat", "fc.dat" })
+        EXPECT_TRUE(QFile::exists(root.filePath(QStringLiteral("data/") + QLatin1String(name)))) << name;
+    QFile fc(root.filePath(QStringLiteral("data/fc.dat")));
+    ASSERT_TRUE(fc.open(QIODevice::ReadOnly));
+    EXPECT_EQ(fc.readAll(), "R1 compressor rotor  Craig-Bampton model  2 physical + 4 modal DOF (t mm s)\r\n");
+}
+
+TEST(MatricesCommand, ModelThatBreaksOffIsNamedWithWhereItStopped)
+{
+    QTemporaryDir dir;
+    const QString model = dir.filePath(QStringLiteral("broken.mac"));
+    QFile f(model);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("HEADER\r\ntitle\r\n     2     2\r\n 1 2 x\r\n");
+    f.close();
+    const CommandRun run = matrices({ QStringLiteral("--data"), model, QStringLiteral("--out-dir"), dir.path() });
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.toStdString(), ("kavel-export matrices: " + model + ", line 4, item 6: \"x\" is not a number\n").toStdString());
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("mdata16.dat"))));
+}
+
+TEST(MatricesCommand, UnknownOrIncompleteArgumentsAreUsageErrors)
+{
+    EXPECT_EQ(matrices({ QStringLiteral("--bogus") }).status, 2);
+    EXPECT_EQ(matrices({ QStringLiteral("--data") }).status, 2);
+}
