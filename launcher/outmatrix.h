@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/readerdiagnostic.h"
+#include "framework/quasimodalmodel.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,34 +8,6 @@
 #include <vector>
 
 namespace kavel {
-
-// A block of the quasi-modal model file: r × c single-precision values in
-// column order (element (i, j) is x((j − 1)·r + i), all from 1); a vector
-// block has c = 1.
-struct ModelBlock {
-    qint64 rows = 0;
-    qint64 cols = 0;
-    std::vector<float> x;
-
-    // x(k) with k from 1; nullopt past the values read.
-    std::optional<float> at(qint64 k) const;
-};
-
-// The quasi-modal model as the matrix export reads it: blocks 1 to 8, the
-// station table's column counts p, q and station count nz, the station
-// coordinates Z and the station table T (nz rows of p + q values).
-struct QuasiModalModel {
-    QString title;
-    ModelBlock block[9]; // 1..8; vectors 3 and 5 have cols 1
-    qint64 p = 0, q = 0, nz = 0;
-    std::vector<float> Z;
-    std::vector<std::vector<float>> T;
-};
-
-// Reads the model file with free items for the counts and values and fixed
-// columns for Z and T. Stops at the first failure and says where.
-ReaderDiagnostic ReadQuasiModalModel(const QString& path, QuasiModalModel& model);
-ReaderDiagnostic ReadQuasiModalModelText(const QString& name, const QString& text, QuasiModalModel& model);
 
 // The six files the computer-algebra notebook reads, in the order written.
 struct MatrixFile {
