@@ -1,0 +1,119 @@
+#include "mirnokeditdialog.h"
+
+#include "mirnokviewer.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace kavel {
+
+namespace {
+
+constexpr int kLabelHeight = 210;
+constexpr int kBoxWidth = 495;
+constexpr int kBoxHeight = 255;
+
+} // namespace
+
+MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
+    : EditDialog(parent)
+    , m_viewer(viewer)
+{
+    setWindowTitle(viewer.identity().editCaption);
+    setClientSize(8010, 4200);
+
+    const MirnokSettings& s = viewer.settings;
+    auto label = [this](const QString& caption, int left, int top, int width) {
+        addLabel(caption, { left, top, width, kLabelHeight });
+    };
+    auto number = [this](int n, double value, const TwipsRect& rect) {
+        m_text[std::size_t(n)] = addNumberField(QStringLiteral("Text%1").arg(n), value, rect);
+    };
+    auto text = [this](int n, const QString& value, const TwipsRect& rect) {
+        m_text[std::size_t(n)] = addTextField(QStringLiteral("Text%1").arg(n), value, rect);
+    };
+
+    // The shaft axis and the view angle.
+    label(QStringLiteral("Z axis  :"), 150, 465, 820);
+    label(QStringLiteral("Length"), 1605, 240, 700);
+    label(QStringLiteral("(mm)"), 2880, 600, 520);
+    label(QStringLiteral("Division pitch"), 3240, 240, 1200);
+    label(QStringLiteral("(mm)"), 4320, 600, 520);
+    label(QStringLiteral("Chert length"), 4800, 240, 1100);
+    label(QStringLiteral("(cm)"), 5760, 600, 520);
+    label(QStringLiteral("Angle"), 6600, 240, 700);
+    label(QStringLiteral("(deg)"), 7440, 600, 560);
+    label(QStringLiteral("(min;-90,max90)"), 6240, 840, 1500);
+    number(1, s.zMin, { 990, 467, 843, 278 });
+    number(2, s.zMax, { 1965, 467, 843, 278 });
+    number(3, s.zPitch, { 3480, 480, 843, 278 });
+    number(4, s.zChart, { 4920, 480, 843, 278 });
+    number(13, s.viewAngle, { 6360, 480, 1095, 270 });
+    label(QStringLiteral("Z title :"), 150, 930, 820);
+    text(5, s.zTitle, { 990, 935, 2685, 278 });
+
+    // The deflection axes.
+    label(QStringLiteral("X,Y axis  :"), 120, 1875, 1060);
+    label(QStringLiteral("Length"), 1800, 1680, 700);
+    label(QStringLiteral("(mm)"), 3000, 2040, 460);
+    label(QStringLiteral("Division pitch"), 3240, 1680, 1200);
+    label(QStringLiteral("(mm)"), 4320, 2040, 460);
+    label(QStringLiteral("Chert length"), 4800, 1680, 1100);
+    label(QStringLiteral("(cm)"), 5640, 2040, 520);
+    number(6, s.xyMin, { 1200, 1875, 843, 278 });
+    number(7, s.xyMax, { 2160, 1875, 843, 278 });
+    number(8, s.xyPitch, { 3480, 1920, 843, 278 });
+    number(9, s.xyChart, { 4800, 1920, 843, 278 });
+    label(QStringLiteral("X title :"), 120, 2400, 840);
+    text(10, s.xTitle, { 990, 2337, 2685, 278 });
+    label(QStringLiteral("Y title :"), 120, 2760, 820);
+    text(14, s.yTitle, { 960, 2760, 2775, 270 });
+
+    label(QStringLiteral("Speed"), 4320, 2520, 800);
+    label(QStringLiteral("(deg)"), 5160, 2880, 560);
+    number(15, s.animStep, { 4320, 2760, 855, 270 });
+
+    label(QStringLiteral("Title    :"), 705, 3165, 840);
+    text(11, s.chartTitle, { 1560, 3165, 2685, 278 });
+    label(QStringLiteral("File comment :"), 30, 3630, 1500);
+    text(12, viewer.shapes.FileComment, { 1560, 3600, 3855, 278 });
+
+    // The mode boxes, two a row, "All" last; the frame lies behind them.
+    place(new QGroupBox(QStringLiteral("Slect Mode"), this), { 6240, 1200, 1575, 2055 });
+    for (int k = 0; k < kModeFlags; ++k) {
+        const TwipsRect rect = k == kAllModes ? TwipsRect { 7080, 2880, kBoxWidth, kBoxHeight }
+                                              : TwipsRect { k % 2 == 0 ? 6480 : 7080, 1440 + 240 * (k / 2), kBoxWidth, kBoxHeight };
+        QCheckBox* box = addCheckBox(QStringLiteral("Check1(%1)").arg(k), viewer.modeShown[std::size_t(k)] == 1, rect);
+        box->setText(k == kAllModes ? QStringLiteral("All") : QString::number(k + 1));
+        m_check1[std::size_t(k)] = box;
+    }
+
+    addOkCancel({ 5640, 3600, 1110, 365 }, { 6840, 3600, 1110, 365 });
+}
+
+void MirnokEditDialog::apply()
+{
+    MirnokSettings& s = m_viewer.settings;
+    auto number = [this](int n) { return numberOf(m_text[std::size_t(n)]); };
+    s.zMin = number(1);
+    s.zMax = number(2);
+    s.zPitch = number(3);
+    s.zChart = number(4);
+    s.viewAngle = number(13);
+    s.xyMin = number(6);
+    s.xyMax = number(7);
+    s.xyPitch = number(8);
+    s.xyChart = number(9);
+    s.animStep = number(15);
+    s.zTitle = m_text[5]->text();
+    s.xTitle = m_text[10]->text();
+    s.yTitle = m_text[14]->text();
+    s.chartTitle = m_text[11]->text();
+    m_viewer.shapes.FileComment = m_text[12]->text();
+    for (int k = 0; k < kModeFlags; ++k)
+        m_viewer.modeShown[std::size_t(k)] = m_check1[std::size_t(k)]->isChecked() ? 1 : 0;
+}
+
+} // namespace kavel

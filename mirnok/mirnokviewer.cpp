@@ -1,0 +1,157 @@
+#include "mirnokviewer.h"
+
+#include "mirnokeditdialog.h"
+
+#include "framework/drawingsurface.h"
+#include "framework/hostpaths.h"
+#include "framework/numberparse.h"
+#include "framework/numbertext.h"
+
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace kavel {
+
+namespace {
+
+const QString kDiagnosticFile = QStringLiteral("c:\\Kavel\\Gavrine\\mirnok\\mirnok.dbg");
+
+QString writeDiagnostic(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("%1 could not be written: %2").arg(path, file.errorString());
+    return {};
+}
+
+// The first mode's rotating speed as the animation step. It is a single;
+// the step takes its shortest decimal form, so that 12.3 in the file is
+// 12.3 in the settings file and the legend.
+double stepFrom(float speed)
+{
+    return NumberParse::strict(NumberText::general(double(speed), NumberText::kSingleDigits)).value_or(double(speed));
+}
+
+} // namespace
+
+MirnokViewer::MirnokViewer()
+{
+    dataPath = defaultDataPath();
+}
+
+const ViewerIdentity& MirnokViewer::identity() const
+{
+    static const ViewerIdentity id {
+        .program = QStringLiteral("MIRNOK"),
+        .exportName = QStringLiteral("mirnok"),
+        .mainCaption = QStringLiteral("DASMOR6/D  Drawing"),
+        .fileDialogCaption = QStringLiteral("MIRNOK/F File Open"),
+        .editCaption = QStringLiteral("MIRNOK/E  Editing rotor model"),
+        .defaultDataFile = QStringLiteral("c:\\Kavel\\data\\mirnok.mac"),
+        .outlineFile = QStringLiteral("c:\\Kavel\\data\\savlen.mac"),
+        .settingsDirectory = QStringLiteral("c:\\Kavel\\Gavrine\\mirnok\\"),
+        .workingFile = QStringLiteral("mirnok.tmp"),
+        .factoryFile = QStringLiteral("mirnok.org"),
+        .defaultCaption = QStringLiteral("5:Default"),
+        .keys = QString(),
+    };
+    return id;
+}
+
+QString MirnokViewer::diagnosticPath() const
+{
+    return HostPaths::resolve(kDiagnosticFile);
+}
+
+ReaderDiagnostic MirnokViewer::ReadResultFile(const QString& path)
+{
+    return ReadModeShapeResult(path, shapes);
+}
+
+ReaderDiagnostic MirnokViewer::readData(const QString& hostPath)
+{
+    return ReadModeShapeFiles(hostPath, QString()).result;
+}
+
+ModeShapeReads MirnokViewer::ReadModeShapeFiles(const QString& resultPath, const QString& outlinePath)
+{
+    ModeShapeReads reads;
+    reads.result = ReadResultFile(resultPath);
+    if (!reads.result.complete())
+        return reads;
+    // A result without modes has no first mode: the step stays.
+    if (shapes.N2() >= 1)
+        settings.animStep = stepFrom(shapes.modeInfo(1, 1));
+    reads.diagnosticError = writeDiagnostic(diagnosticPath(), FormatModeDiagnostic(shapes));
+    if (!outlinePath.isEmpty())
+        reads.outline = readOutline(outlinePath);
+    return reads;
+}
+
+ReaderDiagnostic MirnokViewer::readOutline(const QString& hostPath)
+{
+    return ReadRotorModel(hostPath, outline);
+}
+
+ModeChartOutcome MirnokViewer::DrawModeChart(DrawingSurface& surface, float phi, ModeLegend legend)
+{
+    lastOutcome = kavel::DrawModeChart(surface, ModeChartInput { settings, shapes, outline, modeShown }, phi, legend);
+    return lastOutcome;
+}
+
+void MirnokViewer::plot(DrawingSurface& screen)
+{
+    animation.resetPhase();
+    DrawModeChart(screen, stillPhase, ModeLegend::Shown);
+}
+
+void MirnokViewer::print(DrawingSurface& printer)
+{
+    // The page keeps the printer's orientation; one chart unit is a centimetre.
+    printer.setCentimetreScale();
+    animation.resetPhase();
+    DrawModeChart(printer, stillPhase, ModeLegend::Hidden);
+    printer.endDocument();
+}
+
+ModeChartOutcome MirnokViewer::Timer1_Timer(DrawingSurface& screen)
+{
+    if (!animation.isRunning())
+        return {};
+    const ModeChartOutcome outcome = DrawModeChart(screen, animation.phi(), ModeLegend::Hidden);
+    if (outcome.complete())
+        animation.advance(settings.animStep);
+    return outcome;
+}
+
+bool MirnokViewer::setOption(const QString& name, const QStringList& values)
+{
+    if (name == QLatin1String("modeShown")) {
+        if (values.size() != kModeFlags)
+            return false;
+        ModeShown shown {};
+        for (int k = 0; k < kModeFlags; ++k) {
+            if (values[k] != QLatin1String("0") && values[k] != QLatin1String("1"))
+                return false;
+            shown[std::size_t(k)] = qint16(values[k].toInt());
+        }
+        modeShown = shown;
+        return true;
+    }
+    if (name == QLatin1String("phase")) {
+        const std::optional<double> degrees = values.size() == 1 ? NumberParse::strict(values[0]) : std::nullopt;
+        if (!degrees || !std::isfinite(*degrees) || std::fabs(*degrees) > 1e6)
+            return false;
+        stillPhase = float(*degrees);
+        return true;
+    }
+    return false;
+}
+
+EditDialog* MirnokViewer::createEditDialog(QWidget* parent)
+{
+    return new MirnokEditDialog(*this, parent);
+}
+
+} // namespace kavel

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "modeanimation.h"
+#include "modechart.h"
+#include "modeshapes.h"
+#include "mirnoksettings.h"
+
+#include "framework/rotormodel.h"
+#include "framework/viewer.h"
+
+namespace kavel {
+
+// What the start-up read got to: the result file, the diagnostic file
+// written after it (an empty error when written) and the rotor outline.
+struct ModeShapeReads {
+    ReaderDiagnostic result;
+    QString diagnosticError;
+    ReaderDiagnostic outline;
+};
+
+// The MIRNOK viewer: complex mode shapes as an oblique sketch over the
+// rotor outline, still or animated.
+class MirnokViewer final : public Viewer {
+public:
+    MirnokViewer();
+
+    const ViewerIdentity& identity() const override;
+    SettingsLayout settingsLayout() override { return settings.layout(); }
+    // The start-up read of a result file: the shapes, the animation step
+    // from the first mode, the diagnostic file. (The window's start-up reads
+    // the outline after it with ReadModeShapeFiles.)
+    ReaderDiagnostic readData(const QString& hostPath) override;
+    ReaderDiagnostic readOutline(const QString& hostPath) override;
+    // "3:Plot" with the legend, "4:Print" without; both set φ back to 0.
+    void plot(DrawingSurface& screen) override;
+    void print(DrawingSurface& printer) override;
+    // "modeShown" with thirteen values 0 or 1, "phase" with one angle in
+    // degrees at which the still chart is drawn.
+    bool setOption(const QString& name, const QStringList& values) override;
+    EditDialog* createEditDialog(QWidget* parent) override;
+
+    // Start-up: the result file, animStep from its first mode, the
+    // diagnostic file, then the rotor outline. A result that breaks off
+    // leaves the rest unread and unwritten.
+    ModeShapeReads ReadModeShapeFiles(const QString& resultPath, const QString& outlinePath);
+    // The file dialog's read: the result file alone; animStep, the
+    // diagnostic file and the outline stay as they are.
+    ReaderDiagnostic ReadResultFile(const QString& path);
+
+    ModeChartOutcome DrawModeChart(DrawingSurface& surface, float phi, ModeLegend legend);
+
+    // One tick of the animation timer: while running, the whole chart at φ
+    // without the legend, then φ advanced by animStep unless the drawing
+    // failed (the frame then stays). Nothing while stopped.
+    ModeChartOutcome Timer1_Timer(DrawingSurface& screen);
+
+    QString diagnosticPath() const;
+
+    MirnokSettings settings;
+    ModeShapes shapes;
+    RotorModel outline;
+    ModeShown modeShown = allModesShown();
+    ModeAnimation animation;
+    // The phase of the still chart: 0, or what the export asks for.
+    float stillPhase = 0;
+    // How the last plot or frame ended.
+    ModeChartOutcome lastOutcome;
+};
+
+} // namespace kavel

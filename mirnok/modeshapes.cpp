@@ -1,0 +1,186 @@
+#include "modeshapes.h"
+
+#include "framework/fieldreader.h"
+#include "framework/numbertext.h"
+
+#include <cmath>
+#include <limits>
+
+namespace kavel {
+
+namespace {
+
+// Result lines: a label of 7 columns, then fields of 11.
+constexpr int kFirstColumn = 8;
+constexpr int kFieldWidth = 11;
+
+// The fields a line reaches, of the `wanted` ones; the last may be short.
+int fieldsReached(QStringView line, int wanted)
+{
+    const qsizetype past = line.size() - (kFirstColumn - 1);
+    if (past <= 0 || wanted <= 0)
+        return 0;
+    return int(std::min<qsizetype>(wanted, (past + kFieldWidth - 1) / kFieldWidth));
+}
+
+bool fitsSingle(double v)
+{
+    return std::isfinite(v) && std::fabs(v) <= double(std::numeric_limits<float>::max());
+}
+
+// Fields 1..`wanted` of a fixed-column line as singles, as far as the line
+// reaches. A value beyond the single-precision range stops the read: the
+// fields before it are kept.
+bool readFields(FieldReader& reader, QStringView line, int wanted, std::vector<float>& out)
+{
+    const int reached = fieldsReached(line, wanted);
+    out.clear();
+    out.reserve(std::size_t(reached));
+    for (int k = 1; k <= reached; ++k) {
+        const double value = fixedColumnField(line, k, kFirstColumn, kFieldWidth);
+        if (!fitsSingle(value)) {
+            reader.fail(QStringLiteral("field %1 is beyond the single-precision range").arg(k));
+            return false;
+        }
+        out.push_back(float(value));
+    }
+    return true;
+}
+
+ReaderDiagnostic readResult(FieldReader& reader, ModeShapes& shapes)
+{
+    if (!reader.ok())
+        return reader.diagnostic();
+    if (!reader.wholeLine())
+        return reader.diagnostic();
+    std::optional<QString> comment = reader.wholeLine();
+    if (!comment)
+        return reader.diagnostic();
+    shapes.FileComment = std::move(*comment);
+
+    // The counts change together with the tables they size: a file that
+    // breaks off between them leaves both as they were.
+    const std::optional<qint16> N1 = reader.int16();
+    if (!N1)
+        return reader.diagnostic();
+    const std::optional<qint16> N2 = reader.int16();
+    if (!N2)
+        return reader.diagnostic();
+    if (*N1 < 0 || *N2 < 0) {
+        reader.fail(QStringLiteral("the counts %1 and %2 are not both 0 or more").arg(*N1).arg(*N2));
+        return reader.diagnostic();
+    }
+    shapes.resize(*N1, *N2);
+    reader.finishLine();
+
+    std::vector<float> fields;
+    std::optional<QString> line = reader.wholeLine();
+    if (!line)
+        return reader.diagnostic();
+    const bool stationsRead = readFields(reader, *line, *N1, fields);
+    for (std::size_t k = 0; k < fields.size(); ++k)
+        shapes.setStationPos(int(k) + 1, fields[k]);
+    if (!stationsRead)
+        return reader.diagnostic();
+
+    for (int i = 1; i <= *N2; ++i) {
+        for (int j = 0; j <= 1; ++j) {
+            line = reader.wholeLine();
+            if (!line)
+                return reader.diagnostic();
+            const bool read = readFields(reader, *line, 2 * *N1, fields);
+            shapes.setShapeLine(i, j, fields);
+            if (!read)
+                return reader.diagnostic();
+        }
+    }
+
+    for (int i = 1; i <= *N2; ++i) {
+        line = reader.wholeLine();
+        if (!line)
+            return reader.diagnostic();
+        const bool read = readFields(reader, *line, 5, fields);
+        std::array<float, 5> info {};
+        std::copy(fields.begin(), fields.end(), info.begin());
+        shapes.setModeInfo(i, info);
+        if (!read)
+            return reader.diagnostic();
+    }
+    return reader.diagnostic();
+}
+
+} // namespace
+
+float ModeShapes::stationPos(int s) const
+{
+    return s >= 1 && s <= m_N1 ? m_stationPos[std::size_t(s - 1)] : 0.f;
+}
+
+float ModeShapes::shape(int k, int i, int j) const
+{
+    if (i < 1 || i > m_N2 || j < 0 || j > 1 || k < 1)
+        return 0.f;
+    const std::vector<float>& row = m_shapeRows[std::size_t(2 * (i - 1) + j)];
+    return std::size_t(k) <= row.size() ? row[std::size_t(k - 1)] : 0.f;
+}
+
+float ModeShapes::modeInfo(int m, int i) const
+{
+    if (m < 1 || m > 5 || i < 1 || i > m_N2)
+        return 0.f;
+    return m_modeInfo[std::size_t(i - 1)][std::size_t(m - 1)];
+}
+
+void ModeShapes::resize(int N1, int N2)
+{
+    m_N1 = std::max(0, N1);
+    m_N2 = std::max(0, N2);
+    m_stationPos.assign(std::size_t(m_N1), 0.f);
+    m_shapeRows.assign(std::size_t(2 * m_N2), {});
+    m_modeInfo.assign(std::size_t(m_N2), {});
+}
+
+void ModeShapes::setStationPos(int s, float value)
+{
+    if (s >= 1 && s <= m_N1)
+        m_stationPos[std::size_t(s - 1)] = value;
+}
+
+void ModeShapes::setShapeLine(int i, int j, std::vector<float> fields)
+{
+    if (i < 1 || i > m_N2 || j < 0 || j > 1)
+        return;
+    if (fields.size() > std::size_t(2 * m_N1))
+        fields.resize(std::size_t(2 * m_N1));
+    m_shapeRows[std::size_t(2 * (i - 1) + j)] = std::move(fields);
+}
+
+void ModeShapes::setModeInfo(int i, const std::array<float, 5>& values)
+{
+    if (i >= 1 && i <= m_N2)
+        m_modeInfo[std::size_t(i - 1)] = values;
+}
+
+ReaderDiagnostic ReadModeShapeResult(const QString& path, ModeShapes& shapes)
+{
+    FieldReader reader(path);
+    return readResult(reader, shapes);
+}
+
+ReaderDiagnostic ReadModeShapeResultText(const QString& name, const QString& text, ModeShapes& shapes)
+{
+    FieldReader reader(name, text);
+    return readResult(reader, shapes);
+}
+
+QByteArray FormatModeDiagnostic(const ModeShapes& shapes)
+{
+    QByteArray bytes;
+    if (shapes.N2() < 1)
+        return bytes;
+    for (int m = 1; m <= 5; ++m)
+        bytes += NumberText::printed(double(shapes.modeInfo(m, 1)), NumberText::kSingleDigits).toLatin1() + "\r\n";
+    return bytes;
+}
+
+} // namespace kavel

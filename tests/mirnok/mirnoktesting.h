@@ -1,0 +1,99 @@
+#pragma once
+
+#include "mirnok/mirnoksettings.h"
+#include "mirnok/modeshapes.h"
+
+#include "framework/recordingsurface.h"
+
+#include "support/qtprint.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace kavel::mirnoktest {
+
+inline const Rgb kBlack { 0, 0, 0 };
+inline const Rgb kGrey { 192, 192, 192 };
+inline const Rgb kDarkBlue { 0, 0, 128 };
+
+// One fixed-column result line: the 7-character label, then each value in
+// a field of 11 characters.
+inline QString resultLine(const QString& label, const std::vector<double>& values)
+{
+    QString line = label.leftJustified(7, QLatin1Char(' '), true);
+    for (double v : values)
+        line += QString::number(v, 'g', 7).rightJustified(11);
+    return line + QStringLiteral("\r\n");
+}
+
+// A mode of a hand-made result: per station the horizontal and vertical
+// amplitude and phase, and the five mode numbers.
+struct Mode {
+    std::vector<double> h; // amplitude, phase, amplitude, phase, …
+    std::vector<double> v;
+    std::vector<double> info; // speed, -, direction, real, imaginary
+};
+
+inline QString resultText(const QString& comment, const std::vector<double>& stations, const std::vector<Mode>& modes)
+{
+    QString text = QStringLiteral("DASMOR6  COMPLEX MODE SHAPES\r\n") + comment + QStringLiteral("\r\n");
+    text += QStringLiteral("%1%2\r\n").arg(stations.size(), 5).arg(modes.size(), 5);
+    text += resultLine(QStringLiteral(" Z(mm)"), stations);
+    for (std::size_t i = 0; i < modes.size(); ++i) {
+        text += resultLine(QStringLiteral("%1-H").arg(i + 1, 3), modes[i].h);
+        text += resultLine(QStringLiteral("%1-V").arg(i + 1, 3), modes[i].v);
+    }
+    for (std::size_t i = 0; i < modes.size(); ++i)
+        text += resultLine(QStringLiteral("%1-EV").arg(i + 1, 3), modes[i].info);
+    return text;
+}
+
+inline ModeShapes shapesOf(const QString& text)
+{
+    ModeShapes shapes;
+    ReadModeShapeResultText(QStringLiteral("test.mac"), text, shapes);
+    return shapes;
+}
+
+template <class T>
+std::vector<T> all(const OpList& ops)
+{
+    std::vector<T> out;
+    for (const SurfaceOp& op : ops) {
+        if (const T* t = std::get_if<T>(&op))
+            out.push_back(*t);
+    }
+    return out;
+}
+
+inline QStringList textsOf(const OpList& ops)
+{
+    QStringList texts;
+    for (const Op::Text& t : all<Op::Text>(ops))
+        texts << t.text;
+    return texts;
+}
+
+inline std::vector<Op::Line> linesIn(const OpList& ops, const Rgb& rgb)
+{
+    std::vector<Op::Line> out;
+    for (const Op::Line& line : all<Op::Line>(ops)) {
+        if (line.rgb == rgb)
+            out.push_back(line);
+    }
+    return out;
+}
+
+// The operations from the first one after which `pred` held, for cutting a
+// recorded chart into its steps.
+inline OpList fromText(const OpList& ops, const QString& text)
+{
+    for (std::size_t k = 0; k < ops.size(); ++k) {
+        const auto* t = std::get_if<Op::Text>(&ops[k]);
+        if (t && t->text == text)
+            return OpList(ops.begin() + std::ptrdiff_t(k), ops.end());
+    }
+    return {};
+}
+
+} // namespace kavel::mirnoktest
