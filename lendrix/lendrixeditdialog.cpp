@@ -1,0 +1,88 @@
+#include "lendrixeditdialog.h"
+
+#include "lendrixviewer.h"
+
+#include "framework/ui/checkboxgrid.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace kavel {
+
+namespace {
+
+constexpr int kLabelHeight = 210;
+// The column boxes stand right of the SAVLEN-like field block.
+constexpr int kGridLeft = 7440;
+constexpr int kGridTop = 60;
+
+} // namespace
+
+LendrixEditDialog::LendrixEditDialog(LendrixViewer& viewer, QWidget* parent)
+    : EditDialog(parent)
+    , m_viewer(viewer)
+{
+    setWindowTitle(viewer.identity().editCaption);
+
+    const LendrixSettings& s = viewer.settings;
+    auto field = [this](int n, QLineEdit* edit) { m_text[std::size_t(n)] = edit; };
+    auto name = [](int n) { return QStringLiteral("Text%1").arg(n); };
+
+    auto axisRow = [&](int top, const QString& rowLabel, const AxisSettings& axis, int firstField) {
+        const int headingTop = top - 2 * kLabelHeight;
+        addLabel(QStringLiteral("Length"), { 990, headingTop, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
+        addLabel(QStringLiteral("Division pitch"), { 2900, headingTop, 1300, kLabelHeight });
+        addLabel(QStringLiteral("Chert total length"), { 4240, headingTop, 1600, kLabelHeight });
+        addLabel(QStringLiteral("(cm)"), { 4320, headingTop + kLabelHeight, 843, kLabelHeight });
+        addLabel(rowLabel, { 120, top + 30, 840, kLabelHeight });
+        const double values[] = { axis.min, axis.max, axis.pitch, axis.length };
+        const int lefts[] = { 990, 1965, 3030, 4320 };
+        for (int k = 0; k < 4; ++k)
+            field(firstField + k, addNumberField(name(firstField + k), values[k], { lefts[k], top, 843, kFieldHeight }));
+    };
+
+    axisRow(467, QStringLiteral("X axis  :"), s.X, 1);
+    addLabel(QStringLiteral("X title :"), { 120, 965, 840, kLabelHeight });
+    field(5, addTextField(name(5), s.XTitle, { 990, 935, 2685, kFieldHeight }));
+
+    axisRow(1870, QStringLiteral("Y axis  :"), s.Y, 6);
+    addLabel(QStringLiteral("Y title :"), { 120, 2367, 840, kLabelHeight });
+    field(10, addTextField(name(10), s.YTitle, { 990, 2337, 2685, kFieldHeight }));
+
+    addLabel(QStringLiteral("Title    :"), { 120, 3069, 1400, kLabelHeight });
+    field(11, addTextField(name(11), s.Title, { 1560, 3039, 2685, kFieldHeight }));
+    addLabel(QStringLiteral("File comment :"), { 120, 3510, 1400, kLabelHeight });
+    field(12, addTextField(name(12), viewer.model.FileComment, { 1560, 3480, 3855, kFieldHeight }));
+
+    addLabel(QStringLiteral("Number of Element"), { 5640, 1987 - kLabelHeight - 15, 1700, kLabelHeight });
+    m_check2 = addCheckBox(QStringLiteral("Check2"), viewer.NumberOfElement == 1, { 5895, 1987, 165, 240 });
+
+    QStringList rows;
+    for (int k = 1; k <= 10; ++k)
+        rows << QString::number(k);
+    rows << QStringLiteral("All");
+    m_check1 = new CheckBoxGrid(QString(), {}, rows, this);
+    for (int k = 0; k <= kAllColumns; ++k)
+        m_check1->addBox(k, 0, k, viewer.modeFlags);
+    place(m_check1, { kGridLeft, kGridTop, m_check1->widthTwips(), m_check1->heightTwips() });
+
+    addOkCancel({ 6045, 3039, 1110, 365 }, { 6045, 3480, 1110, 365 });
+    setClientSize(kGridLeft + m_check1->widthTwips() + 120, std::max(3915, kGridTop + m_check1->heightTwips() + 120));
+}
+
+void LendrixEditDialog::apply()
+{
+    LendrixSettings& s = m_viewer.settings;
+    auto number = [this](int n) { return numberOf(m_text[std::size_t(n)]); };
+    s.X = { number(1), number(2), number(3), number(4) };
+    s.Y = { number(6), number(7), number(8), number(9) };
+    s.XTitle = m_text[5]->text();
+    s.YTitle = m_text[10]->text();
+    s.Title = m_text[11]->text();
+    m_viewer.model.FileComment = m_text[12]->text();
+    m_check1->store(m_viewer.modeFlags);
+    m_viewer.NumberOfElement = m_check2->isChecked() ? 1 : 0;
+}
+
+} // namespace kavel

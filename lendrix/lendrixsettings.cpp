@@ -1,0 +1,12 @@
+#include "lendrixsettings.h"
+
+namespace kavel {
+
+SettingsLayout LendrixSettings::layout()
+{
+    SettingsLayout items;
+    items.axis(X).axis(Y).numbers({ &FrameWidth, &SpareFlag }).text(XTitle).text(YTitle).text(Title);
+    return items;
+}
+
+} // namespace kavel

@@ -1,0 +1,76 @@
+#include "lendrixviewer.h"
+
+#include "lendrixeditdialog.h"
+
+#include "framework/numberparse.h"
+
+namespace kavel {
+
+LendrixViewer::LendrixViewer()
+{
+    modeFlags[kAllColumns] = 1;
+    dataPath = defaultDataPath();
+    m_rotorPath = outlinePath();
+}
+
+const ViewerIdentity& LendrixViewer::identity() const
+{
+    static const ViewerIdentity id {
+        .program = QStringLiteral("Lendrix"),
+        .exportName = QStringLiteral("lendrix"),
+        .mainCaption = QStringLiteral("Lendrix/D Drawing"),
+        .fileDialogCaption = QStringLiteral("Lendrix/F  File Open"),
+        .editCaption = QStringLiteral("Lendrix/E  Editing"),
+        .defaultDataFile = QStringLiteral("c:\\Kavel\\data\\lendrix.mac"),
+        .outlineFile = QStringLiteral("c:\\Kavel\\data\\savlen.mac"),
+        .settingsDirectory = QStringLiteral("c:\\Kavel\\Gavrine\\lendrix\\"),
+        .workingFile = QStringLiteral("lendrix.tmp"),
+        .factoryFile = QStringLiteral("lendrix.org"),
+        .defaultCaption = QStringLiteral("5:Default"),
+        .keys = QStringLiteral("12346"),
+    };
+    return id;
+}
+
+ReaderDiagnostic LendrixViewer::readData(const QString& hostPath)
+{
+    return ReadLendrixModel(hostPath, m_rotorPath, model);
+}
+
+ReaderDiagnostic LendrixViewer::readOutline(const QString& hostPath)
+{
+    m_rotorPath = hostPath;
+    return ReadRotorModel(hostPath, model.rotor);
+}
+
+void LendrixViewer::plot(DrawingSurface& screen)
+{
+    DrawModelChart(screen, settings, model, modeFlags);
+}
+
+void LendrixViewer::print(DrawingSurface& printer)
+{
+    DrawModelChart(printer, settings, model, modeFlags);
+}
+
+bool LendrixViewer::setOption(const QString& name, const QStringList& values)
+{
+    if (name != QLatin1String("modeFlags") || values.size() != qsizetype(modeFlags.size()))
+        return false;
+    ModeFlags flags {};
+    for (std::size_t k = 0; k < flags.size(); ++k) {
+        const std::optional<qint16> flag = NumberParse::strictInt16(values[qsizetype(k)]);
+        if (!flag)
+            return false;
+        flags[k] = *flag;
+    }
+    modeFlags = flags;
+    return true;
+}
+
+EditDialog* LendrixViewer::createEditDialog(QWidget* parent)
+{
+    return new LendrixEditDialog(*this, parent);
+}
+
+} // namespace kavel

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "lendrixmodel.h"
+#include "lendrixsettings.h"
+#include "modelchart.h"
+
+#include "framework/viewer.h"
+
+namespace kavel {
+
+// The Lendrix viewer: the quasi-modal model's station table along the rotor.
+class LendrixViewer final : public Viewer {
+public:
+    LendrixViewer();
+
+    const ViewerIdentity& identity() const override;
+    SettingsLayout settingsLayout() override { return settings.layout(); }
+    // The model file, and beside it the rotor model last named by
+    // readOutline (the fixed savlen.mac unless the export names another).
+    ReaderDiagnostic readData(const QString& hostPath) override;
+    ReaderDiagnostic readOutline(const QString& hostPath) override;
+    void plot(DrawingSurface& screen) override;
+    void print(DrawingSurface& printer) override;
+    // "modeFlags" with eleven values, each a 16-bit integer.
+    bool setOption(const QString& name, const QStringList& values) override;
+    EditDialog* createEditDialog(QWidget* parent) override;
+
+    LendrixSettings settings;
+    LendrixModel model;
+    // Which columns are drawn: only "All" at every start, never kept.
+    ModeFlags modeFlags {};
+    // The "Number of Element" box: shown again, drawing nothing.
+    int NumberOfElement = 0;
+
+private:
+    QString m_rotorPath;
+};
+
+} // namespace kavel

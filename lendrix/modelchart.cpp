@@ -1,0 +1,131 @@
+#include "modelchart.h"
+
+#include "lendrixmodel.h"
+#include "lendrixsettings.h"
+
+#include "framework/chartframe.h"
+#include "framework/drawingsurface.h"
+#include "framework/palette.h"
+
+namespace kavel {
+
+namespace {
+
+constexpr double kOriginX = 4;
+constexpr double kOriginY = 18;
+constexpr int kDarkBlue = 1;
+
+void setFont(DrawingSurface& s, const QString& face, double points)
+{
+    s.setFontName(face);
+    s.setFontSize(points);
+}
+
+// Steps that may fail: a zero range or frequencies block 5 cannot give stop
+// the drawing here, and the caller goes on with the comment.
+void drawBody(DrawingSurface& s, const LendrixSettings& settings, const LendrixModel& model, const ModeFlags& flags)
+{
+    const bool printer = s.isPrinter();
+    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.X, settings.Y, kOriginX, kOriginY);
+    if (!geometry)
+        return;
+    const ChartGeometry& g = *geometry;
+    const double top = g.OriginY - settings.Y.length;
+
+    setFont(s, QStringLiteral("times new roman"), 8);
+    const FrameInputs frame { settings.X, settings.Y, g };
+    if (printer)
+        PrintChartFrame(s, frame, settings.FrameWidth);
+    else
+        DrawChartFrame(s, frame);
+
+    s.point(g.CentreX - 5, top - 3, Palette::kLightGrey);
+    s.print(settings.Title);
+    s.point(g.CentreX - 2, g.OriginY + 1.5, Palette::kLightGrey);
+    s.print(settings.XTitle);
+    s.selectRotatedFont(QStringLiteral("Century"), printer ? 120 : 15);
+    s.point(1, g.CentreY + 2, Palette::kLightGrey);
+    s.print(settings.YTitle);
+    s.resetOwnFont();
+
+    // The rotor's outer contour above the frame, its radius at 1/200 of
+    // the Y scale; stations and points are placed as if Xmin were 0.
+    s.setLineWidth(printer ? 20 : 1);
+    const RotorModel& rotor = model.rotor;
+    auto rx = [&](int i) { return g.OriginX + g.ScaleX * rotor.point(i).x; };
+    auto ry = [&](int i) { return top - g.ScaleY * double(float(rotor.point(i).D / 2)) / 200; };
+    const int N = std::min<int>(rotor.N, int(rotor.points.size()));
+    for (int i = 2; i <= N; ++i)
+        s.line(rx(i - 1), ry(i - 1), rx(i), ry(i), kDarkBlue);
+    s.setLineWidth(1);
+
+    const qint64 stations = std::min<qint64>(model.nz, qint64(model.Z.size()));
+    auto zx = [&](qint64 i) { return float(g.OriginX + g.ScaleX * double(model.Z[std::size_t(i - 1)])); };
+    auto ty = [&](qint64 i, qint64 j) { return float(g.OffsetY - g.ScaleY * double(model.table(i, j))); };
+    const qint64 columns = model.p + model.q;
+    int drawn = 0;
+    for (qint64 j = 1; j <= columns; ++j) {
+        if (!columnSelected(flags, j))
+            continue;
+        const int colour = Palette::curveColour(drawn++);
+        for (qint64 i = 2; i <= stations; ++i)
+            s.line(zx(i - 1), ty(i - 1, j), zx(i), ty(i, j), colour);
+    }
+
+    const std::optional<QStringList> frequencies = FrequencyText(model);
+    if (!frequencies)
+        return;
+    for (qint64 j = 1; j <= columns; ++j) {
+        s.point(g.OffsetX + settings.X.length + 1, top - 1 + double(j), Palette::kLightGrey);
+        s.print(QStringLiteral("No.%1   %2  Hz").arg(j).arg((*frequencies)[qsizetype(j - 1)]));
+    }
+
+    for (qint64 i = 1; i <= stations; ++i) {
+        if (isBareStation(model, i))
+            s.line(zx(i), top, zx(i), g.OriginY);
+    }
+}
+
+} // namespace
+
+bool columnSelected(const ModeFlags& flags, qint64 j)
+{
+    if (flags[kAllColumns] == 1)
+        return true;
+    return j >= 1 && j <= qint64(flags.size()) && flags[std::size_t(j - 1)] == 1;
+}
+
+bool isBareStation(const LendrixModel& model, qint64 i)
+{
+    qint64 pairs = 1;
+    for (qint64 j = model.p + 1; j <= model.p + model.q - 1; ++j) {
+        if (model.table(i, j) == 0 && model.table(i, j + 1) == 0)
+            ++pairs;
+    }
+    return pairs == model.q;
+}
+
+void DrawModelChart(DrawingSurface& s, const LendrixSettings& settings, const LendrixModel& model, const ModeFlags& flags)
+{
+    const bool printer = s.isPrinter();
+    if (printer)
+        s.setCentimetreScale();
+    else
+        s.clear();
+    drawBody(s, settings, model, flags);
+
+    // The closing step runs whatever happened above.
+    if (printer) {
+        s.setLineWidth(1);
+        s.point(10, 0, Palette::kLightGrey);
+        s.print(model.FileComment);
+        s.endDocument();
+    } else {
+        s.point(5, 0, Palette::kLightGrey);
+        setFont(s, QStringLiteral("Small Fonts"), 7);
+        s.print(model.FileComment);
+        s.setFontName(QStringLiteral("System"));
+    }
+}
+
+} // namespace kavel
