@@ -1,0 +1,74 @@
+#include "zeptal/zeptalsettings.h"
+
+#include "framework/textfile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kavel;
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QString kWorking = QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/zeptal/zeptal.tmp");
+const QString kFactory = QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/zeptal/zeptal.org");
+
+} // namespace
+
+TEST(ZeptalSettings, BundledFileReadsRangesThenPitchesThenLengths)
+{
+    ZeptalSettings s;
+    const ReaderDiagnostic d = ReadChartSettings(kWorking, s.layout());
+    ASSERT_TRUE(d.complete()) << d.toString().toStdString();
+    EXPECT_EQ(s.Xmin, 0);
+    EXPECT_EQ(s.Xmax, 12000);
+    EXPECT_EQ(s.Ymin, 0);
+    EXPECT_EQ(s.Ymax, 20);
+    EXPECT_EQ(s.Xpitch, 1000);
+    EXPECT_EQ(s.Ypitch, 5);
+    EXPECT_EQ(s.Xlength, 20);
+    EXPECT_EQ(s.Ylength, 12.f);
+    EXPECT_EQ(s.FrameWidth, 3);
+    EXPECT_EQ(s.CurveWidth, 2);
+    EXPECT_TRUE(s.XTitle.endsWith(QStringLiteral("(rpm)")));
+    EXPECT_TRUE(s.PhaseTitle.endsWith(QStringLiteral("(deg)")));
+    EXPECT_TRUE(s.AmplitudeTitle.contains(QStringLiteral("(")));
+    EXPECT_TRUE(s.Title.contains(QStringLiteral("R1")));
+}
+
+TEST(ZeptalSettings, BundledFilesWriteBackByteForByte)
+{
+    for (const QString& path : { kWorking, kFactory }) {
+        ZeptalSettings s;
+        ASSERT_TRUE(ReadChartSettings(path, s.layout()).complete()) << path.toStdString();
+        EXPECT_EQ(FormatChartSettings(s.layout()), bytesOf(path)) << path.toStdString();
+    }
+}
+
+TEST(ZeptalSettings, EditedValuesGoToTheirOwnPlacesOnLineOne)
+{
+    ZeptalSettings s;
+    ASSERT_TRUE(ReadChartSettings(kWorking, s.layout()).complete());
+    s.Xmin = -1;
+    s.Ymin = -2;
+    s.Xpitch = 3;
+    s.Ylength = 12.3f;
+    s.CurveWidth = 4;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zeptal.tmp"));
+    ASSERT_EQ(WriteChartSettings(path, s.layout()), QString());
+    const QList<QByteArray> lines = bytesOf(path).split('\n');
+    EXPECT_EQ(lines[0], QByteArray("-1   12000  -2   20   3   5   20   12.3 \r"));
+    EXPECT_EQ(lines[1], QByteArray(" 3   4 \r"));
+    ZeptalSettings back;
+    ASSERT_TRUE(ReadChartSettings(path, back.layout()).complete());
+    EXPECT_EQ(back.Ylength, 12.3f);
+    EXPECT_EQ(back.Xpitch, 3);
+    EXPECT_EQ(back.Title, s.Title);
+}

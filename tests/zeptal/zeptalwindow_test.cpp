@@ -1,0 +1,255 @@
+#include "zeptaltesting.h"
+
+#include "ui/uitesting.h"
+
+#include "zeptal/zeptaleditdialog.h"
+#include "zeptal/zeptalviewer.h"
+
+#include "framework/ui/picturearea.h"
+#include "framework/ui/viewerwindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace kavel {
+namespace {
+
+const QString kWorkingFile = QStringLiteral("Gavrine/zeptal/zeptal.tmp");
+const QString kFactoryFile = QStringLiteral("Gavrine/zeptal/zeptal.org");
+
+// A ZEPTAL main window over a fresh copy of the sample root, started as the
+// program starts it.
+class ZeptalWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(root.isValid()); }
+
+    void start()
+    {
+        window.reset();
+        viewer = std::make_unique<ZeptalViewer>();
+        window = std::make_unique<ViewerWindow>(*viewer);
+        QObject::connect(window.get(), &ViewerWindow::plotted, [this] { ++plots; });
+        window->Form_Load();
+        window->show();
+    }
+
+    const OpList& picture() const { return window->picture()->recording().ops(); }
+    QStringList pictureTexts() const
+    {
+        QStringList texts;
+        for (const Op::Text& t : test::opsOf<Op::Text>(picture()))
+            texts << t.text;
+        return texts;
+    }
+
+    void open()
+    {
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        window->button(2)->click();
+        dialog = window->findChild<ZeptalEditDialog*>();
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(dialog->isVisible());
+    }
+    bool closed()
+    {
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return !dialog;
+    }
+    QLineEdit* text(int n) const { return dialog->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n)); }
+    QCheckBox* check(int k) const { return dialog->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(k)); }
+
+    TestRoot root;
+    ModalWatcher watcher;
+    std::unique_ptr<ZeptalViewer> viewer;
+    std::unique_ptr<ViewerWindow> window;
+    QPointer<ZeptalEditDialog> dialog;
+    int plots = 0;
+};
+
+TEST_F(ZeptalWindowTest, StartsWithTheBodeChartOfEveryCurveAndItsCaptions)
+{
+    start();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("ZEPTAL/D  Drawing"));
+    const QStringList captions { "1:File", "2:Edit", "3:Plot", "4:Print", "5: Default", "6:Quit" };
+    for (int n = 1; n <= 6; ++n)
+        EXPECT_EQ(window->button(n)->text(), captions[n - 1]) << n;
+    EXPECT_EQ(viewer->chartStyle, 1);
+    EXPECT_EQ(viewer->curveFlags, test::flagsOf({ 10 }));
+    EXPECT_EQ(QDir::cleanPath(viewer->dataPath), QDir::cleanPath(root.path("data/zeptala.mac")));
+    EXPECT_EQ(viewer->data.curveCount, 3);
+    EXPECT_EQ(plots, 1);
+    const QStringList texts = pictureTexts();
+    EXPECT_TRUE(texts.contains(viewer->settings.PhaseTitle));
+    EXPECT_TRUE(texts.contains(QStringLiteral("-360 ")));
+    EXPECT_EQ(texts.back(), viewer->data.FileComment);
+    EXPECT_TRUE(test::opsOf<Op::Circle>(picture()).empty());
+}
+
+TEST_F(ZeptalWindowTest, DialogShowsTheSettingsStyleAndBoxes)
+{
+    start();
+    open();
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("ZEPTAL/E  Editing"));
+    const ZeptalSettings& s = viewer->settings;
+    EXPECT_EQ(text(1)->text(), QStringLiteral("0"));
+    EXPECT_EQ(text(2)->text(), QStringLiteral("12000"));
+    EXPECT_EQ(text(3)->text(), QStringLiteral("1000"));
+    EXPECT_EQ(text(4)->text(), QStringLiteral("20"));
+    EXPECT_EQ(text(5)->text(), s.XTitle);
+    EXPECT_EQ(text(7)->text(), QStringLiteral("20"));
+    EXPECT_EQ(text(8)->text(), QStringLiteral("5"));
+    EXPECT_EQ(text(9)->text(), QStringLiteral("12"));
+    EXPECT_EQ(text(10)->text(), s.PhaseTitle);
+    EXPECT_EQ(text(11)->text(), s.AmplitudeTitle);
+    EXPECT_EQ(text(12)->text(), s.Title);
+    EXPECT_EQ(text(13)->text(), viewer->data.FileComment);
+    EXPECT_TRUE(dialog->option1()->isChecked());
+    EXPECT_FALSE(dialog->option2()->isChecked());
+    for (int k = 0; k < 11; ++k) {
+        ASSERT_NE(check(k), nullptr) << k;
+        EXPECT_EQ(check(k)->isChecked(), k == 10) << k;
+    }
+    QStringList labels;
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
+        labels << label->text();
+    for (const char* caption : { "X axis  :", "Y axis  :", "Title    :", "File comment :", "Drawing Style", "Bode or Polar", "Amp", "Phase", "S5", "All",
+             "NOTE ! :  μm.rpm ; Physical length,  cm;Chart", "(μm)", "(rpm)", "(rps)" })
+        EXPECT_TRUE(labels.contains(QString::fromUtf8(caption))) << caption;
+}
+
+TEST_F(ZeptalWindowTest, OkSwitchesToPolarTakesFieldsAndBoxesAndReplots)
+{
+    start();
+    open();
+    QTest::mouseClick(dialog->option2(), Qt::LeftButton, {}, QPoint(5, 5));
+    check(10)->setChecked(false);
+    check(1)->setChecked(true);
+    check(6)->setChecked(true);
+    text(7)->clear();
+    QTest::keyClicks(text(7), QStringLiteral("60abc"));
+    text(8)->setText(QStringLiteral("20"));
+    text(9)->setText(QStringLiteral("12"));
+    text(13)->setText(QStringLiteral("new comment"));
+    dialog->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(plots, 2);
+    EXPECT_EQ(viewer->chartStyle, 2);
+    EXPECT_EQ(viewer->curveFlags, test::flagsOf({ 1, 6 }));
+    EXPECT_EQ(viewer->settings.Ymax, 60);
+    EXPECT_EQ(viewer->data.FileComment, QStringLiteral("new comment"));
+    // The polar grid centred at (9, 12); only curve 2 drawn, in colour 0.
+    const std::vector<Op::Circle> circles = test::opsOf<Op::Circle>(picture());
+    ASSERT_EQ(circles.size(), 4u);
+    EXPECT_EQ(circles.back(), (Op::Circle { 9, 12, 6, Palette::colour(8), 1 }));
+    const std::vector<Op::Line> lines = test::opsOf<Op::Line>(picture());
+    EXPECT_EQ(int(lines.size()), 37 + viewer->data.speedCount - 1);
+    EXPECT_EQ(lines.back().rgb, Palette::colour(0));
+    EXPECT_EQ(pictureTexts().back(), QStringLiteral("new comment"));
+
+    // The dialog opens on the polar style and the chosen boxes.
+    open();
+    EXPECT_TRUE(dialog->option2()->isChecked());
+    EXPECT_TRUE(check(6)->isChecked());
+    EXPECT_FALSE(check(10)->isChecked());
+    QTest::keyClick(text(1), Qt::Key_Escape);
+    EXPECT_TRUE(closed());
+}
+
+TEST_F(ZeptalWindowTest, CancelAndEscChangeNothingAndDoNotReplot)
+{
+    start();
+    open();
+    dialog->option2()->setChecked(true);
+    check(0)->setChecked(true);
+    text(2)->setText(QStringLiteral("9"));
+    QTest::keyClick(text(2), Qt::Key_Escape);
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(plots, 1);
+    EXPECT_EQ(viewer->chartStyle, 1);
+    EXPECT_EQ(viewer->curveFlags, test::flagsOf({ 10 }));
+    EXPECT_EQ(viewer->settings.Xmax, 12000);
+    open();
+    text(2)->setText(QStringLiteral("9"));
+    dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(viewer->settings.Xmax, 12000);
+}
+
+// A user's session: the Bode chart at start, a replot by key, the dialog
+// edited to one amplitude box and other ranges, quit; the next start shows
+// the edited settings but every curve again, Bode, and the file's comment.
+TEST_F(ZeptalWindowTest, EditedSettingsAreThereAtTheNextStartButNotStyleFlagsOrComment)
+{
+    const QByteArray sample = root.read(kWorkingFile);
+    start();
+    const QString comment = viewer->data.FileComment;
+    QTest::keyClick(window->button(3), '3');
+    EXPECT_EQ(plots, 2);
+    QTest::keyClick(window->button(3), '2');
+    dialog = window->findChild<ZeptalEditDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    check(10)->setChecked(false);
+    check(0)->setChecked(true);
+    text(2)->setText(QStringLiteral("6000"));
+    text(9)->setText(QStringLiteral("10.5"));
+    text(12)->setText(QStringLiteral("Edited title"));
+    text(13)->setText(QStringLiteral("Edited comment"));
+    QTest::keyClick(text(12), Qt::Key_Return);
+    EXPECT_EQ(plots, 3);
+    EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Edited title")));
+    // No phase curve selected: the amplitude grid lines are back.
+    int across = 0;
+    for (const Op::Line& l : test::opsOf<Op::Line>(picture())) {
+        if (l.x1 == 4 && l.x2 == 24 && l.y1 == l.y2)
+            ++across;
+    }
+    EXPECT_EQ(across, 3 + 5 + 1 + 2) << "bottom, zero line, top; grid 0..20 and the negative 0; phase lines";
+
+    QTest::keyClick(window->button(3), '6');
+    EXPECT_FALSE(window->isVisible());
+    const QList<QByteArray> lines = root.read(kWorkingFile).split('\n');
+    EXPECT_EQ(lines[0], " 0   6000   0   20   1000   5   20   10.5 \r");
+    EXPECT_EQ(lines[1], sample.split('\n')[1]);
+    EXPECT_EQ(lines[5], "Edited title\r");
+
+    plots = 0;
+    start();
+    EXPECT_EQ(plots, 1);
+    EXPECT_EQ(viewer->settings.Xmax, 6000);
+    EXPECT_EQ(viewer->settings.Ylength, 10.5f);
+    EXPECT_EQ(viewer->chartStyle, 1);
+    EXPECT_EQ(viewer->curveFlags, test::flagsOf({ 10 }));
+    EXPECT_EQ(viewer->data.FileComment, comment);
+    EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Edited title")));
+}
+
+TEST_F(ZeptalWindowTest, DefaultRestoresTheFactoryFileAndKeepsStyleAndFlags)
+{
+    start();
+    viewer->chartStyle = 2;
+    viewer->curveFlags = test::flagsOf({ 0 });
+    window->close();
+    root.write(kWorkingFile, QByteArray("1 2 3 4 5 6 7 8\r\n1 1\r\na\r\nb\r\nc\r\nd\r\n"));
+    start();
+    EXPECT_EQ(viewer->settings.Xmin, 1);
+    viewer->chartStyle = 2;
+    watcher.expect([](QWidget* modal) { acceptMessage(modal); });
+    QTest::keyClick(window->button(3), '5');
+    EXPECT_EQ(watcher.answered(), 1);
+    EXPECT_EQ(root.read(kWorkingFile), root.read(kFactoryFile));
+    EXPECT_EQ(viewer->settings.Xmin, 0);
+    EXPECT_EQ(viewer->chartStyle, 2);
+    EXPECT_EQ(test::opsOf<Op::Circle>(picture()).size(), 5u);
+}
+
+} // namespace
+} // namespace kavel

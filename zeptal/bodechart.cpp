@@ -1,0 +1,135 @@
+#include "bodechart.h"
+
+#include "zeptalsettings.h"
+
+#include "framework/drawingsurface.h"
+#include "framework/palette.h"
+#include "framework/rightscale.h"
+
+#include <cmath>
+
+namespace kavel {
+
+namespace {
+
+// The phase scale on the right edge: lines across at −180 and −360, ticks
+// at −90 and −270, every mark labelled.
+std::vector<ScaleMark> phaseScale(const ZeptalSettings& settings, const ChartGeometry& g)
+{
+    std::vector<ScaleMark> marks;
+    const double top = kBodeOriginY - double(settings.Ylength);
+    for (int m = 1; m <= 4; ++m)
+        marks.push_back({ top + m * g.ScaleY * settings.Ypitch, m % 2 == 0 ? 0.0 : 0.5, -90.0 * m });
+    return marks;
+}
+
+bool finite(float x1, float y1, float x2, float y2)
+{
+    return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
+}
+
+} // namespace
+
+FrameInputs BodeFrameInputs(const ZeptalSettings& settings, const ChartGeometry& g, int phaseCount, bool printer)
+{
+    FrameInputs frame { settings.xAxis(), settings.yAxis(), g };
+    if (!printer) {
+        frame.yLabelOffset = 2;
+        frame.xGrid = true;
+        frame.yGrid = phaseCount == 0;
+    }
+    return frame;
+}
+
+void DrawBodeFrame(DrawingSurface& surface, const FrameInputs& frame)
+{
+    DrawChartFrame(surface, frame);
+}
+
+double PhaseScale(const ZeptalSettings& settings, const ChartGeometry& g)
+{
+    return g.ScaleY * settings.Ypitch / 90;
+}
+
+void MapBode(const UnbalanceResponse& data, const ZeptalSettings& settings, const ChartGeometry& g, ChartPos& chartPos)
+{
+    const double phaseScale = PhaseScale(settings, g);
+    const double phaseZero = g.OffsetY - double(settings.Ylength);
+    for (int i = 1; i <= data.speedCount; ++i) {
+        chartPos(i, 0, 0) = float(g.OffsetX + g.ScaleX * double(data.speed(i)));
+        for (int j = 1; j <= data.curveCount; ++j) {
+            chartPos(i, j, 0) = float(g.OffsetY - g.ScaleY * double(data.amplitude(i, j)));
+            chartPos(i, j, 1) = float(phaseZero - phaseScale * double(data.phase(i, j)));
+        }
+    }
+}
+
+void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags)
+{
+    const bool printer = s.isPrinter();
+    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.xAxis(), settings.yAxis(), kBodeOriginX, kBodeOriginY);
+    if (!geometry)
+        return;
+    const ChartGeometry& g = *geometry;
+    const float CentreY = float(g.CentreY);
+    const double height = double(settings.Ylength);
+    const double right = kBodeOriginX + settings.Xlength;
+
+    const FrameInputs frame = BodeFrameInputs(settings, g, PhaseCount(curveFlags), printer);
+    if (printer)
+        PrintChartFrame(s, frame, settings.FrameWidth);
+    else
+        DrawBodeFrame(s, frame);
+
+    s.point(g.CentreX - 5, kBodeOriginY - height - 2, Palette::kLightGrey);
+    s.print(settings.Title);
+    s.point(g.CentreX - 5, kBodeOriginY + 1.5, Palette::kLightGrey);
+    s.print(settings.XTitle);
+    DrawRightScale(s, right, g.OffsetX, phaseScale(settings, g));
+
+    // On paper both titles run horizontally, in the printer's font, beside
+    // the edges; on screen upward, 2 cm and 1 cm further out.
+    if (printer) {
+        s.point(g.OffsetX + settings.Xlength, double(CentreY), Palette::kLightGrey);
+        s.print(settings.PhaseTitle);
+        s.point(0.5, double(CentreY), Palette::kLightGrey);
+        s.print(settings.AmplitudeTitle);
+    } else {
+        s.selectRotatedFont(QStringLiteral("times new roman"), 15);
+        s.point(g.OffsetX + settings.Xlength + 2, double(CentreY) + 1, Palette::kLightGrey);
+        s.print(settings.PhaseTitle);
+        s.point(0.5, double(CentreY) + 1, Palette::kLightGrey);
+        s.print(settings.AmplitudeTitle);
+        s.setFontName(QStringLiteral("times new roman"));
+        s.setFontSize(8);
+    }
+
+    ChartPos chartPos(data);
+    MapBode(data, settings, g, chartPos);
+    if (printer)
+        s.setLineWidth(printerLineWidth(settings.CurveWidth));
+    // Amplitude and phase of one curve share its colour; a curve not drawn
+    // takes none.
+    int drawn = 0;
+    for (int j = 1; j <= data.curveCount; ++j) {
+        const bool amplitude = AmplitudeShown(curveFlags, j);
+        const bool phase = PhaseShown(curveFlags, j);
+        if (!amplitude && !phase)
+            continue;
+        const int c = Palette::curveColour(drawn++);
+        for (int i = 2; i <= data.speedCount; ++i) {
+            const float x1 = chartPos(i - 1, 0, 0), x2 = chartPos(i, 0, 0);
+            for (int k : { 0, 1 }) {
+                if (!(k == 0 ? amplitude : phase))
+                    continue;
+                const float y1 = chartPos(i - 1, j, k), y2 = chartPos(i, j, k);
+                if (finite(x1, y1, x2, y2))
+                    s.line(x1, y1, x2, y2, c);
+            }
+        }
+    }
+    if (printer)
+        s.setLineWidth(1);
+}
+
+} // namespace kavel

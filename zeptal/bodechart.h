@@ -1,0 +1,32 @@
+#pragma once
+
+#include "chartpos.h"
+#include "curveflags.h"
+
+#include "framework/chartframe.h"
+
+namespace kavel {
+
+class DrawingSurface;
+struct ZeptalSettings;
+
+inline constexpr double kBodeOriginX = 4;
+inline constexpr double kBodeOriginY = 18;
+
+// The Bode frame's inputs: on screen X ticks run the full frame height and
+// Y labels stand 2 cm left of the frame, with a grid line after each only
+// while no phase curve is selected; on paper the framework's plain frame.
+FrameInputs BodeFrameInputs(const ZeptalSettings& settings, const ChartGeometry& g, int phaseCount, bool printer);
+void DrawBodeFrame(DrawingSurface& surface, const FrameInputs& frame);
+
+// Chart units per degree of phase: 90 degrees take one amplitude division.
+double PhaseScale(const ZeptalSettings& settings, const ChartGeometry& g);
+
+// Speeds to chart x, amplitudes and phases to chart y. Phase 0 lies one
+// frame height above the amplitude zero line, −90·m on phase-scale line m.
+void MapBode(const UnbalanceResponse& data, const ZeptalSettings& settings, const ChartGeometry& g, ChartPos& chartPos);
+
+// The Bode chart after the surface is prepared: nothing when a range is 0.
+void DrawBodeChart(DrawingSurface& surface, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags);
+
+} // namespace kavel

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "chartpos.h"
+#include "curveflags.h"
+
+#include "framework/chartframe.h"
+
+#include <optional>
+
+namespace kavel {
+
+class DrawingSurface;
+struct ZeptalSettings;
+
+inline constexpr double kPolarOriginX = 3;
+inline constexpr double kPolarOriginY = 18;
+
+// The polar chart's values: both scales (Ylength / 2) / Ymax, the circle's
+// centre in OffsetX/OffsetY and CentreX/CentreY. Nullopt when Ymax is 0.
+std::optional<ChartGeometry> PolarGeometry(const ZeptalSettings& settings);
+
+// Circles every Ypitch out to Ymax, radial lines every 30 degrees, ticks
+// every 10 on the outer tenth, angle labels counter-clockwise. On screen in
+// dark grey; on paper black, with only the radius-label points grey.
+void DrawPolarGrid(DrawingSurface& surface, const ZeptalSettings& settings, const ChartGeometry& g);
+
+// Each point at radius amplitude, angle phase: positive phase turns
+// clockwise on the page (y grows downward).
+void MapPolar(const UnbalanceResponse& data, const ChartGeometry& g, ChartPos& chartPos);
+
+// The polar chart after the surface is prepared: nothing when Ymax is 0.
+void DrawPolarChart(DrawingSurface& surface, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags);
+
+} // namespace kavel

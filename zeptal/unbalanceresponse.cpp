@@ -1,0 +1,99 @@
+#include "unbalanceresponse.h"
+
+#include "framework/fieldreader.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace kavel {
+
+namespace {
+
+// A file still being written declares more than it holds yet; up to this
+// many table cells are kept, zero until read. Beyond it the counts must fit
+// the rest of the file: an amplitude and a phase take 22 characters, so n
+// characters hold fewer than n / 11 cells.
+constexpr double kCellsAlwaysAllowed = 1 << 16;
+constexpr double kCharactersPerCell = 11;
+
+float single(double value)
+{
+    if (value > double(std::numeric_limits<float>::max()))
+        return std::numeric_limits<float>::infinity();
+    if (value < -double(std::numeric_limits<float>::max()))
+        return -std::numeric_limits<float>::infinity();
+    return float(value);
+}
+
+ReaderDiagnostic readResponse(FieldReader& reader, UnbalanceResponse& data)
+{
+    if (!reader.ok())
+        return reader.diagnostic();
+    for (;;) {
+        const std::optional<QString> line = reader.wholeLine();
+        if (!line)
+            return reader.diagnostic();
+        if (*line == QLatin1String(kResponseMarker) || *line == QLatin1String(" "))
+            break;
+    }
+    const std::optional<QString> comment = reader.wholeLine();
+    if (!comment)
+        return reader.diagnostic();
+    data.FileComment = *comment;
+
+    const std::optional<qint16> ns = reader.int16();
+    if (!ns)
+        return reader.diagnostic();
+    const std::optional<qint16> nc = reader.int16();
+    if (!nc)
+        return reader.diagnostic();
+
+    data.speedCount = data.curveCount = 0;
+    data.values = std::vector<float>(2, 0.f);
+    if (*ns < 0 || *nc < 0) {
+        reader.fail(QStringLiteral("the counts %1 × %2 are negative").arg(*ns).arg(*nc));
+        return reader.diagnostic();
+    }
+    const double cells = (double(*ns) + 1) * (double(*nc) + 1);
+    if (cells > std::max(kCellsAlwaysAllowed, double(reader.remaining()) / kCharactersPerCell + 1)) {
+        reader.fail(QStringLiteral("the counts %1 × %2 are more than the file can hold").arg(*ns).arg(*nc));
+        return reader.diagnostic();
+    }
+    data.speedCount = *ns;
+    data.curveCount = *nc;
+    data.values.assign(std::size_t(cells) * 2, 0.f);
+
+    reader.finishLine();
+    // The column headings.
+    if (!reader.wholeLine())
+        return reader.diagnostic();
+    for (int i = 1; i <= data.speedCount; ++i) {
+        const std::optional<QString> line = reader.wholeLine();
+        if (!line)
+            return reader.diagnostic();
+        // A seven-character lead, the speed, then amplitude and phase of each
+        // curve, 11 characters each. Curves past the line's end stay 0.
+        data.values[data.cell(i, 0, 0)] = single(fixedColumnField(*line, 1));
+        for (int j = 1; j <= data.curveCount && 22 * j - 4 < line->size(); ++j) {
+            data.values[data.cell(i, j, 0)] = single(fixedColumnField(*line, 2 * j));
+            data.values[data.cell(i, j, 1)] = single(fixedColumnField(*line, 2 * j + 1));
+        }
+    }
+    return reader.diagnostic();
+}
+
+} // namespace
+
+ReaderDiagnostic ReadUnbalanceResponse(const QString& path, UnbalanceResponse& data)
+{
+    FieldReader reader(path);
+    return readResponse(reader, data);
+}
+
+ReaderDiagnostic ReadUnbalanceResponseText(const QString& name, const QString& text, UnbalanceResponse& data)
+{
+    FieldReader reader(name, text);
+    return readResponse(reader, data);
+}
+
+} // namespace kavel

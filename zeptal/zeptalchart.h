@@ -1,0 +1,20 @@
+#pragma once
+
+#include "curveflags.h"
+
+namespace kavel {
+
+class DrawingSurface;
+struct UnbalanceResponse;
+struct ZeptalSettings;
+
+// Which chart the viewer shows: 1 the Bode chart (at every start), 2 polar.
+enum ChartStyles { BodeChart = 1, PolarChart = 2 };
+
+// The ZEPTAL chart of the given style. On a screen surface the "3:Plot"
+// chart (cleared first); on a printer surface the "4:Print" page
+// (centimetres, landscape, ended). A chart that stops early (a zero range)
+// still gets the file comment, and on paper the end of the document.
+void DrawZeptalChart(DrawingSurface& surface, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags, int chartStyle);
+
+} // namespace kavel

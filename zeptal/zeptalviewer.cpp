@@ -1,0 +1,70 @@
+#include "zeptalviewer.h"
+
+#include "zeptalchart.h"
+#include "zeptaleditdialog.h"
+
+#include <algorithm>
+
+namespace kavel {
+
+ZeptalViewer::ZeptalViewer()
+{
+    dataPath = defaultDataPath();
+}
+
+const ViewerIdentity& ZeptalViewer::identity() const
+{
+    static const ViewerIdentity id {
+        .program = QStringLiteral("ZEPTAL"),
+        .exportName = QStringLiteral("zeptal"),
+        .mainCaption = QStringLiteral("ZEPTAL/D  Drawing"),
+        .fileDialogCaption = QStringLiteral("ZEPTAL/F File Open"),
+        .editCaption = QStringLiteral("ZEPTAL/E  Editing"),
+        .defaultDataFile = QStringLiteral("c:\\Kavel\\data\\zeptala.mac"),
+        .outlineFile = {},
+        .settingsDirectory = QStringLiteral("c:\\Kavel\\Gavrine\\zeptal\\"),
+        .workingFile = QStringLiteral("zeptal.tmp"),
+        .factoryFile = QStringLiteral("zeptal.org"),
+        .defaultCaption = QStringLiteral("5: Default"),
+        .keys = QStringLiteral("123456"),
+    };
+    return id;
+}
+
+ReaderDiagnostic ZeptalViewer::readData(const QString& hostPath)
+{
+    return ReadUnbalanceResponse(hostPath, data);
+}
+
+void ZeptalViewer::plot(DrawingSurface& screen)
+{
+    DrawZeptalChart(screen, settings, data, curveFlags, chartStyle);
+}
+
+void ZeptalViewer::print(DrawingSurface& printer)
+{
+    DrawZeptalChart(printer, settings, data, curveFlags, chartStyle);
+}
+
+bool ZeptalViewer::setOption(const QString& name, const QStringList& values)
+{
+    auto flag = [](const QString& value) { return value == QLatin1String("0") || value == QLatin1String("1"); };
+    if (name == QLatin1String("chartStyle") && values.size() == 1
+        && (values[0] == QLatin1String("1") || values[0] == QLatin1String("2"))) {
+        chartStyle = values[0].toInt();
+        return true;
+    }
+    if (name == QLatin1String("curveFlags") && values.size() == kCurveFlagCount && std::all_of(values.begin(), values.end(), flag)) {
+        for (int k = 0; k < kCurveFlagCount; ++k)
+            curveFlags[std::size_t(k)] = qint16(values[k].toInt());
+        return true;
+    }
+    return false;
+}
+
+EditDialog* ZeptalViewer::createEditDialog(QWidget* parent)
+{
+    return new ZeptalEditDialog(*this, parent);
+}
+
+} // namespace kavel

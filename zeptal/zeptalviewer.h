@@ -1,0 +1,33 @@
+#pragma once
+
+#include "curveflags.h"
+#include "unbalanceresponse.h"
+#include "zeptalsettings.h"
+
+#include "framework/viewer.h"
+
+namespace kavel {
+
+// The ZEPTAL viewer: the unbalance response as a Bode chart (amplitude and
+// phase over speed) or as polar paths.
+class ZeptalViewer final : public Viewer {
+public:
+    ZeptalViewer();
+
+    const ViewerIdentity& identity() const override;
+    SettingsLayout settingsLayout() override { return settings.layout(); }
+    ReaderDiagnostic readData(const QString& hostPath) override;
+    void plot(DrawingSurface& screen) override;
+    void print(DrawingSurface& printer) override;
+    // "chartStyle" (1 or 2) and "curveFlags" (11 values, 0 or 1).
+    bool setOption(const QString& name, const QStringList& values) override;
+    EditDialog* createEditDialog(QWidget* parent) override;
+
+    ZeptalSettings settings;
+    UnbalanceResponse data;
+    // In memory only: the Bode chart with every curve at each start.
+    int chartStyle = 1;
+    CurveFlags curveFlags = DefaultCurveFlags();
+};
+
+} // namespace kavel
