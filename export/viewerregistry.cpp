@@ -2,6 +2,7 @@
 
 #include "savlen/savlenviewer.h"
 #include "valden/valdenviewer.h"
+#include "zeptal/zeptalviewer.h"
 
 #include <utility>
 #include <vector>
@@ -22,6 +23,7 @@ const std::vector<std::pair<QString, Factory>>& registry()
     static const std::vector<std::pair<QString, Factory>> entries {
         { QStringLiteral("savlen"), make<SavlenViewer> },
         { QStringLiteral("valden"), make<ValdenViewer> },
+        { QStringLiteral("zeptal"), make<ZeptalViewer> },
     };
     return entries;
 }
