@@ -1,8 +1,10 @@
 #include "chartexport.h"
 
+#include "animationoutput.h"
 #include "viewerregistry.h"
 
 #include "framework/hostpaths.h"
+#include "framework/painterrenderer.h"
 #include "framework/recordingsurface.h"
 #include "framework/viewer.h"
 
@@ -41,7 +43,7 @@ void noteIncomplete(const ReaderDiagnostic& diagnostic, QStringList& warnings)
 }
 
 // Fonts and the image writers need a QGuiApplication. The export makes one
-// only when the arguments have passed, so a usage error stays one line, and
+// only when the command line has passed, so most usage errors stay one line, and
 // without a platform chosen by the user it runs offscreen: the export never
 // shows a window and works the same with or without a display.
 class GuiApplicationScope {
@@ -62,15 +64,45 @@ private:
     std::unique_ptr<QGuiApplication> m_app;
 };
 
+void drawChart(Viewer& viewer, RecordingSurface& surface)
+{
+    if (surface.isPrinter())
+        viewer.print(surface);
+    else
+        viewer.plot(surface);
+}
+
+const QString kNoAnimation = QStringLiteral("has no animation");
+
+// The frames one by one as the viewer draws them, each written before the
+// next is drawn; the first frame fixes the picture's region (a viewer that
+// animates covers in it all its frames will sweep).
+QString exportAnimation(Viewer& viewer, const ExportRequest& request)
+{
+    AnimationWriter writer(request.animation, request.output);
+    RecordingSurface screen(SurfaceKind::Screen);
+    std::optional<QRectF> region;
+    QString error;
+    const int frames = viewer.drawAnimation(screen, [&] {
+        if (!error.isEmpty())
+            return;
+        if (!region)
+            region = shownRegion(viewer.drawnRegion(screen));
+        error = writer.addFrame(screen.ops(), *region);
+    });
+    if (frames == 0)
+        return QStringLiteral("%1 %2: --option animate=1 needs a viewer that animates").arg(request.viewer, kNoAnimation);
+    if (!error.isEmpty())
+        return error;
+    return writer.finish();
+}
+
 } // namespace
 
 OpList RecordChart(Viewer& viewer, SurfaceKind kind)
 {
     RecordingSurface surface(kind);
-    if (kind == SurfaceKind::Screen)
-        viewer.plot(surface);
-    else
-        viewer.print(surface);
+    drawChart(viewer, surface);
     return surface.takeOps();
 }
 
@@ -90,6 +122,8 @@ ExportOutcome runExport(const ExportRequest& request)
         qputenv("KAVEL_ROOT", QFile::encodeName(root.absoluteFilePath()));
     }
 
+    // Before any viewer exists: a chart may measure its texts.
+    const GuiApplicationScope gui;
     std::unique_ptr<Viewer> viewer = ViewerRegistry::create(request.viewer);
     if (!viewer)
         return usageError(QStringLiteral("the viewer '%1' is not part of this build").arg(request.viewer));
@@ -117,19 +151,28 @@ ExportOutcome runExport(const ExportRequest& request)
             return usageError(QStringLiteral("%1 has no option %2=%3").arg(request.viewer, name, values.join(QLatin1Char(','))));
     }
 
-    const OpList ops = RecordChart(*viewer, request.surface);
+    if (request.animate) {
+        outcome.error = exportAnimation(*viewer, request);
+        if (!outcome.error.isEmpty())
+            outcome.status = outcome.error.contains(kNoAnimation) ? ExportUsageError : ExportCannotWrite;
+        return outcome;
+    }
 
-    const GuiApplicationScope gui;
+    RecordingSurface chart(request.surface);
+    drawChart(*viewer, chart);
+    // A chart that reaches past the common region is shown whole.
+    const std::optional<QRectF> drawn = viewer->drawnRegion(chart);
+    const OpList ops = chart.takeOps();
 
     switch (request.format) {
     case ChartOutput::Format::Pdf:
-        outcome.error = ChartOutput::writePdf(ops, request.output);
+        outcome.error = ChartOutput::writePdf(ops, request.output, drawn);
         break;
     case ChartOutput::Format::Svg:
-        outcome.error = ChartOutput::writeSvg(ops, request.output);
+        outcome.error = ChartOutput::writeSvg(ops, request.output, drawn);
         break;
     case ChartOutput::Format::Png:
-        outcome.error = ChartOutput::writePng(ops, request.output);
+        outcome.error = ChartOutput::writePng(ops, request.output, 96, drawn);
         break;
     case ChartOutput::Format::Json:
         outcome.error = ChartOutput::writeJson(ops, request.output, exportHeader(request.viewer, request.surface));

@@ -24,6 +24,19 @@ QString cannotWrite(const QString& path, const QString& why)
 // Exports are deterministic: the same chart gives the same bytes.
 constexpr int kPdfDpi = 1200;
 
+constexpr QSizeF kA4Landscape { 29.7, 21.0 };
+
+DeviceMapping pageMapping(double dpi, const QSizeF& pageCm, const std::optional<QRectF>& drawn)
+{
+    return drawn ? DeviceMapping::page(dpi, pageCm, *drawn) : DeviceMapping::page(dpi);
+}
+
+// The picture's size for a region of chart centimetres at `dpi`.
+QSize pixelSize(const QRectF& region, double dpi)
+{
+    return QSize(qRound(region.width() / 2.54 * dpi), qRound(region.height() / 2.54 * dpi));
+}
+
 } // namespace
 
 std::optional<Format> formatFor(const QString& path)
@@ -40,7 +53,7 @@ std::optional<Format> formatFor(const QString& path)
     return std::nullopt;
 }
 
-QString writePdf(const OpList& ops, const QString& path)
+QString writePdf(const OpList& ops, const QString& path, const std::optional<QRectF>& drawn)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -52,7 +65,7 @@ QString writePdf(const OpList& ops, const QString& path)
     QPainter painter;
     if (!painter.begin(&writer))
         return cannotWrite(path, QStringLiteral("the PDF writer did not start"));
-    PainterRenderer(painter, DeviceMapping::page(kPdfDpi)).paint(ops);
+    PainterRenderer(painter, pageMapping(kPdfDpi, kA4Landscape, drawn)).paint(ops);
     painter.end();
     file.close();
     if (file.error() != QFileDevice::NoError)
@@ -60,13 +73,14 @@ QString writePdf(const OpList& ops, const QString& path)
     return {};
 }
 
-QString writeSvg(const OpList& ops, const QString& path)
+QString writeSvg(const OpList& ops, const QString& path, const std::optional<QRectF>& drawn)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return cannotWrite(path, file.errorString());
     constexpr double dpi = 96;
-    const QSize size(qRound(kChartRegion.width() / 2.54 * dpi), qRound(kChartRegion.height() / 2.54 * dpi));
+    const QRectF region = shownRegion(drawn);
+    const QSize size = pixelSize(region, dpi);
     QSvgGenerator generator;
     generator.setOutputDevice(&file);
     generator.setSize(size);
@@ -77,7 +91,7 @@ QString writeSvg(const OpList& ops, const QString& path)
     if (!painter.begin(&generator))
         return cannotWrite(path, QStringLiteral("the SVG generator did not start"));
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    PainterRenderer(painter, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi)).paint(ops);
+    PainterRenderer(painter, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region)).paint(ops);
     painter.end();
     file.close();
     if (file.error() != QFileDevice::NoError)
@@ -85,9 +99,10 @@ QString writeSvg(const OpList& ops, const QString& path)
     return {};
 }
 
-QString writePng(const OpList& ops, const QString& path, double dpi)
+QString writePng(const OpList& ops, const QString& path, double dpi, const std::optional<QRectF>& drawn)
 {
-    const QSize size(qRound(kChartRegion.width() / 2.54 * dpi), qRound(kChartRegion.height() / 2.54 * dpi));
+    const QRectF region = shownRegion(drawn);
+    const QSize size = pixelSize(region, dpi);
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     image.setDotsPerMeterX(qRound(dpi / 0.0254));
@@ -96,7 +111,7 @@ QString writePng(const OpList& ops, const QString& path, double dpi)
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        PainterRenderer(painter, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi)).paint(ops);
+        PainterRenderer(painter, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region)).paint(ops);
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
@@ -115,14 +130,15 @@ QString writeJson(const OpList& ops, const QString& path, const QString& header)
     return {};
 }
 
-QString print(const OpList& ops, QPrinter& printer)
+QString print(const OpList& ops, QPrinter& printer, const std::optional<QRectF>& drawn)
 {
     printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
     if (!painter.begin(&printer))
         return QStringLiteral("The printer %1 could not be started").arg(printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName());
     // One chart unit is one centimetre from the top-left of the printable area.
-    PainterRenderer(painter, DeviceMapping::page(printer.resolution())).paint(ops);
+    const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).size() / 10;
+    PainterRenderer(painter, pageMapping(printer.resolution(), printable, drawn)).paint(ops);
     if (!painter.end())
         return QStringLiteral("The page could not be finished on %1").arg(printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName());
     return {};

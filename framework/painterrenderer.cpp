@@ -16,16 +16,38 @@ DeviceMapping DeviceMapping::page(double dpi)
     return mapping;
 }
 
-DeviceMapping DeviceMapping::fitted(const QRectF& area, double screenDpi)
+DeviceMapping DeviceMapping::page(double dpi, const QSizeF& pageCm, const QRectF& drawn)
+{
+    DeviceMapping mapping = page(dpi);
+    double shrink = 1;
+    if (drawn.right() > pageCm.width() && pageCm.width() > 0)
+        shrink = std::min(shrink, pageCm.width() / drawn.right());
+    if (drawn.bottom() > pageCm.height() && pageCm.height() > 0)
+        shrink = std::min(shrink, pageCm.height() / drawn.bottom());
+    if (!(shrink > 0) || shrink >= 1)
+        return mapping;
+    mapping.pixelsPerCm *= shrink;
+    mapping.fontDpi *= shrink;
+    mapping.pixelDpi *= shrink;
+    return mapping;
+}
+
+DeviceMapping DeviceMapping::fitted(const QRectF& area, double screenDpi, const QRectF& region)
 {
     DeviceMapping mapping;
-    const double scale = std::min(area.width() / kChartRegion.width(), area.height() / kChartRegion.height());
+    const QRectF r = region.isValid() ? region : kChartRegion;
+    const double scale = std::min(area.width() / r.width(), area.height() / r.height());
     mapping.pixelsPerCm = std::max(scale, 1e-3);
-    mapping.origin = QPointF(area.left() + (area.width() - kChartRegion.width() * mapping.pixelsPerCm) / 2,
-        area.top() + (area.height() - kChartRegion.height() * mapping.pixelsPerCm) / 2);
+    mapping.origin = QPointF(area.left() + (area.width() - r.width() * mapping.pixelsPerCm) / 2 - r.left() * mapping.pixelsPerCm,
+        area.top() + (area.height() - r.height() * mapping.pixelsPerCm) / 2 - r.top() * mapping.pixelsPerCm);
     mapping.fontDpi = screenDpi;
     mapping.pixelDpi = 96;
     return mapping;
+}
+
+QRectF shownRegion(const std::optional<QRectF>& drawn)
+{
+    return drawn && !drawn->isNull() ? kChartRegion.united(*drawn) : kChartRegion;
 }
 
 PainterRenderer::PainterRenderer(QPainter& painter, const DeviceMapping& mapping)

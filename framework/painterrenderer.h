@@ -4,6 +4,7 @@
 
 #include <QPointF>
 #include <QRectF>
+#include <optional>
 
 class QPainter;
 
@@ -21,13 +22,22 @@ struct DeviceMapping {
     // widths count pixels of a classic 300 dpi printer; the rotated title
     // heights count logical 96 dpi pixels, as the platform font API takes them.
     static DeviceMapping page(double dpi);
-    // Fits the chart region (x 0..30, y 0..21 cm) into `area`, keeping its
-    // proportions; fonts and line widths keep their screen size in pixels.
-    static DeviceMapping fitted(const QRectF& area, double screenDpi = 96);
+    // The same for a chart that covers `drawn`: centimetres where it fits on
+    // a page of `pageCm`, else everything scaled down about the page's
+    // top-left corner until it does, rather than lost past the paper's edge.
+    static DeviceMapping page(double dpi, const QSizeF& pageCm, const QRectF& drawn);
+    // Fits `region` (by default the chart region, x 0..30, y 0..21 cm) into
+    // `area`, keeping its proportions; fonts and line widths keep their
+    // screen size in pixels.
+    static DeviceMapping fitted(const QRectF& area, double screenDpi = 96, const QRectF& region = QRectF(0, 0, 30, 21));
 };
 
 // The chart region every viewer draws into, in chart centimetres.
 inline constexpr QRectF kChartRegion { 0, 0, 30, 21 };
+
+// The region the picture and the image exports show: the chart region, and
+// all a chart drew beyond it when it reaches further.
+QRectF shownRegion(const std::optional<QRectF>& drawn);
 
 // Draws surface operations with a QPainter on any Qt paint device: the
 // picture area, QPrinter, QPdfWriter, QSvgGenerator and QImage alike.

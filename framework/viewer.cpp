@@ -16,6 +16,11 @@ bool Viewer::setOption(const QString&, const QStringList&)
     return false;
 }
 
+std::optional<QRectF> Viewer::drawnRegion(const RecordingSurface&) const
+{
+    return std::nullopt;
+}
+
 QString Viewer::workingSettingsPath() const
 {
     return HostPaths::resolve(identity().settingsDirectory + identity().workingFile);

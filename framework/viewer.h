@@ -3,8 +3,10 @@
 #include "chartsettings.h"
 #include "readerdiagnostic.h"
 
+#include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QWidget;
 
@@ -12,6 +14,7 @@ namespace kavel {
 
 class DrawingSurface;
 class EditDialog;
+class RecordingSurface;
 
 // What differs between viewers in the common main window: captions, the
 // fixed files, which keys exist. Paths are the logical names under
@@ -61,6 +64,13 @@ public:
 
     // The editing dialog "2:Edit" opens, on the in-memory settings.
     virtual EditDialog* createEditDialog(QWidget* parent) = 0;
+
+    // What a chart just drawn on `chart` covers, for a chart that reaches
+    // past the common chart region (x 0..30, y 0..21 cm): the picture and
+    // the image exports then show it all, and a page that cannot hold it in
+    // centimetres is scaled down to fit. Nullopt (the default) keeps the
+    // common region and the page in centimetres.
+    virtual std::optional<QRectF> drawnRegion(const RecordingSurface& chart) const;
 
     // The data file path: the default at start, replaced by the file dialog.
     QString dataPath;

@@ -59,7 +59,7 @@ sanitized_tests() {
         build_and_test "$source_dir/build-asan" -DCMAKE_BUILD_TYPE=Debug -DKAVEL_SANITIZE=ON -DKAVEL_BENCH=OFF -DKAVEL_FUZZ=OFF
 }
 
-if stage "build and tests" build_and_test "$source_dir/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+if stage "build and tests" build_and_test "$source_dir/build-test" -DCMAKE_BUILD_TYPE=Debug \
     -DKAVEL_TESTS=ON -DKAVEL_BENCH=ON -DKAVEL_SANITIZE=OFF -DKAVEL_FUZZ=OFF; then
     stage "benchmarks, one short pass" benchmarks
 fi

@@ -12,6 +12,7 @@ namespace kavel {
 PictureArea::PictureArea(QWidget* parent)
     : QWidget(parent)
     , m_surface(std::make_unique<RecordingSurface>(SurfaceKind::Screen))
+    , m_region(kChartRegion)
 {
     setObjectName(QStringLiteral("Picture1"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -25,6 +26,12 @@ DrawingSurface& PictureArea::surface()
     return *m_surface;
 }
 
+void PictureArea::setChartRegion(const std::optional<QRectF>& drawn)
+{
+    m_region = shownRegion(drawn);
+    update();
+}
+
 QSize PictureArea::sizeHint() const
 {
     return TwipsRect { 0, 0, 7875, 4363 }.toPixels().size();
@@ -36,7 +43,7 @@ void PictureArea::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PainterRenderer(painter, DeviceMapping::fitted(QRectF(rect()))).paint(m_surface->ops());
+    PainterRenderer(painter, DeviceMapping::fitted(QRectF(rect()), 96, m_region)).paint(m_surface->ops());
 }
 
 } // namespace kavel

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QRectF>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 namespace kavel {
 
@@ -21,6 +23,11 @@ public:
     // The chart as last drawn, from its Clear on.
     const RecordingSurface& recording() const { return *m_surface; }
 
+    // What the area fits into its size: the chart region, and all a chart
+    // drew beyond it (nullopt: the chart region alone).
+    void setChartRegion(const std::optional<QRectF>& drawn);
+    QRectF chartRegion() const { return m_region; }
+
     QSize sizeHint() const override;
 
 protected:
@@ -28,6 +35,7 @@ protected:
 
 private:
     std::unique_ptr<RecordingSurface> m_surface;
+    QRectF m_region;
 };
 
 } // namespace kavel

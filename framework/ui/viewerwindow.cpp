@@ -198,7 +198,7 @@ void ViewerWindow::Command2_Click()
 void ViewerWindow::Command3_Click()
 {
     m_viewer.plot(m_picture->surface());
-    m_picture->update();
+    m_picture->setChartRegion(m_viewer.drawnRegion(m_picture->recording()));
     emit plotted();
 }
 
@@ -206,12 +206,13 @@ void ViewerWindow::Command4_Click()
 {
     RecordingSurface page(SurfaceKind::Printer);
     m_viewer.print(page);
+    const std::optional<QRectF> drawn = m_viewer.drawnRegion(page);
 
     QString error;
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (!printerInfo.isNull()) {
         QPrinter printer(printerInfo, QPrinter::HighResolution);
-        error = ChartOutput::print(page.ops(), printer);
+        error = ChartOutput::print(page.ops(), printer, drawn);
     } else {
         // Without a printer the page goes into a PDF file of the user's choice.
         const QString path = printFileChooser()
@@ -221,7 +222,7 @@ void ViewerWindow::Command4_Click()
                 tr("PDF files (*.pdf)"));
         if (path.isEmpty())
             return;
-        error = ChartOutput::writePdf(page.ops(), path);
+        error = ChartOutput::writePdf(page.ops(), path, drawn);
     }
     if (!error.isEmpty())
         showMessage(this, QMessageBox::Warning, m_viewer.identity().mainCaption, error);

@@ -1,0 +1,86 @@
+#include "drawnextent.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kavel {
+
+namespace {
+
+constexpr double kCentimetresPerPoint = 2.54 / 72.0;
+constexpr double kCentimetresPerPixel = 2.54 / 96.0;
+
+// Character widths in ems: wide (CJK) characters take a whole em, the rest
+// a little over half of one, which holds for the serif faces of the charts.
+double widthInEms(const QString& text)
+{
+    double ems = 0;
+    for (const QChar c : text)
+        ems += c.unicode() >= 0x2E80 ? 1.0 : 0.55;
+    return ems;
+}
+
+class Extent {
+public:
+    void add(double x, double y)
+    {
+        if (!std::isfinite(x) || !std::isfinite(y) || std::fabs(x) > 1e5 || std::fabs(y) > 1e5)
+            return;
+        m_left = m_any ? std::min(m_left, x) : x;
+        m_right = m_any ? std::max(m_right, x) : x;
+        m_top = m_any ? std::min(m_top, y) : y;
+        m_bottom = m_any ? std::max(m_bottom, y) : y;
+        m_any = true;
+    }
+
+    std::optional<QRectF> rect() const
+    {
+        if (!m_any)
+            return std::nullopt;
+        return QRectF(QPointF(m_left, m_top), QPointF(m_right, m_bottom));
+    }
+
+private:
+    double m_left = 0;
+    double m_right = 0;
+    double m_top = 0;
+    double m_bottom = 0;
+    bool m_any = false;
+};
+
+} // namespace
+
+std::optional<QRectF> DrawnExtent(const OpList& ops)
+{
+    Extent extent;
+    for (const SurfaceOp& op : ops) {
+        if (const auto* l = std::get_if<Op::Line>(&op)) {
+            extent.add(l->x1, l->y1);
+            extent.add(l->x2, l->y2);
+        } else if (const auto* p = std::get_if<Op::Point>(&op)) {
+            extent.add(p->x, p->y);
+        } else if (const auto* c = std::get_if<Op::Circle>(&op)) {
+            const double r = std::fabs(double(c->r));
+            extent.add(c->x - r, c->y - r);
+            extent.add(c->x + r, c->y + r);
+        } else if (const auto* t = std::get_if<Op::Text>(&op)) {
+            if (t->text.isEmpty())
+                continue;
+            // An upright text runs right from its top-left corner; a rotated
+            // one runs upward, its line height to the right of the point.
+            const double em = t->angle == 0 ? t->size * kCentimetresPerPoint : t->height * kCentimetresPerPixel;
+            const double length = widthInEms(t->text) * em;
+            const double depth = em * 1.15;
+            if (!std::isfinite(length) || !std::isfinite(depth))
+                continue;
+            extent.add(t->x, t->y);
+            if (t->angle == 0)
+                extent.add(t->x + length, t->y + depth);
+            else
+                extent.add(t->x + depth, t->y - length);
+        }
+    }
+    return extent.rect();
+}
+
+} // namespace kavel
