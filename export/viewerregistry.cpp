@@ -2,6 +2,7 @@
 
 #include "savlen/savlenviewer.h"
 #include "valden/valdenviewer.h"
+#include "wespar/wesparviewer.h"
 #include "zeptal/zeptalviewer.h"
 
 #include <utility>
@@ -23,6 +24,7 @@ const std::vector<std::pair<QString, Factory>>& registry()
     static const std::vector<std::pair<QString, Factory>> entries {
         { QStringLiteral("savlen"), make<SavlenViewer> },
         { QStringLiteral("valden"), make<ValdenViewer> },
+        { QStringLiteral("wespar"), make<WesparViewer> },
         { QStringLiteral("zeptal"), make<ZeptalViewer> },
     };
     return entries;

@@ -1,0 +1,180 @@
+#include "../ui/uitesting.h"
+
+#include "wespar/wesparviewer.h"
+#include "wespar/wesparwindow.h"
+
+#include "framework/recordingsurface.h"
+#include "framework/ui/editdialog.h"
+#include "framework/ui/fileopendialog.h"
+#include "framework/ui/picturearea.h"
+
+#include "support/qtprint.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace kavel {
+namespace {
+
+const QString kWorkingFile = QStringLiteral("Gavrine/wespar/wespar.tmp");
+const QString kFactoryFile = QStringLiteral("Gavrine/wespar/wespar.org");
+
+int linesOf(const OpList& ops)
+{
+    return int(std::count_if(ops.begin(), ops.end(), [](const SurfaceOp& op) { return std::holds_alternative<Op::Line>(op); }));
+}
+
+class WesparWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(root.isValid()); }
+
+    void start()
+    {
+        window.reset();
+        viewer = std::make_unique<WesparViewer>();
+        window = std::make_unique<WesparWindow>(*viewer);
+        QObject::connect(window.get(), &ViewerWindow::plotted, [this] { ++plots; });
+        window->Form_Load();
+        window->show();
+    }
+
+    const OpList& picture() const { return window->picture()->recording().ops(); }
+
+    template<typename T>
+    static T* control(QWidget* parent, const QString& name)
+    {
+        auto* widget = parent->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+
+    // "1:File" with `option` chosen and `name` from the data directory typed.
+    void openFile(const QString& option, const QString& name)
+    {
+        watcher.expect([this, option, name](QWidget* modal) {
+            auto* dialog = qobject_cast<FileOpenDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("WESPAR/F File Open"));
+            auto* wespar = control<QRadioButton>(dialog, QStringLiteral("Option1"));
+            auto* savlen = control<QRadioButton>(dialog, QStringLiteral("Option2"));
+            ASSERT_TRUE(wespar && savlen);
+            EXPECT_EQ(wespar->text(), QStringLiteral("wespar"));
+            EXPECT_EQ(savlen->text(), QStringLiteral("savlen"));
+            EXPECT_TRUE(wespar->isChecked());
+            QTest::mouseClick(control<QRadioButton>(dialog, option), Qt::LeftButton, {}, QPoint(5, 5));
+            dialog->setDirectory(root.path(QStringLiteral("data")));
+            control<QLineEdit>(dialog, QStringLiteral("Text1"))->setText(name);
+            control<QPushButton>(dialog, QStringLiteral("Command2"))->click();
+        });
+        window->button(1)->click();
+        EXPECT_EQ(watcher.answered(), ++answered);
+    }
+
+    TestRoot root;
+    ModalWatcher watcher;
+    std::unique_ptr<WesparViewer> viewer;
+    std::unique_ptr<WesparWindow> window;
+    int plots = 0;
+    int answered = 0;
+};
+
+TEST_F(WesparWindowTest, StartReadsBothFilesAndDrawsTheDeflectionUnderTheRotor)
+{
+    start();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("WESPAR/D  Drawing"));
+    EXPECT_EQ(plots, 1);
+    EXPECT_EQ(viewer->deflection.n, 32);
+    EXPECT_GT(viewer->model.N, 0);
+    EXPECT_EQ(viewer->settings.CurveWidth, 2);
+    ASSERT_FALSE(picture().empty());
+    EXPECT_EQ(picture().front(), SurfaceOp(Op::Clear {}));
+    EXPECT_EQ(std::get<Op::Text>(picture().back()).text, viewer->deflection.FileComment);
+}
+
+TEST_F(WesparWindowTest, TheSavlenChoiceReplacesOnlyTheRotorModel)
+{
+    QByteArray other = root.read(QStringLiteral("data/savlen.mac"));
+    const int firstLineEnd = other.indexOf("\r\n");
+    const int secondLineEnd = other.indexOf("\r\n", firstLineEnd + 2);
+    other.replace(firstLineEnd + 2, secondLineEnd - firstLineEnd - 2, "other rotor");
+    root.write(QStringLiteral("data/other.mac"), other);
+    QByteArray deflection = root.read(QStringLiteral("data/wespar.mac"));
+    deflection.replace("R1 compressor rotor  gravity sag", "Second run");
+    root.write(QStringLiteral("data/second.mac"), deflection);
+    start();
+    const QString comment = viewer->deflection.FileComment;
+    const std::vector<float> defl = viewer->deflection.defl;
+
+    openFile(QStringLiteral("Option2"), QStringLiteral("other.mac"));
+    EXPECT_EQ(plots, 2);
+    EXPECT_EQ(viewer->model.FileComment, QStringLiteral("other rotor"));
+    EXPECT_EQ(viewer->deflection.FileComment, comment);
+    EXPECT_EQ(viewer->deflection.defl, defl);
+
+    // The next opening starts at "wespar" again and replaces the deflection only.
+    openFile(QStringLiteral("Option1"), QStringLiteral("second.mac"));
+    EXPECT_EQ(plots, 3);
+    EXPECT_TRUE(viewer->deflection.FileComment.startsWith(QStringLiteral("Second run")));
+    EXPECT_EQ(viewer->model.FileComment, QStringLiteral("other rotor"));
+    EXPECT_EQ(std::get<Op::Text>(picture().back()).text, viewer->deflection.FileComment);
+}
+
+TEST_F(WesparWindowTest, KeysOneToSixAnswer)
+{
+    start();
+    EXPECT_EQ(viewer->identity().keys, QStringLiteral("123456"));
+    QTest::keyClick(window->button(3), '3');
+    QApplication::processEvents();
+    EXPECT_EQ(plots, 2);
+    watcher.expect([](QWidget* modal) { acceptMessage(modal); });
+    QTest::keyClick(window->button(3), '5');
+    QApplication::processEvents();
+    EXPECT_EQ(watcher.answered(), 1);
+    EXPECT_EQ(plots, 3);
+    EXPECT_EQ(root.read(kWorkingFile), root.read(kFactoryFile));
+}
+
+// Start, plot, edit, quit, start again: the edited settings are there.
+TEST_F(WesparWindowTest, AUserSessionSetsTheUpperHalfAndFindsItAtTheNextStart)
+{
+    start();
+    window->button(3)->click();
+    EXPECT_EQ(plots, 2);
+    const int bothHalves = linesOf(picture());
+
+    window->button(2)->click();
+    auto dialogs = window->findChildren<EditDialog*>();
+    ASSERT_EQ(dialogs.size(), 1);
+    EditDialog* dialog = dialogs.front();
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("WESPAR/E  Editing rotor model"));
+    EXPECT_EQ(control<QLineEdit>(dialog, QStringLiteral("Text18"))->text(), QStringLiteral("1"));
+    EXPECT_EQ(control<QLineEdit>(dialog, QStringLiteral("Text11"))->text(), QStringLiteral("-250"));
+    control<QLineEdit>(dialog, QStringLiteral("Text18"))->setText(QStringLiteral("2"));
+    control<QLineEdit>(dialog, QStringLiteral("Text15"))->setText(QStringLiteral("Radius"));
+    auto* title = control<QLineEdit>(dialog, QStringLiteral("Text16"));
+    title->setText(QStringLiteral("Edited deflection"));
+    QTest::keyClick(title, Qt::Key_Return);
+    EXPECT_EQ(plots, 3);
+    EXPECT_EQ(viewer->settings.ContourMode, 2);
+    EXPECT_EQ(viewer->settings.RTitle, QStringLiteral("Radius"));
+    // The lower contours are gone: two lines fewer per outline point.
+    EXPECT_EQ(linesOf(picture()), bothHalves - 2 * (viewer->model.N - 1));
+
+    window->button(6)->click();
+    EXPECT_FALSE(window->isVisible());
+    const QByteArray written = root.read(kWorkingFile);
+    EXPECT_TRUE(written.contains("\r\n-250   250   50   6 \r\n 3   2   2 \r\n")) << written.toStdString();
+    EXPECT_TRUE(written.endsWith("\r\nRadius\r\nEdited deflection\r\n"));
+
+    start();
+    EXPECT_EQ(viewer->settings.ContourMode, 2);
+    EXPECT_EQ(viewer->settings.Title, QStringLiteral("Edited deflection"));
+    EXPECT_EQ(linesOf(picture()), bothHalves - 2 * (viewer->model.N - 1));
+}
+
+} // namespace
+} // namespace kavel

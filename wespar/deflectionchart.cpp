@@ -1,0 +1,145 @@
+#include "deflectionchart.h"
+
+#include "deflectiondata.h"
+#include "wesparsettings.h"
+
+#include "framework/chartframe.h"
+#include "framework/drawingsurface.h"
+#include "framework/palette.h"
+#include "framework/rotormodel.h"
+
+#include <cmath>
+#include <limits>
+
+namespace kavel {
+
+namespace {
+
+// The frames' Y labels stand 2 cm left of the frame, clear of the wider
+// deflection numbers.
+constexpr double kYLabelOffset = 2;
+
+void setFont(DrawingSurface& s, const QString& face, double points)
+{
+    s.setFontName(face);
+    s.setFontSize(points);
+}
+
+bool fitsFloat(double v)
+{
+    return std::isfinite(v) && std::fabs(v) <= double(std::numeric_limits<float>::max());
+}
+
+// Steps that may fail: a zero range or an overflow stops the drawing here,
+// and the caller goes on with the comment.
+void drawBody(DrawingSurface& s, const WesparSettings& settings, const DeflectionData& data, const RotorModel& model)
+{
+    const bool printer = s.isPrinter();
+    const double originY2 = OriginY2(settings);
+    const std::optional<ChartGeometry> lower = ChartGeometry::compute(settings.X, settings.Y, kWesparOriginX, kWesparOriginY);
+    const std::optional<ChartGeometry> upper = ChartGeometry::compute(settings.X, settings.R, kWesparOriginX, originY2);
+    if (!lower || !upper)
+        return;
+    const ChartGeometry& g = *lower;
+    const ChartGeometry& g2 = *upper;
+
+    FrameInputs deflectionFrame { settings.X, settings.Y, g };
+    FrameInputs outlineFrame { settings.X, settings.R, g2 };
+    deflectionFrame.yLabelOffset = kYLabelOffset;
+    outlineFrame.yLabelOffset = kYLabelOffset;
+    if (printer) {
+        PrintChartFrame(s, deflectionFrame, settings.FrameWidth);
+        PrintChartFrame(s, outlineFrame, settings.FrameWidth);
+    } else {
+        DrawChartFrame(s, deflectionFrame);
+        DrawChartFrame(s, outlineFrame);
+    }
+
+    // Above the outline chart by its own height, so that a tall outline
+    // chart never runs into the title.
+    s.point(g.CentreX, originY2 - settings.R.length - 2, Palette::kLightGrey);
+    s.print(settings.Title);
+    s.point(g.CentreX, kWesparOriginY + 1.5, Palette::kLightGrey);
+    s.print(settings.XTitle);
+    if (printer) {
+        // The page has no rotated font: the Y titles stand level, halfway
+        // between each chart's centre and its bottom edge.
+        s.point(0.5, g.CentreY + (kWesparOriginY - g.CentreY) / 2, Palette::kLightGrey);
+        s.print(settings.YTitle);
+        s.point(0.5, g2.CentreY + (originY2 - g2.CentreY) / 2, Palette::kLightGrey);
+        s.print(settings.RTitle);
+    } else {
+        s.selectRotatedFont(QStringLiteral("times new roman"), 15);
+        s.point(1.5, g.CentreY + 5, Palette::kLightGrey);
+        s.print(settings.YTitle);
+        s.point(1.5, float(g2.CentreY) + 4, Palette::kLightGrey);
+        s.print(settings.RTitle);
+        s.resetOwnFont();
+        setFont(s, QStringLiteral("times new roman"), 8);
+    }
+
+    // A positive deflection goes down the page: the sign is added, not
+    // subtracted as the frame's labels would have it.
+    const std::size_t n = std::size_t(data.n);
+    std::vector<float> px(n), py(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double x = g.OffsetX + g.ScaleX * data.xs[i];
+        const double y = g.OffsetY + g.ScaleY * data.defl[i];
+        if (!fitsFloat(x) || !fitsFloat(y))
+            return;
+        px[i] = float(x);
+        py[i] = float(y);
+    }
+    const bool bothHalves = settings.ContourMode != 2;
+    ScaledRotor r;
+    if (!ScaleRotorModel(model, g2, bothHalves, r))
+        return;
+
+    if (printer)
+        s.setLineWidth(printerLineWidth(settings.CurveWidth));
+    for (std::size_t i = 1; i < n; ++i)
+        s.line(px[i - 1], py[i - 1], px[i], py[i]);
+    for (std::size_t k = 1; k < r.cx.size(); ++k) {
+        s.line(r.cx[k - 1], r.cyOuter[0][k - 1], r.cx[k], r.cyOuter[0][k]);
+        s.line(r.cx[k - 1], r.cyInner[0][k - 1], r.cx[k], r.cyInner[0][k]);
+        if (bothHalves) {
+            s.line(r.cx[k - 1], r.cyOuter[1][k - 1], r.cx[k], r.cyOuter[1][k]);
+            s.line(r.cx[k - 1], r.cyInner[1][k - 1], r.cx[k], r.cyInner[1][k]);
+        }
+    }
+    if (printer)
+        s.setLineWidth(1);
+}
+
+} // namespace
+
+double OriginY2(const WesparSettings& settings)
+{
+    return kWesparOriginY - settings.Y.length - 2;
+}
+
+void DrawDeflectionChart(DrawingSurface& s, const WesparSettings& settings, const DeflectionData& data, const RotorModel& model)
+{
+    const bool printer = s.isPrinter();
+    if (printer)
+        s.setCentimetreScale();
+    else
+        s.clear();
+    setFont(s, QStringLiteral("times new roman"), 8);
+    drawBody(s, settings, data, model);
+
+    // The closing step runs whatever happened above.
+    if (printer) {
+        s.setLineWidth(1);
+        s.point(10, 0, Palette::kLightGrey);
+        s.print(data.FileComment);
+        s.endDocument();
+    } else {
+        s.point(5, 0, Palette::kLightGrey);
+        setFont(s, QStringLiteral("Small Fonts"), 7);
+        s.print(data.FileComment);
+        s.setFontName(QStringLiteral("System"));
+    }
+}
+
+} // namespace kavel

@@ -1,0 +1,69 @@
+#include "deflectiondata.h"
+
+#include "framework/fieldreader.h"
+
+namespace kavel {
+
+namespace {
+
+// The label takes columns 1 to 6, so the fields start one column earlier
+// than in the other result files.
+constexpr int kFirstColumn = 7;
+constexpr int kFieldWidth = 11;
+
+void readRow(FieldReader& reader, int n, std::vector<float>& row)
+{
+    const std::optional<QString> line = reader.wholeLine();
+    if (!line)
+        return;
+    for (int i = 1; i <= n; ++i)
+        row[std::size_t(i - 1)] = float(fixedColumnField(*line, i, kFirstColumn, kFieldWidth));
+}
+
+ReaderDiagnostic readDeflection(FieldReader& reader, DeflectionData& data)
+{
+    if (!reader.ok())
+        return reader.diagnostic();
+    if (!reader.wholeLine())
+        return reader.diagnostic();
+    const std::optional<QString> comment = reader.wholeLine();
+    if (!comment)
+        return reader.diagnostic();
+    data.FileComment = *comment;
+    const std::optional<qint16> n = reader.int16();
+    if (!n)
+        return reader.diagnostic();
+    // The count is a 16-bit integer, so the tables stay small whatever it
+    // says; fields the lines do not hold read as 0.
+    data.n = 0;
+    data.xs.clear();
+    data.defl.clear();
+    if (*n < 0) {
+        reader.fail(QStringLiteral("the point count %1 is negative").arg(*n));
+        return reader.diagnostic();
+    }
+    data.n = *n;
+    data.xs.assign(std::size_t(data.n), 0.f);
+    data.defl.assign(std::size_t(data.n), 0.f);
+    reader.finishLine();
+    readRow(reader, data.n, data.xs);
+    if (reader.ok())
+        readRow(reader, data.n, data.defl);
+    return reader.diagnostic();
+}
+
+} // namespace
+
+ReaderDiagnostic ReadDeflectionData(const QString& path, DeflectionData& data)
+{
+    FieldReader reader(path);
+    return readDeflection(reader, data);
+}
+
+ReaderDiagnostic ReadDeflectionDataText(const QString& name, const QString& text, DeflectionData& data)
+{
+    FieldReader reader(name, text);
+    return readDeflection(reader, data);
+}
+
+} // namespace kavel

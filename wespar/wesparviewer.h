@@ -1,0 +1,32 @@
+#pragma once
+
+#include "deflectiondata.h"
+#include "wesparsettings.h"
+
+#include "framework/rotormodel.h"
+#include "framework/viewer.h"
+
+namespace kavel {
+
+// The WESPAR viewer: the deflection line under the rotor's section.
+class WesparViewer final : public Viewer {
+public:
+    WesparViewer();
+
+    const ViewerIdentity& identity() const override;
+    SettingsLayout settingsLayout() override { return settings.layout(); }
+    ReaderDiagnostic readData(const QString& hostPath) override;
+    ReaderDiagnostic readOutline(const QString& hostPath) override;
+    void plot(DrawingSurface& screen) override;
+    void print(DrawingSurface& printer) override;
+    EditDialog* createEditDialog(QWidget* parent) override;
+
+    WesparSettings settings;
+    DeflectionData deflection;
+    RotorModel model;
+    // The rotor model file: the fixed one at start, replaced by the file
+    // dialog's "savlen" choice.
+    QString modelPath;
+};
+
+} // namespace kavel
