@@ -1,5 +1,6 @@
 #include "viewerregistry.h"
 
+#include "lendrix/lendrixviewer.h"
 #include "savlen/savlenviewer.h"
 #include "valden/valdenviewer.h"
 #include "wespar/wesparviewer.h"
@@ -24,6 +25,7 @@ const std::vector<std::pair<QString, Factory>>& registry()
     static const std::vector<std::pair<QString, Factory>> entries {
         { QStringLiteral("savlen"), make<SavlenViewer> },
         { QStringLiteral("valden"), make<ValdenViewer> },
+        { QStringLiteral("lendrix"), make<LendrixViewer> },
         { QStringLiteral("wespar"), make<WesparViewer> },
         { QStringLiteral("zeptal"), make<ZeptalViewer> },
     };

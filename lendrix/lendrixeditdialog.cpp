@@ -63,7 +63,7 @@ LendrixEditDialog::LendrixEditDialog(LendrixViewer& viewer, QWidget* parent)
         rows << QString::number(k);
     rows << QStringLiteral("All");
     m_check1 = new CheckBoxGrid(QString(), {}, rows, this);
-    for (int k = 0; k <= kAllColumns; ++k)
+    for (int k = 0; k <= kLendrixAll; ++k)
         m_check1->addBox(k, 0, k, viewer.modeFlags);
     place(m_check1, { kGridLeft, kGridTop, m_check1->widthTwips(), m_check1->heightTwips() });
 

@@ -8,7 +8,7 @@ namespace kavel {
 
 LendrixViewer::LendrixViewer()
 {
-    modeFlags[kAllColumns] = 1;
+    modeFlags[kLendrixAll] = 1;
     dataPath = defaultDataPath();
     m_rotorPath = outlinePath();
 }
@@ -57,7 +57,7 @@ bool LendrixViewer::setOption(const QString& name, const QStringList& values)
 {
     if (name != QLatin1String("modeFlags") || values.size() != qsizetype(modeFlags.size()))
         return false;
-    ModeFlags flags {};
+    LendrixModeFlags flags {};
     for (std::size_t k = 0; k < flags.size(); ++k) {
         const std::optional<qint16> flag = NumberParse::strictInt16(values[qsizetype(k)]);
         if (!flag)

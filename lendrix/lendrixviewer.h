@@ -28,7 +28,7 @@ public:
     LendrixSettings settings;
     LendrixModel model;
     // Which columns are drawn: only "All" at every start, never kept.
-    ModeFlags modeFlags {};
+    LendrixModeFlags modeFlags {};
     // The "Number of Element" box: shown again, drawing nothing.
     int NumberOfElement = 0;
 

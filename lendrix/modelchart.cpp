@@ -23,7 +23,7 @@ void setFont(DrawingSurface& s, const QString& face, double points)
 
 // Steps that may fail: a zero range or frequencies block 5 cannot give stop
 // the drawing here, and the caller goes on with the comment.
-void drawBody(DrawingSurface& s, const LendrixSettings& settings, const LendrixModel& model, const ModeFlags& flags)
+void drawBody(DrawingSurface& s, const LendrixSettings& settings, const LendrixModel& model, const LendrixModeFlags& flags)
 {
     const bool printer = s.isPrinter();
     const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.X, settings.Y, kOriginX, kOriginY);
@@ -88,9 +88,9 @@ void drawBody(DrawingSurface& s, const LendrixSettings& settings, const LendrixM
 
 } // namespace
 
-bool columnSelected(const ModeFlags& flags, qint64 j)
+bool columnSelected(const LendrixModeFlags& flags, qint64 j)
 {
-    if (flags[kAllColumns] == 1)
+    if (flags[kLendrixAll] == 1)
         return true;
     return j >= 1 && j <= qint64(flags.size()) && flags[std::size_t(j - 1)] == 1;
 }
@@ -105,7 +105,7 @@ bool isBareStation(const LendrixModel& model, qint64 i)
     return pairs == model.q;
 }
 
-void DrawModelChart(DrawingSurface& s, const LendrixSettings& settings, const LendrixModel& model, const ModeFlags& flags)
+void DrawModelChart(DrawingSurface& s, const LendrixSettings& settings, const LendrixModel& model, const LendrixModeFlags& flags)
 {
     const bool printer = s.isPrinter();
     if (printer)

@@ -79,7 +79,7 @@ TEST_F(LendrixWindowTest, StartDrawsTheSampleModelWithEveryColumnAndItsFrequenci
     start();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Lendrix/D Drawing"));
     EXPECT_EQ(plots, 1);
-    EXPECT_EQ(viewer->modeFlags, (ModeFlags { 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1 }));
+    EXPECT_EQ(viewer->modeFlags, (LendrixModeFlags { 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1 }));
     const QStringList texts = pictureTexts();
     EXPECT_TRUE(texts.contains(QStringLiteral("No.1   0  Hz")));
     EXPECT_EQ(texts.filter(QRegularExpression(QStringLiteral("^No\\.\\d+   \\S+  Hz$"))).size(), 6);
@@ -141,7 +141,7 @@ TEST_F(LendrixWindowTest, DialogShowsTheSettingsTheElevenBoxesAndTheInertBox)
     dialog->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(plots, 2);
-    EXPECT_EQ(viewer->modeFlags, (ModeFlags { 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0 }));
+    EXPECT_EQ(viewer->modeFlags, (LendrixModeFlags { 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0 }));
     EXPECT_EQ(viewer->NumberOfElement, 1);
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Two columns")));
     const OpList columns = test::from(picture(), viewer->settings.YTitle);

@@ -26,14 +26,14 @@ LendrixSettings settings()
     return s;
 }
 
-ModeFlags onlyAll()
+LendrixModeFlags onlyAll()
 {
-    ModeFlags f {};
-    f[kAllColumns] = 1;
+    LendrixModeFlags f {};
+    f[kLendrixAll] = 1;
     return f;
 }
 
-OpList draw(SurfaceKind kind, const LendrixModel& m, const ModeFlags& flags, const LendrixSettings& s = settings())
+OpList draw(SurfaceKind kind, const LendrixModel& m, const LendrixModeFlags& flags, const LendrixSettings& s = settings())
 {
     RecordingSurface surface(kind);
     DrawModelChart(surface, s, m, flags);
@@ -90,7 +90,7 @@ TEST(ModelChart, AllDrawsTheSketchThenEveryColumnInPaletteOrder)
 
 TEST(ModelChart, FlagsOneAndThreeDrawColumnsTwoAndFourInTheFirstTwoColours)
 {
-    ModeFlags flags {};
+    LendrixModeFlags flags {};
     flags[1] = 1;
     flags[3] = 1;
     std::vector<Op::Line> expected = rotorSketch(1);
@@ -117,7 +117,7 @@ TEST(ModelChart, ColoursSkipLightGreyAndWhite)
 
 TEST(ModelChart, LegendListsEveryColumnWithItsFrequencyRightOfTheFrame)
 {
-    ModeFlags flags {};
+    LendrixModeFlags flags {};
     flags[0] = 1;
     const OpList ops = from(draw(SurfaceKind::Screen, lendrixModel(), flags), QStringLiteral("No.1   0  Hz"));
     const std::vector<Op::Text> texts = all<Op::Text>(ops);
@@ -158,7 +158,7 @@ TEST(ModelChart, ColumnsBeyondElevenAreDrawnOnlyThroughAll)
     EXPECT_EQ(texts.back(), m.FileComment);
     EXPECT_EQ(sketchAndColumns(draw(SurfaceKind::Screen, m, onlyAll())).size(), 3u + 12 * 3);
 
-    ModeFlags flags {};
+    LendrixModeFlags flags {};
     flags[10] = 0;
     flags[9] = 1;
     EXPECT_FALSE(columnSelected(flags, 12));
