@@ -93,7 +93,11 @@ void PainterRenderer::paint(const SurfaceOp& op)
     } else if (const auto* l = std::get_if<Op::Line>(&op)) {
         if (!sane(l->x1) || !sane(l->y1) || !sane(l->x2) || !sane(l->y2))
             return;
-        p.setPen(pen(l->rgb, l->width));
+        // A curve is thousands of lines in one pen: a new pen only when the
+        // colour or the width changes.
+        const QPen& current = p.pen();
+        if (current.color() != QColor(l->rgb.r, l->rgb.g, l->rgb.b) || current.widthF() != lineWidthPixels(l->width) || current.capStyle() != Qt::RoundCap)
+            p.setPen(pen(l->rgb, l->width));
         p.drawLine(map(l->x1, l->y1), map(l->x2, l->y2));
     } else if (const auto* pt = std::get_if<Op::Point>(&op)) {
         if (!sane(pt->x) || !sane(pt->y))
