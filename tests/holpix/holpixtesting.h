@@ -1,0 +1,59 @@
+#pragma once
+
+#include "framework/recordingsurface.h"
+#include "holpix/criticalspeedmap.h"
+
+#include "support/qtprint.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace kavel::test {
+
+inline const Rgb kBlack { 0, 0, 0 };
+inline const Rgb kGrey { 192, 192, 192 };
+
+template <class T>
+std::vector<T> all(const OpList& ops)
+{
+    std::vector<T> out;
+    for (const SurfaceOp& op : ops) {
+        if (const T* t = std::get_if<T>(&op))
+            out.push_back(*t);
+    }
+    return out;
+}
+
+inline QStringList textsOf(const OpList& ops)
+{
+    QStringList texts;
+    for (const Op::Text& t : all<Op::Text>(ops))
+        texts << t.text;
+    return texts;
+}
+
+// A map file of np points and nm modes with both counts on one line; value
+// (i, j, k) is 100·j + 10·k + i, stiffness i is 10^i.
+inline QString mapText(int np, int nm)
+{
+    QString t = QStringLiteral("HOLPIX  MAP\r\nTest comment\r\n%1 %2\r\nSTIFFNESS\r\n").arg(np).arg(nm);
+    for (int i = 1; i <= np; ++i)
+        t += QStringLiteral("  1.0E+%1\r\n").arg(i, 2, 10, QLatin1Char('0'));
+    for (int j = 1; j <= nm; ++j) {
+        for (int k = 0; k < 3; ++k) {
+            t += QStringLiteral("MODE %1 KIND %2\r\n").arg(j).arg(k);
+            for (int i = 1; i <= np; ++i)
+                t += QStringLiteral("  %1\r\n").arg(100 * j + 10 * k + i);
+        }
+    }
+    return t;
+}
+
+inline CriticalSpeedMap readMap(const QString& text)
+{
+    CriticalSpeedMap map;
+    ReadCriticalSpeedMapText(QStringLiteral("test.mac"), text, map);
+    return map;
+}
+
+} // namespace kavel::test
