@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
+#include <QPrinterInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -210,9 +212,18 @@ TEST_F(LendrixWindowTest, EditedSettingsAreThereAtTheNextStartButNotTheBoxesOrCo
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Edited")));
 }
 
-TEST_F(LendrixWindowTest, KeysOtherThanTheNumberedOnesDoNothing)
+TEST_F(LendrixWindowTest, KeyFourPrintsThePageAndOthersDoNothing)
 {
     start();
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        const QString pdf = root.path(QStringLiteral("lendrix.pdf"));
+        ViewerWindow::setPrintFileChooser([pdf](QWidget*) { return pdf; });
+        QTest::keyClick(window->button(3), '4');
+        ViewerWindow::setPrintFileChooser({});
+        QFile file(pdf);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.read(5) == "%PDF-");
+    }
     QTest::keyClick(window->button(3), '5');
     QTest::keyClick(window->button(3), '7');
     QTest::keyClick(window->button(3), 'a');
