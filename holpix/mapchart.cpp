@@ -1,0 +1,103 @@
+#include "mapchart.h"
+
+#include "criticalspeedmap.h"
+#include "holpixsettings.h"
+#include "mapaxes.h"
+#include "maptochart.h"
+
+#include "framework/drawingsurface.h"
+#include "framework/palette.h"
+
+namespace kavel {
+
+namespace {
+
+void setFont(DrawingSurface& s, const QString& face, double points)
+{
+    s.setFontName(face);
+    s.setFontSize(points);
+}
+
+// Each selected curve in the next colour: the standstill curves continue
+// the sequence where the critical speed curves stopped.
+void drawCurves(DrawingSurface& s, const CriticalSpeedMap& map, const ChartPoints& p, const MapCurveFlags& curveFlags)
+{
+    int c = 0;
+    auto curve = [&](int j, int k) {
+        const int colour = Palette::curveColour(c++);
+        for (int i = 2; i <= map.pointCount; ++i)
+            s.line(p.chartX[std::size_t(i - 1)], p.chartY(i - 1, j, k), p.chartX[std::size_t(i)], p.chartY(i, j, k), colour);
+    };
+    for (int j = 1; j <= map.modeCount; ++j) {
+        if (CriticalCurveShown(curveFlags, j))
+            curve(j, CriticalSpeedKind);
+    }
+    for (int j = 1; j <= map.modeCount; ++j) {
+        if (StandstillCurveShown(curveFlags, j))
+            curve(j, StandstillKind);
+    }
+}
+
+// Steps that may fail: a zero range stops the drawing here, and the caller
+// goes on with the comment.
+void drawBody(DrawingSurface& s, HolpixSettings& settings, const CriticalSpeedMap& map, const MapCurveFlags& curveFlags,
+    const AxisOptions& axisOptions)
+{
+    const bool printer = s.isPrinter();
+    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.X, settings.Y, kHolpixOriginX, kHolpixOriginY);
+    if (!geometry)
+        return;
+    const ChartGeometry& g = *geometry;
+
+    const auto scale = [](bool log) { return log ? AxisScale::Log : AxisScale::Linear; };
+    const MapScales scales = DrawMapAxes(s, settings, g, scale(xLogarithmic(axisOptions)), scale(yLogarithmic(axisOptions)));
+
+    s.point(g.CentreX - 4, g.OriginY - settings.Y.length - 2, Palette::kLightGrey);
+    s.print(settings.Title);
+    s.point(g.CentreX - 4, g.OriginY + 1.5, Palette::kLightGrey);
+    s.print(settings.XTitle);
+    const QString face = printer ? QStringLiteral("Century") : QStringLiteral("times new roman");
+    s.selectRotatedFont(face, 15);
+    s.point(0.5, g.CentreY + 4, Palette::kLightGrey);
+    s.print(settings.YTitle);
+    setFont(s, face, 8);
+
+    // An axis the routine could not tick is named under the X title.
+    double noteY = g.OriginY + 2.2;
+    for (const QString& note : { scales.xNote, scales.yNote }) {
+        if (note.isEmpty())
+            continue;
+        s.point(g.OriginX, noteY, Palette::kLightGrey);
+        s.print(note);
+        noteY += 0.4;
+    }
+
+    if (scales.curvesMappable())
+        drawCurves(s, map, MapToChart(map, settings, scales), curveFlags);
+}
+
+} // namespace
+
+void DrawCriticalSpeedMap(DrawingSurface& s, HolpixSettings& settings, const CriticalSpeedMap& map,
+    const MapCurveFlags& curveFlags, const AxisOptions& axisOptions)
+{
+    const bool printer = s.isPrinter();
+    if (printer)
+        s.setCentimetreScale();
+    else
+        s.clear();
+    setFont(s, QStringLiteral("times new roman"), 8);
+    drawBody(s, settings, map, curveFlags, axisOptions);
+
+    // The closing step runs whatever happened above.
+    if (printer)
+        s.setLineWidth(1);
+    s.point(printer ? 4 : 5, 0, Palette::kLightGrey);
+    setFont(s, QStringLiteral("Small Fonts"), 7);
+    s.print(map.FileComment);
+    s.setFontName(QStringLiteral("System"));
+    if (printer)
+        s.endDocument();
+}
+
+} // namespace kavel
