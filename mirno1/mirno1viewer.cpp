@@ -1,0 +1,74 @@
+#include "mirno1viewer.h"
+
+#include "mirno1editdialog.h"
+#include "planarmodechart.h"
+
+#include <algorithm>
+
+namespace kavel {
+
+Mirno1Viewer::Mirno1Viewer()
+{
+    dataPath = defaultDataPath();
+}
+
+const ViewerIdentity& Mirno1Viewer::identity() const
+{
+    static const ViewerIdentity id {
+        .program = QStringLiteral("MIRNO1"),
+        .exportName = QStringLiteral("mirno1"),
+        .mainCaption = QStringLiteral("DASMOR1/D  Drawing"),
+        .fileDialogCaption = QStringLiteral("MIRNO1/F  File Open"),
+        .editCaption = QStringLiteral("MIRNO1/E  Editing"),
+        .defaultDataFile = QStringLiteral("c:\\Kavel\\data\\mirno1.mac"),
+        .outlineFile = QStringLiteral("c:\\Kavel\\data\\savlen.mac"),
+        .settingsDirectory = QStringLiteral("c:\\Kavel\\Gavrine\\mirno1\\"),
+        .workingFile = QStringLiteral("mirno1.tmp"),
+        .factoryFile = QStringLiteral("mirno1.org"),
+        .defaultCaption = QStringLiteral("5:Default"),
+        .keys = QStringLiteral("12346"),
+    };
+    return id;
+}
+
+ReaderDiagnostic Mirno1Viewer::readData(const QString& hostPath)
+{
+    if (m_pendingOutline.isEmpty())
+        return ReadModeShapeResult(hostPath, shapes);
+    const QString outlinePath = std::exchange(m_pendingOutline, QString());
+    return ReadModeShapeFiles(hostPath, outlinePath, shapes, outline);
+}
+
+ReaderDiagnostic Mirno1Viewer::readOutline(const QString& hostPath)
+{
+    m_pendingOutline = hostPath;
+    return {};
+}
+
+void Mirno1Viewer::plot(DrawingSurface& screen)
+{
+    DrawPlanarModeChart(screen, settings, shapes, outline, modeShown);
+}
+
+void Mirno1Viewer::print(DrawingSurface& printer)
+{
+    DrawPlanarModeChart(printer, settings, shapes, outline, modeShown);
+}
+
+bool Mirno1Viewer::setOption(const QString& name, const QStringList& values)
+{
+    auto flag = [](const QString& value) { return value == QLatin1String("0") || value == QLatin1String("1"); };
+    if (name == QLatin1String("modeShown") && values.size() == kModeFlags && std::all_of(values.begin(), values.end(), flag)) {
+        for (int k = 0; k < kModeFlags; ++k)
+            modeShown[std::size_t(k)] = qint16(values[k].toInt());
+        return true;
+    }
+    return false;
+}
+
+EditDialog* Mirno1Viewer::createEditDialog(QWidget* parent)
+{
+    return new Mirno1EditDialog(*this, parent);
+}
+
+} // namespace kavel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "mirno1settings.h"
+#include "modeshapefiles.h"
+
+#include "framework/rotormodel.h"
+#include "framework/viewer.h"
+
+namespace kavel {
+
+// The MIRNO1 viewer: planar mode shapes over the rotor outline.
+class Mirno1Viewer final : public Viewer {
+public:
+    Mirno1Viewer();
+
+    const ViewerIdentity& identity() const override;
+    SettingsLayout settingsLayout() override { return settings.layout(); }
+    // At start the result and then the outline (ReadModeShapeFiles); from
+    // the file dialog the result only, the outline staying as read.
+    ReaderDiagnostic readData(const QString& hostPath) override;
+    // Remembers the outline for the next result read: a result that cannot
+    // be read leaves the outline unread.
+    ReaderDiagnostic readOutline(const QString& hostPath) override;
+    void plot(DrawingSurface& screen) override;
+    void print(DrawingSurface& printer) override;
+    bool setOption(const QString& name, const QStringList& values) override;
+    EditDialog* createEditDialog(QWidget* parent) override;
+
+    Mirno1Settings settings;
+    PlanarModeShapes shapes;
+    RotorModel outline;
+    ModeFlags modeShown = InitialModeShown();
+
+private:
+    QString m_pendingOutline;
+};
+
+} // namespace kavel

@@ -1,0 +1,111 @@
+#include "modeshapefiles.h"
+
+#include "framework/fieldreader.h"
+#include "framework/rotormodel.h"
+
+#include <algorithm>
+
+namespace kavel {
+
+namespace {
+
+constexpr int kFirstColumn = 8;
+constexpr int kFieldWidth = 11;
+
+// How many fields of a line the line itself reaches.
+int fieldsReached(const QString& line)
+{
+    return std::max(0, int((line.size() - (kFirstColumn - 1) + kFieldWidth - 1) / kFieldWidth));
+}
+
+std::vector<float> fieldsOf(const QString& line, int count)
+{
+    std::vector<float> fields(std::size_t(std::min(count, fieldsReached(line))));
+    for (std::size_t k = 0; k < fields.size(); ++k)
+        fields[k] = float(fixedColumnField(line, int(k) + 1, kFirstColumn, kFieldWidth));
+    return fields;
+}
+
+ReaderDiagnostic readResult(FieldReader& reader, PlanarModeShapes& s)
+{
+    if (!reader.ok())
+        return reader.diagnostic();
+    if (!reader.wholeLine())
+        return reader.diagnostic();
+    const std::optional<QString> comment = reader.wholeLine();
+    if (!comment)
+        return reader.diagnostic();
+    s.FileComment = *comment;
+    const std::optional<qint16> N1 = reader.int16();
+    if (!N1)
+        return reader.diagnostic();
+    const std::optional<qint16> N2 = reader.int16();
+    if (!N2)
+        return reader.diagnostic();
+    s.N1 = 0;
+    s.N2 = 0;
+    s.stationPos.clear();
+    s.clearShapes();
+    if (*N1 < 0 || *N2 < 0) {
+        reader.fail(QStringLiteral("the counts %1 and %2 are negative").arg(*N1).arg(*N2));
+        return reader.diagnostic();
+    }
+    s.N1 = *N1;
+    s.N2 = *N2;
+    s.stationPos.assign(std::size_t(s.N1), 0.f);
+    reader.finishLine();
+    const std::optional<QString> stations = reader.wholeLine();
+    if (!stations)
+        return reader.diagnostic();
+    const std::vector<float> pos = fieldsOf(*stations, s.N1);
+    std::copy(pos.begin(), pos.end(), s.stationPos.begin());
+    for (int i = 1; i <= s.N2; ++i) {
+        for (int j = 0; j <= 1; ++j) {
+            const std::optional<QString> line = reader.wholeLine();
+            if (!line)
+                return reader.diagnostic();
+            s.setShapeLine(i, j, fieldsOf(*line, s.N1));
+        }
+    }
+    return reader.diagnostic();
+}
+
+} // namespace
+
+float PlanarModeShapes::modeShape(int k, int i, int j) const
+{
+    const std::size_t row = std::size_t(2 * (i - 1) + j);
+    if (k < 1 || i < 1 || j < 0 || j > 1 || row >= m_rows.size() || std::size_t(k) > m_rows[row].size())
+        return 0;
+    return m_rows[row][std::size_t(k - 1)];
+}
+
+void PlanarModeShapes::setShapeLine(int i, int j, std::vector<float> fields)
+{
+    const std::size_t row = std::size_t(2 * (i - 1) + j);
+    if (m_rows.size() <= row)
+        m_rows.resize(row + 1);
+    m_rows[row] = std::move(fields);
+}
+
+ReaderDiagnostic ReadModeShapeResult(const QString& path, PlanarModeShapes& shapes)
+{
+    FieldReader reader(path);
+    return readResult(reader, shapes);
+}
+
+ReaderDiagnostic ReadModeShapeResultText(const QString& name, const QString& text, PlanarModeShapes& shapes)
+{
+    FieldReader reader(name, text);
+    return readResult(reader, shapes);
+}
+
+ReaderDiagnostic ReadModeShapeFiles(const QString& resultPath, const QString& outlinePath, PlanarModeShapes& shapes, RotorModel& outline)
+{
+    const ReaderDiagnostic result = ReadModeShapeResult(resultPath, shapes);
+    if (!result.complete())
+        return result;
+    return ReadRotorModel(outlinePath, outline);
+}
+
+} // namespace kavel

@@ -1,0 +1,145 @@
+#include "planarmodechart.h"
+
+#include "modeshapefiles.h"
+
+#include "framework/chartframe.h"
+#include "framework/drawingsurface.h"
+#include "framework/palette.h"
+#include "framework/rotormodel.h"
+
+#include <cmath>
+#include <limits>
+
+namespace kavel {
+
+namespace {
+
+constexpr int kOutlineColour = 1; // dark blue
+
+void setFont(DrawingSurface& s, const QString& face, double points)
+{
+    s.setFontName(face);
+    s.setFontSize(points);
+}
+
+bool fitsFloat(double v)
+{
+    return std::isfinite(v) && std::fabs(v) <= double(std::numeric_limits<float>::max());
+}
+
+// Modes beyond the flag table have no box of their own: "All" shows them.
+bool isShown(const ModeFlags& modeShown, int mode)
+{
+    if (modeShown[kAllModes] == 1)
+        return true;
+    return mode - 1 < kModeFlags && modeShown[std::size_t(mode - 1)] == 1;
+}
+
+// One copy of the outline: the outer contour's upper half, standing on the
+// frame edge at `baseY`. Positions count from OriginX, not from Xmin.
+bool drawOutline(DrawingSurface& s, const ChartGeometry& g, const RotorModel& outline, double baseY)
+{
+    double px = 0, py = 0;
+    for (int p = 1; p <= outline.N; ++p) {
+        const ModelPoint& m = outline.point(p);
+        const double x = g.OriginX + g.ScaleX * m.x;
+        const double y = baseY - g.ScaleY * (m.D / 2) / 200;
+        if (!fitsFloat(x) || !fitsFloat(y))
+            return false;
+        if (p > 1)
+            s.line(px, py, x, y, kOutlineColour);
+        px = x;
+        py = y;
+    }
+    return true;
+}
+
+// Steps that may fail: a zero range, an overflow or a chart too large stops
+// the drawing here, and the caller goes on with the comment.
+void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarModeShapes& shapes, const RotorModel& outline, const ModeFlags& modeShown)
+{
+    const bool printer = s.isPrinter();
+    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.X, settings.Y, kMirno1OriginX, kMirno1OriginY);
+    if (!geometry)
+        return;
+    const ChartGeometry& g = *geometry;
+
+    const FrameInputs frame { settings.X, settings.Y, g };
+    if (printer)
+        PrintChartFrame(s, frame, settings.FrameWidth);
+    else
+        DrawChartFrame(s, frame);
+
+    s.point(g.CentreX - 5, g.OriginY - settings.Y.length - 2, Palette::kLightGrey);
+    s.print(settings.Title);
+    s.point(g.CentreX - 5, g.OriginY + 1.5, Palette::kLightGrey);
+    s.print(settings.XTitle);
+    s.selectRotatedFont(QStringLiteral("Century"), 15);
+    s.point(1.5, g.CentreY + 2, Palette::kLightGrey);
+    s.print(settings.YTitle);
+    s.resetOwnFont();
+
+    s.setLineWidth(1);
+    if (!drawOutline(s, g, outline, g.OriginY - settings.Y.length))
+        return;
+    if (!printer && !drawOutline(s, g, outline, g.OriginY))
+        return;
+
+    const std::size_t N1 = std::size_t(shapes.N1);
+    std::vector<float> x(N1);
+    for (std::size_t k = 0; k < N1; ++k) {
+        const double cx = g.OriginX + g.ScaleX * shapes.stationPos[k];
+        if (!fitsFloat(cx))
+            return;
+        x[k] = float(cx);
+    }
+    const long long segmentsPerMode = std::max<long long>(0, shapes.N1 - 1);
+    long long segments = 0;
+    int drawn = 0;
+    std::vector<float> y(N1);
+    for (int i = 1; i <= shapes.N2; ++i) {
+        if (!isShown(modeShown, i))
+            continue;
+        segments += segmentsPerMode;
+        if (segments > kMaxModeSegments)
+            return;
+        for (std::size_t k = 0; k < N1; ++k) {
+            const double cy = g.OffsetY - g.ScaleY * shapes.modeShape(int(k) + 1, i, 0);
+            if (!fitsFloat(cy))
+                return;
+            y[k] = float(cy);
+        }
+        const int colour = Palette::curveColour(drawn++);
+        for (std::size_t k = 1; k < N1; ++k)
+            s.line(x[k - 1], y[k - 1], x[k], y[k], colour);
+    }
+}
+
+} // namespace
+
+void DrawPlanarModeChart(DrawingSurface& s, const Mirno1Settings& settings, const PlanarModeShapes& shapes, const RotorModel& outline,
+    const ModeFlags& modeShown)
+{
+    const bool printer = s.isPrinter();
+    if (printer) {
+        s.setLandscape();
+        s.setCentimetreScale();
+    } else {
+        s.clear();
+    }
+    setFont(s, QStringLiteral("times new roman"), 8);
+    drawBody(s, settings, shapes, outline, modeShown);
+
+    // The closing step runs whatever happened above.
+    s.point(printer ? 10 : 5, 0, Palette::kLightGrey);
+    if (printer) {
+        s.print(shapes.FileComment);
+        s.endDocument();
+    } else {
+        setFont(s, QStringLiteral("Small Fonts"), 7);
+        s.print(shapes.FileComment);
+        s.setFontName(QStringLiteral("System"));
+    }
+}
+
+} // namespace kavel
