@@ -96,7 +96,12 @@ std::optional<double> strict(QStringView text)
     QByteArray number;
     if (body.isEmpty() || numberPrefix(body, number) != body.size())
         return std::nullopt;
-    return toDouble(number);
+    // A number beyond double range (1e400) is no number: kept as infinity it
+    // would be written back as a text no reader takes.
+    const double value = toDouble(number);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 std::optional<qint16> strictInt16(QStringView text)

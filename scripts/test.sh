@@ -1,22 +1,24 @@
 #!/usr/bin/env bash
-# Configures, builds and runs the whole test suite, then the benchmarks for
-# one short pass, the tests again under AddressSanitizer and UBSan, and each
-# fuzz target for a bounded time. Exits non-zero when any stage fails.
+# Configures, builds and runs the whole test suite and the benchmarks for one
+# short pass; with --full also the tests again under AddressSanitizer and
+# UBSan, and each fuzz target for a bounded time. Exits non-zero when any
+# stage fails.
 #
-#   scripts/test.sh [--quick]    --quick: only the build and the tests
+#   scripts/test.sh [--quick|--full]   --quick: only the build and the tests
 #
-# Environment: KAVEL_SANITIZE_TESTS=0 or KAVEL_FUZZ_SECONDS=0 skip those
+# Environment: KAVEL_SANITIZE_TESTS=1 or KAVEL_FUZZ_SECONDS=N add those
 # stages; KAVEL_JOBS sets the build and test parallelism (default: cores).
 set -uo pipefail
 
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=${KAVEL_JOBS:-$(nproc)}
-sanitize=${KAVEL_SANITIZE_TESTS:-1}
-fuzz_seconds=${KAVEL_FUZZ_SECONDS:-30}
+sanitize=${KAVEL_SANITIZE_TESTS:-0}
+fuzz_seconds=${KAVEL_FUZZ_SECONDS:-0}
 for argument in "$@"; do
     case "$argument" in
         --quick) sanitize=0; fuzz_seconds=0 ;;
-        -h|--help) sed -n '2,10s/^# \{0,1\}//p' "$0"; exit 0 ;;
+        --full) sanitize=1; fuzz_seconds=${KAVEL_FUZZ_SECONDS:-30} ;;
+        -h|--help) sed -n '2,11s/^# \{0,1\}//p' "$0"; exit 0 ;;
         *) echo "test.sh: unknown argument '$argument' (try --help)" >&2; exit 2 ;;
     esac
 done

@@ -84,6 +84,7 @@ TEST(DrawingSurface, JsonLinesSpellEveryOperation)
     s.point(5, 18.2, 7);
     s.printNumber(-100);
     s.selectRotatedFont(QString::fromUtf8("標準明朝"), 20);
+    s.point(1.5, 16, 7);
     s.print(QString::fromUtf8("半径 \"mm\""));
     s.circle(1, 2, 0.5, 4);
     s.endDocument();
@@ -91,7 +92,7 @@ TEST(DrawingSurface, JsonLinesSpellEveryOperation)
     EXPECT_EQ(toJson(ops[0]), R"({"op":"line","x1":0.5,"y1":1,"x2":2,"y2":3.25,"rgb":[0,0,255],"width":1})");
     EXPECT_EQ(toJson(ops[1]), R"({"op":"point","x":5,"y":18.2000008,"rgb":[192,192,192],"width":1})");
     EXPECT_EQ(toJson(ops[2]), R"({"op":"text","x":5,"y":18.2000008,"text":"-100 ","font":"times new roman","size":12,"angle":0})");
-    EXPECT_EQ(toJson(ops[3]).toStdString(), std::string(R"({"op":"text","x":0,"y":18.6868343)") + R"(,"text":"半径 \"mm\"","font":"標準明朝","height":20,"angle":90})");
-    EXPECT_EQ(toJson(ops[4]), R"({"op":"circle","x":1,"y":2,"r":0.5,"rgb":[128,0,0],"width":1})");
-    EXPECT_EQ(toJson(ops[5]), R"({"op":"end_document"})");
+    EXPECT_EQ(toJson(ops[4]).toStdString(), R"({"op":"text","x":1.5,"y":16,"text":"半径 \"mm\"","font":"標準明朝","height":20,"angle":90})");
+    EXPECT_EQ(toJson(ops[5]), R"({"op":"circle","x":1,"y":2,"r":0.5,"rgb":[128,0,0],"width":1})");
+    EXPECT_EQ(toJson(ops[6]), R"({"op":"end_document"})");
 }

@@ -72,7 +72,7 @@ TEST(NumberParse, StrictTakesWholeNumbersOnly)
     EXPECT_EQ(NumberParse::strict(u"1D2"), 100);
     EXPECT_EQ(NumberParse::strict(u"+7"), 7);
     EXPECT_EQ(NumberParse::strict(u"5."), 5);
-    for (const char16_t* bad : { u"", u" ", u"12abc", u"abc", u".", u"-", u"1 2", u"1e" })
+    for (const char16_t* bad : { u"", u" ", u"12abc", u"abc", u".", u"-", u"1 2", u"1e", u"-1e363", u"1D400" })
         EXPECT_FALSE(NumberParse::strict(bad)) << QString::fromUtf16(bad).toStdString();
 }
 
