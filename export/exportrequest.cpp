@@ -2,6 +2,8 @@
 
 #include "viewerregistry.h"
 
+#include <QFileInfo>
+
 namespace kavel {
 
 namespace {
@@ -23,6 +25,7 @@ QString exportUsage()
         "  VIEWER    one of %1 (built: %2)\n"
         "  OUT       .pdf, .svg, .png or .json (the recorded operations, one per line)\n"
         "  --surface printer (the \"4:Print\" page, default) or screen (the \"3:Plot\" chart)\n"
+        "  --option animate=1  the chart's animation (mirnok), OUT a .gif or a directory of PNG frames\n"
         "kavel-export --list-viewers prints the built viewers, one a line.\n")
         .arg(ViewerRegistry::suiteViewers().join(QStringLiteral(", ")), ViewerRegistry::builtViewers().join(QStringLiteral(", ")));
 }
@@ -109,6 +112,32 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
         return usageError(QStringLiteral("the viewer '%1' is not part of this build (built: %2)").arg(request.viewer, ViewerRegistry::builtViewers().join(QStringLiteral(", "))));
     if (!haveOutput)
         return usageError(QStringLiteral("no output file given (-o OUT)"));
+    // animate=1 belongs to the export itself, not to the viewer.
+    for (auto option = request.options.begin(); option != request.options.end();) {
+        if (option->first != QLatin1String("animate")) {
+            ++option;
+            continue;
+        }
+        if (option->second != QStringList { QStringLiteral("0") } && option->second != QStringList { QStringLiteral("1") })
+            return usageError(QStringLiteral("--option animate takes 0 or 1, not '%1'").arg(option->second.join(QLatin1Char(','))));
+        request.animate = option->second.front() == QLatin1String("1");
+        option = request.options.erase(option);
+    }
+    const QFileInfo output(request.output);
+    const bool gif = output.suffix().compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0;
+    if (request.animate) {
+        if (gif)
+            request.animation = AnimationFormat::Gif;
+        else if (output.suffix().isEmpty() || output.isDir())
+            request.animation = AnimationFormat::Frames;
+        else
+            return usageError(QStringLiteral("--option animate=1 writes a .gif or a directory of frames, not '%1'").arg(request.output));
+        ParsedExportArguments parsed;
+        parsed.request = std::move(request);
+        return parsed;
+    }
+    if (gif)
+        return usageError(QStringLiteral("a .gif holds the chart's animation: add --option animate=1"));
     const std::optional<ChartOutput::Format> format = ChartOutput::formatFor(request.output);
     if (!format)
         return usageError(QStringLiteral("cannot tell the format of '%1': use .pdf, .svg, .png or .json").arg(request.output));

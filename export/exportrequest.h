@@ -18,6 +18,10 @@ enum ExportStatus {
     ExportUsageError = 2,
 };
 
+// How the chart's animation is written (--option animate=1): an animated
+// GIF, or numbered PNG frames in a directory (OUT without an extension).
+enum class AnimationFormat { Gif, Frames };
+
 // One chart export as the command line asks for it:
 //   kavel-export VIEWER [--root DIR] [--data FILE] [--outline FILE]
 //       [--settings FILE] [--surface screen|printer]
@@ -32,6 +36,9 @@ struct ExportRequest {
     std::vector<std::pair<QString, QStringList>> options;
     QString output;
     ChartOutput::Format format = ChartOutput::Format::Pdf;
+    // --option animate=1: the chart's animation instead of one still chart.
+    bool animate = false;
+    AnimationFormat animation = AnimationFormat::Gif;
 };
 
 struct ParsedExportArguments {

@@ -1,6 +1,7 @@
 #include "viewerregistry.h"
 
 #include "lendrix/lendrixviewer.h"
+#include "mirnok/mirnokviewer.h"
 #include "savlen/savlenviewer.h"
 #include "valden/valdenviewer.h"
 #include "wespar/wesparviewer.h"
@@ -25,6 +26,7 @@ const std::vector<std::pair<QString, Factory>>& registry()
     static const std::vector<std::pair<QString, Factory>> entries {
         { QStringLiteral("savlen"), make<SavlenViewer> },
         { QStringLiteral("valden"), make<ValdenViewer> },
+        { QStringLiteral("mirnok"), make<MirnokViewer> },
         { QStringLiteral("lendrix"), make<LendrixViewer> },
         { QStringLiteral("wespar"), make<WesparViewer> },
         { QStringLiteral("zeptal"), make<ZeptalViewer> },

@@ -21,6 +21,11 @@ std::optional<QRectF> Viewer::drawnRegion(const RecordingSurface&) const
     return std::nullopt;
 }
 
+int Viewer::drawAnimation(DrawingSurface&, const std::function<void()>&)
+{
+    return 0;
+}
+
 QString Viewer::workingSettingsPath() const
 {
     return HostPaths::resolve(identity().settingsDirectory + identity().workingFile);

@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -71,6 +72,12 @@ public:
     // centimetres is scaled down to fit. Nullopt (the default) keeps the
     // common region and the page in centimetres.
     virtual std::optional<QRectF> drawnRegion(const RecordingSurface& chart) const;
+
+    // The chart's animation for the export: one cycle of frames as the
+    // window's timer draws them, each drawn whole on `screen` (cleared
+    // first) and then handed on by `frameDone`. Returns the number of
+    // frames; a still chart (the default) draws none.
+    virtual int drawAnimation(DrawingSurface& screen, const std::function<void()>& frameDone);
 
     // The data file path: the default at start, replaced by the file dialog.
     QString dataPath;

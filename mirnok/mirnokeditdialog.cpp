@@ -82,11 +82,11 @@ MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
 
     // The mode boxes, two a row, "All" last; the frame lies behind them.
     place(new QGroupBox(QStringLiteral("Slect Mode"), this), { 6240, 1200, 1575, 2055 });
-    for (int k = 0; k < kModeFlags; ++k) {
-        const TwipsRect rect = k == kAllModes ? TwipsRect { 7080, 2880, kBoxWidth, kBoxHeight }
+    for (int k = 0; k < kModeBoxCount; ++k) {
+        const TwipsRect rect = k == kAllModesBox ? TwipsRect { 7080, 2880, kBoxWidth, kBoxHeight }
                                               : TwipsRect { k % 2 == 0 ? 6480 : 7080, 1440 + 240 * (k / 2), kBoxWidth, kBoxHeight };
         QCheckBox* box = addCheckBox(QStringLiteral("Check1(%1)").arg(k), viewer.modeShown[std::size_t(k)] == 1, rect);
-        box->setText(k == kAllModes ? QStringLiteral("All") : QString::number(k + 1));
+        box->setText(k == kAllModesBox ? QStringLiteral("All") : QString::number(k + 1));
         m_check1[std::size_t(k)] = box;
     }
 
@@ -112,7 +112,7 @@ void MirnokEditDialog::apply()
     s.yTitle = m_text[14]->text();
     s.chartTitle = m_text[11]->text();
     m_viewer.shapes.FileComment = m_text[12]->text();
-    for (int k = 0; k < kModeFlags; ++k)
+    for (int k = 0; k < kModeBoxCount; ++k)
         m_viewer.modeShown[std::size_t(k)] = m_check1[std::size_t(k)]->isChecked() ? 1 : 0;
 }
 

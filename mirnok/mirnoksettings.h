@@ -33,14 +33,14 @@ struct MirnokSettings {
 
 // Which modes are drawn: entry k (0..11) shows mode k+1, entry 12 ("All")
 // every mode. Kept in memory only; every start shows all modes.
-inline constexpr int kModeFlags = 13;
-inline constexpr int kAllModes = 12;
-using ModeShown = std::array<qint16, kModeFlags>;
+inline constexpr int kModeBoxCount = 13;
+inline constexpr int kAllModesBox = 12;
+using ModeShown = std::array<qint16, kModeBoxCount>;
 
 inline ModeShown allModesShown()
 {
     ModeShown shown {};
-    shown[kAllModes] = 1;
+    shown[kAllModesBox] = 1;
     return shown;
 }
 

@@ -2,7 +2,8 @@
 
 #include "mirnokeditdialog.h"
 
-#include "framework/drawingsurface.h"
+#include "framework/drawnextent.h"
+#include "framework/recordingsurface.h"
 #include "framework/hostpaths.h"
 #include "framework/numberparse.h"
 #include "framework/numbertext.h"
@@ -66,23 +67,29 @@ QString MirnokViewer::diagnosticPath() const
 
 ReaderDiagnostic MirnokViewer::ReadResultFile(const QString& path)
 {
-    return ReadModeShapeResult(path, shapes);
+    return ReadComplexModeShapes(path, shapes);
+}
+
+ReaderDiagnostic MirnokViewer::readResultAndStep(const QString& path)
+{
+    const ReaderDiagnostic result = ReadResultFile(path);
+    // A result without modes has no first mode: the step stays.
+    if (result.complete() && shapes.N2() >= 1)
+        settings.animStep = stepFrom(shapes.modeInfo(1, 1));
+    return result;
 }
 
 ReaderDiagnostic MirnokViewer::readData(const QString& hostPath)
 {
-    return ReadModeShapeFiles(hostPath, QString()).result;
+    return readResultAndStep(hostPath);
 }
 
 ModeShapeReads MirnokViewer::ReadModeShapeFiles(const QString& resultPath, const QString& outlinePath)
 {
     ModeShapeReads reads;
-    reads.result = ReadResultFile(resultPath);
+    reads.result = readResultAndStep(resultPath);
     if (!reads.result.complete())
         return reads;
-    // A result without modes has no first mode: the step stays.
-    if (shapes.N2() >= 1)
-        settings.animStep = stepFrom(shapes.modeInfo(1, 1));
     reads.diagnosticError = writeDiagnostic(diagnosticPath(), FormatModeDiagnostic(shapes));
     if (!outlinePath.isEmpty())
         reads.outline = readOutline(outlinePath);
@@ -115,23 +122,41 @@ void MirnokViewer::print(DrawingSurface& printer)
     printer.endDocument();
 }
 
+ModeChartOutcome MirnokViewer::tick(DrawingSurface& screen, ModeAnimation& state)
+{
+    const ModeChartOutcome outcome = DrawModeChart(screen, state.phi(), ModeLegend::Hidden);
+    if (outcome.complete())
+        state.advance(settings.animStep);
+    return outcome;
+}
+
 ModeChartOutcome MirnokViewer::Timer1_Timer(DrawingSurface& screen)
 {
     if (!animation.isRunning())
         return {};
-    const ModeChartOutcome outcome = DrawModeChart(screen, animation.phi(), ModeLegend::Hidden);
-    if (outcome.complete())
-        animation.advance(settings.animStep);
-    return outcome;
+    return tick(screen, animation);
+}
+
+int MirnokViewer::drawAnimation(DrawingSurface& screen, const std::function<void()>& frameDone)
+{
+    ModeAnimation cycle;
+    cycle.start();
+    int frames = 0;
+    do {
+        tick(screen, cycle);
+        frameDone();
+        ++frames;
+    } while (frames < kMaxAnimationFrames && cycle.phi() != 0 && std::fabs(cycle.phi()) < 360);
+    return frames;
 }
 
 bool MirnokViewer::setOption(const QString& name, const QStringList& values)
 {
     if (name == QLatin1String("modeShown")) {
-        if (values.size() != kModeFlags)
+        if (values.size() != kModeBoxCount)
             return false;
         ModeShown shown {};
-        for (int k = 0; k < kModeFlags; ++k) {
+        for (int k = 0; k < kModeBoxCount; ++k) {
             if (values[k] != QLatin1String("0") && values[k] != QLatin1String("1"))
                 return false;
             shown[std::size_t(k)] = qint16(values[k].toInt());
@@ -147,6 +172,20 @@ bool MirnokViewer::setOption(const QString& name, const QStringList& values)
         return true;
     }
     return false;
+}
+
+std::optional<QRectF> MirnokViewer::drawnRegion(const RecordingSurface& chart) const
+{
+    std::optional<QRectF> region = DrawnExtent(chart.ops());
+    if (!chart.isPrinter()) {
+        if (const std::optional<QRectF> whirl = WhirlEnvelope(ModeChartInput { settings, shapes, outline, modeShown }))
+            region = region ? region->united(*whirl) : *whirl;
+    }
+    // A little paper around the outermost lines, so that none lies on the edge.
+    constexpr double kMargin = 0.3;
+    if (region)
+        region = region->adjusted(-kMargin, -kMargin, kMargin, kMargin);
+    return region;
 }
 
 EditDialog* MirnokViewer::createEditDialog(QWidget* parent)

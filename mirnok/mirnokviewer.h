@@ -26,9 +26,9 @@ public:
 
     const ViewerIdentity& identity() const override;
     SettingsLayout settingsLayout() override { return settings.layout(); }
-    // The start-up read of a result file: the shapes, the animation step
-    // from the first mode, the diagnostic file. (The window's start-up reads
-    // the outline after it with ReadModeShapeFiles.)
+    // A result file read as at start-up, the shapes and the animation step
+    // from the first mode, but without writing the diagnostic file: the
+    // export reads an installation and leaves nothing behind in it.
     ReaderDiagnostic readData(const QString& hostPath) override;
     ReaderDiagnostic readOutline(const QString& hostPath) override;
     // "3:Plot" with the legend, "4:Print" without; both set φ back to 0.
@@ -38,6 +38,14 @@ public:
     // degrees at which the still chart is drawn.
     bool setOption(const QString& name, const QStringList& values) override;
     EditDialog* createEditDialog(QWidget* parent) override;
+    // The sketch reaches below a landscape page (its base at y 23, the
+    // outline 12 cm lower): everything drawn, and on the screen all that the
+    // modes sweep while they whirl.
+    std::optional<QRectF> drawnRegion(const RecordingSurface& chart) const override;
+    // One cycle from phase 0 as the timer draws it: until the phase is back
+    // at 0 (or has turned once round backwards), at most kMaxAnimationFrames;
+    // a step of 0, or a frame that cannot be drawn, makes a single frame.
+    int drawAnimation(DrawingSurface& screen, const std::function<void()>& frameDone) override;
 
     // Start-up: the result file, animStep from its first mode, the
     // diagnostic file, then the rotor outline. A result that breaks off
@@ -56,8 +64,10 @@ public:
 
     QString diagnosticPath() const;
 
+    static constexpr int kMaxAnimationFrames = 360;
+
     MirnokSettings settings;
-    ModeShapes shapes;
+    ComplexModeShapes shapes;
     RotorModel outline;
     ModeShown modeShown = allModesShown();
     ModeAnimation animation;
@@ -65,6 +75,11 @@ public:
     float stillPhase = 0;
     // How the last plot or frame ended.
     ModeChartOutcome lastOutcome;
+
+private:
+    // The result and the step from its first mode.
+    ReaderDiagnostic readResultAndStep(const QString& path);
+    ModeChartOutcome tick(DrawingSurface& screen, ModeAnimation& state);
 };
 
 } // namespace kavel

@@ -178,7 +178,7 @@ private:
 
     QString drawModes(float phi)
     {
-        const ModeShapes& shapes = in.shapes;
+        const ComplexModeShapes& shapes = in.shapes;
         const int N1 = shapes.N1();
         const int N2 = shapes.N2();
         const bool flat = settings.viewAngle == 0;
@@ -189,8 +189,8 @@ private:
             if (!isModeShown(in.modeShown, i))
                 continue;
             segments += std::max(0, N1 - 1);
-            if (segments > kMaxModeSegments)
-                return QStringLiteral("mode %1 and the modes after it would take more than %2 lines").arg(i).arg(kMaxModeSegments);
+            if (segments > kMaxSketchSegments)
+                return QStringLiteral("mode %1 and the modes after it would take more than %2 lines").arg(i).arg(kMaxSketchSegments);
             const double turn = double(phi) * sign(shapes.modeInfo(3, i));
             const int colour = Palette::curveColour(drawn++);
             double lastX = 0;
@@ -216,7 +216,7 @@ private:
 
     void drawLegend()
     {
-        const ModeShapes& shapes = in.shapes;
+        const ComplexModeShapes& shapes = in.shapes;
         const double x = p.zeroX + p.axisRun + 1;
         title(x, p.zeroY - 5, QStringLiteral("Speed= %1  Hz").arg(general(settings.animStep)));
         for (int i = 1; i <= shapes.N2(); ++i) {
@@ -269,11 +269,47 @@ double ModeProjection::stationY(double position) const
     return shaftY0 - std::sin(axisAngle) * zScale * position;
 }
 
+std::optional<QRectF> WhirlEnvelope(const ModeChartInput& input)
+{
+    const std::optional<ModeProjection> p = ModeProjection::compute(input.settings);
+    if (!p)
+        return std::nullopt;
+    const ComplexModeShapes& shapes = input.shapes;
+    const bool flat = input.settings.viewAngle == 0;
+    const bool vertical = isVertical(input.settings.viewAngle);
+    double left = 0, right = 0, top = 0, bottom = 0;
+    bool any = false;
+    long long stations = 0;
+    for (int i = 1; i <= shapes.N2(); ++i) {
+        if (!isModeShown(input.modeShown, i))
+            continue;
+        stations += shapes.N1();
+        if (stations > kMaxSketchSegments)
+            break;
+        for (int st = 1; st <= shapes.N1(); ++st) {
+            const double x = p->stationX(shapes.stationPos(st));
+            const double y = p->stationY(shapes.stationPos(st));
+            const double rx = flat ? 0.0 : std::fabs(p->xyScale * double(shapes.shape(2 * st - 1, i, 0)));
+            const double ry = vertical ? 0.0 : std::fabs(p->xyScale * double(shapes.shape(2 * st - 1, i, 1)));
+            if (!fitsSingle(x - rx) || !fitsSingle(x + rx) || !fitsSingle(y - ry) || !fitsSingle(y + ry))
+                continue;
+            left = any ? std::min(left, x - rx) : x - rx;
+            right = any ? std::max(right, x + rx) : x + rx;
+            top = any ? std::min(top, y - ry) : y - ry;
+            bottom = any ? std::max(bottom, y + ry) : y + ry;
+            any = true;
+        }
+    }
+    if (!any)
+        return std::nullopt;
+    return QRectF(QPointF(left, top), QPointF(right, bottom));
+}
+
 bool isModeShown(const ModeShown& modeShown, int i)
 {
-    if (modeShown[kAllModes] == 1)
+    if (modeShown[kAllModesBox] == 1)
         return true;
-    return i >= 1 && i <= kAllModes && modeShown[std::size_t(i - 1)] == 1;
+    return i >= 1 && i <= kAllModesBox && modeShown[std::size_t(i - 1)] == 1;
 }
 
 ModeChartOutcome DrawModeChart(DrawingSurface& s, const ModeChartInput& input, float phi, ModeLegend legend)

@@ -2,13 +2,14 @@
 
 #include "mirnoksettings.h"
 
+#include <QRectF>
 #include <QString>
 #include <optional>
 
 namespace kavel {
 
 class DrawingSurface;
-class ModeShapes;
+class ComplexModeShapes;
 struct RotorModel;
 
 // The oblique sketch's derived values, computed from the settings at the
@@ -50,7 +51,7 @@ struct ModeChartOutcome {
 // display flags.
 struct ModeChartInput {
     const MirnokSettings& settings;
-    const ModeShapes& shapes;
+    const ComplexModeShapes& shapes;
     const RotorModel& outline;
     const ModeShown& modeShown;
 };
@@ -70,8 +71,14 @@ bool isModeShown(const ModeShown& modeShown, int i);
 // the comment is drawn in every case.
 ModeChartOutcome DrawModeChart(DrawingSurface& surface, const ModeChartInput& input, float phi, ModeLegend legend);
 
+// The box every shown mode's stations sweep at any phase (each moves on the
+// ellipse of its two amplitudes about the shaft axis), so that the picture
+// can be fitted once for a whole animation. Nullopt when there is no
+// projection or no shown station.
+std::optional<QRectF> WhirlEnvelope(const ModeChartInput& input);
+
 // The most mode-line segments one drawing makes: a result whose counts
 // would need more stops drawing modes there rather than exhaust memory.
-inline constexpr long long kMaxModeSegments = 1 << 20;
+inline constexpr long long kMaxSketchSegments = 1 << 20;
 
 } // namespace kavel

@@ -47,7 +47,7 @@ bool readFields(FieldReader& reader, QStringView line, int wanted, std::vector<f
     return true;
 }
 
-ReaderDiagnostic readResult(FieldReader& reader, ModeShapes& shapes)
+ReaderDiagnostic readResult(FieldReader& reader, ComplexModeShapes& shapes)
 {
     if (!reader.ok())
         return reader.diagnostic();
@@ -111,12 +111,12 @@ ReaderDiagnostic readResult(FieldReader& reader, ModeShapes& shapes)
 
 } // namespace
 
-float ModeShapes::stationPos(int s) const
+float ComplexModeShapes::stationPos(int s) const
 {
     return s >= 1 && s <= m_N1 ? m_stationPos[std::size_t(s - 1)] : 0.f;
 }
 
-float ModeShapes::shape(int k, int i, int j) const
+float ComplexModeShapes::shape(int k, int i, int j) const
 {
     if (i < 1 || i > m_N2 || j < 0 || j > 1 || k < 1)
         return 0.f;
@@ -124,14 +124,14 @@ float ModeShapes::shape(int k, int i, int j) const
     return std::size_t(k) <= row.size() ? row[std::size_t(k - 1)] : 0.f;
 }
 
-float ModeShapes::modeInfo(int m, int i) const
+float ComplexModeShapes::modeInfo(int m, int i) const
 {
     if (m < 1 || m > 5 || i < 1 || i > m_N2)
         return 0.f;
     return m_modeInfo[std::size_t(i - 1)][std::size_t(m - 1)];
 }
 
-void ModeShapes::resize(int N1, int N2)
+void ComplexModeShapes::resize(int N1, int N2)
 {
     m_N1 = std::max(0, N1);
     m_N2 = std::max(0, N2);
@@ -140,13 +140,13 @@ void ModeShapes::resize(int N1, int N2)
     m_modeInfo.assign(std::size_t(m_N2), {});
 }
 
-void ModeShapes::setStationPos(int s, float value)
+void ComplexModeShapes::setStationPos(int s, float value)
 {
     if (s >= 1 && s <= m_N1)
         m_stationPos[std::size_t(s - 1)] = value;
 }
 
-void ModeShapes::setShapeLine(int i, int j, std::vector<float> fields)
+void ComplexModeShapes::setShapeLine(int i, int j, std::vector<float> fields)
 {
     if (i < 1 || i > m_N2 || j < 0 || j > 1)
         return;
@@ -155,25 +155,25 @@ void ModeShapes::setShapeLine(int i, int j, std::vector<float> fields)
     m_shapeRows[std::size_t(2 * (i - 1) + j)] = std::move(fields);
 }
 
-void ModeShapes::setModeInfo(int i, const std::array<float, 5>& values)
+void ComplexModeShapes::setModeInfo(int i, const std::array<float, 5>& values)
 {
     if (i >= 1 && i <= m_N2)
         m_modeInfo[std::size_t(i - 1)] = values;
 }
 
-ReaderDiagnostic ReadModeShapeResult(const QString& path, ModeShapes& shapes)
+ReaderDiagnostic ReadComplexModeShapes(const QString& path, ComplexModeShapes& shapes)
 {
     FieldReader reader(path);
     return readResult(reader, shapes);
 }
 
-ReaderDiagnostic ReadModeShapeResultText(const QString& name, const QString& text, ModeShapes& shapes)
+ReaderDiagnostic ReadComplexModeShapesText(const QString& name, const QString& text, ComplexModeShapes& shapes)
 {
     FieldReader reader(name, text);
     return readResult(reader, shapes);
 }
 
-QByteArray FormatModeDiagnostic(const ModeShapes& shapes)
+QByteArray FormatModeDiagnostic(const ComplexModeShapes& shapes)
 {
     QByteArray bytes;
     if (shapes.N2() < 1)

@@ -13,7 +13,7 @@ namespace kavel {
 // the horizontal (j = 0) and vertical (j = 1) direction, and five numbers per
 // mode (rotating speed, -, turning direction, eigenvalue real and imaginary
 // part). Indexes are those of the result file: stations and modes from 1.
-class ModeShapes {
+class ComplexModeShapes {
 public:
     QString FileComment;
 
@@ -53,12 +53,12 @@ private:
 // fields of 11). Stops at the first failure without a message: what was read
 // stays, the tables sized for the new counts keep 0 where nothing was read,
 // and a file that cannot be opened changes nothing.
-ReaderDiagnostic ReadModeShapeResult(const QString& path, ModeShapes& shapes);
-ReaderDiagnostic ReadModeShapeResultText(const QString& name, const QString& text, ModeShapes& shapes);
+ReaderDiagnostic ReadComplexModeShapes(const QString& path, ComplexModeShapes& shapes);
+ReaderDiagnostic ReadComplexModeShapesText(const QString& name, const QString& text, ComplexModeShapes& shapes);
 
 // The diagnostic file's bytes: the first mode's five numbers, one a line in
 // the single-precision number text, each line ended by CR LF. Empty when
 // there is no mode.
-QByteArray FormatModeDiagnostic(const ModeShapes& shapes);
+QByteArray FormatModeDiagnostic(const ComplexModeShapes& shapes);
 
 } // namespace kavel

@@ -48,10 +48,10 @@ inline QString resultText(const QString& comment, const std::vector<double>& sta
     return text;
 }
 
-inline ModeShapes shapesOf(const QString& text)
+inline ComplexModeShapes shapesOf(const QString& text)
 {
-    ModeShapes shapes;
-    ReadModeShapeResultText(QStringLiteral("test.mac"), text, shapes);
+    ComplexModeShapes shapes;
+    ReadComplexModeShapesText(QStringLiteral("test.mac"), text, shapes);
     return shapes;
 }
 

@@ -60,7 +60,7 @@ MirnokSettings flatSettings()
 
 struct Chart {
     MirnokSettings settings = flatSettings();
-    ModeShapes shapes;
+    ComplexModeShapes shapes;
     RotorModel outline;
     ModeShown shown = allModesShown();
     ModeChartOutcome outcome;
@@ -471,7 +471,7 @@ TEST(ModeChart, ResultsTooLargeForAFrameStopAtTheSegmentBudget)
     for (int k = 0; k < 120; ++k)
         text += QStringLiteral("\r\n");
     MirnokSettings settings = flatSettings();
-    const ModeShapes shapes = shapesOf(text);
+    const ComplexModeShapes shapes = shapesOf(text);
     ASSERT_EQ(shapes.N2(), 40);
     const RotorModel outline;
     const ModeShown shown = allModesShown();
@@ -479,7 +479,7 @@ TEST(ModeChart, ResultsTooLargeForAFrameStopAtTheSegmentBudget)
     const ModeChartOutcome outcome = DrawModeChart(surface, ModeChartInput { settings, shapes, outline, shown }, 0, ModeLegend::Shown);
     EXPECT_FALSE(outcome.complete());
     EXPECT_TRUE(outcome.failure.contains(QStringLiteral("mode 33")));
-    EXPECT_LE(surface.lines, kMaxModeSegments + 100);
+    EXPECT_LE(surface.lines, kMaxSketchSegments + 100);
 }
 
 } // namespace

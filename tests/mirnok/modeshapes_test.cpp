@@ -21,8 +21,8 @@ QString sampleText()
 
 TEST(ModeShapeReader, ReadsTheBundledResultToItsEnd)
 {
-    ModeShapes shapes;
-    const ReaderDiagnostic d = ReadModeShapeResult(QStringLiteral(KAVEL_SAMPLE_ROOT "/data/mirnok.mac"), shapes);
+    ComplexModeShapes shapes;
+    const ReaderDiagnostic d = ReadComplexModeShapes(QStringLiteral(KAVEL_SAMPLE_ROOT "/data/mirnok.mac"), shapes);
     EXPECT_TRUE(d.complete()) << d.toString().toStdString();
     EXPECT_EQ(shapes.FileComment, QStringLiteral("R1 compressor rotor  complex modes at 50 rps (3000 rpm)"));
     ASSERT_EQ(shapes.N1(), 32);
@@ -55,8 +55,8 @@ TEST(ModeShapeReader, FieldsStandInFixedColumnsWhateverTheyHold)
         + QStringLiteral("  1-H      0.5        45\r\n")
         + QStringLiteral("  1-V\r\n")
         + resultLine(QStringLiteral("  1-EV"), { 7.5, 0, -1, -2.25, 60.5 });
-    ModeShapes shapes;
-    const ReaderDiagnostic d = ReadModeShapeResultText(QStringLiteral("t"), text, shapes);
+    ComplexModeShapes shapes;
+    const ReaderDiagnostic d = ReadComplexModeShapesText(QStringLiteral("t"), text, shapes);
     EXPECT_TRUE(d.complete()) << d.toString().toStdString();
     EXPECT_EQ(shapes.stationPos(1), 10.f);
     EXPECT_EQ(shapes.stationPos(2), 0.f);
@@ -75,8 +75,8 @@ TEST(ModeShapeReader, ATruncatedFileKeepsWhatItReadAndZeroesTheRest)
     const QString whole = sampleText();
     const qsizetype cut = whole.indexOf(QStringLiteral("  3-V"));
     ASSERT_GT(cut, 0);
-    ModeShapes shapes;
-    const ReaderDiagnostic d = ReadModeShapeResultText(QStringLiteral("t"), whole.left(cut), shapes);
+    ComplexModeShapes shapes;
+    const ReaderDiagnostic d = ReadComplexModeShapesText(QStringLiteral("t"), whole.left(cut), shapes);
     EXPECT_FALSE(d.complete());
     EXPECT_EQ(d.line, 10);
     EXPECT_EQ(shapes.N1(), 32);
@@ -90,8 +90,8 @@ TEST(ModeShapeReader, ATruncatedFileKeepsWhatItReadAndZeroesTheRest)
 
 TEST(ModeShapeReader, AFailureBeforeTheCountsChangesOnlyTheComment)
 {
-    ModeShapes shapes = shapesOf(sampleText());
-    ReadModeShapeResultText(QStringLiteral("t"), QStringLiteral("h\r\nnew comment\r\n 3\r\n"), shapes);
+    ComplexModeShapes shapes = shapesOf(sampleText());
+    ReadComplexModeShapesText(QStringLiteral("t"), QStringLiteral("h\r\nnew comment\r\n 3\r\n"), shapes);
     EXPECT_EQ(shapes.FileComment, QStringLiteral("new comment"));
     EXPECT_EQ(shapes.N1(), 32);
     EXPECT_EQ(shapes.N2(), 6);
@@ -99,7 +99,7 @@ TEST(ModeShapeReader, AFailureBeforeTheCountsChangesOnlyTheComment)
 
     // A count that is not a 16-bit integer, and negative counts, alike.
     for (const char* counts : { " 3 x", " 70000 1", " -2 1", " 2 -1" }) {
-        const ReaderDiagnostic d = ReadModeShapeResultText(QStringLiteral("t"), QStringLiteral("h\r\nc\r\n%1\r\n").arg(QLatin1String(counts)), shapes);
+        const ReaderDiagnostic d = ReadComplexModeShapesText(QStringLiteral("t"), QStringLiteral("h\r\nc\r\n%1\r\n").arg(QLatin1String(counts)), shapes);
         EXPECT_FALSE(d.complete()) << counts;
         EXPECT_EQ(shapes.N1(), 32) << counts;
         EXPECT_EQ(shapes.modeInfo(5, 6), 258.0224f) << counts;
@@ -108,8 +108,8 @@ TEST(ModeShapeReader, AFailureBeforeTheCountsChangesOnlyTheComment)
 
 TEST(ModeShapeReader, AMissingFileChangesNothing)
 {
-    ModeShapes shapes = shapesOf(sampleText());
-    const ReaderDiagnostic d = ReadModeShapeResult(QStringLiteral("/nonexistent/mirnok.mac"), shapes);
+    ComplexModeShapes shapes = shapesOf(sampleText());
+    const ReaderDiagnostic d = ReadComplexModeShapes(QStringLiteral("/nonexistent/mirnok.mac"), shapes);
     EXPECT_FALSE(d.complete());
     EXPECT_EQ(d.line, 0);
     EXPECT_EQ(shapes.FileComment, QStringLiteral("R1 compressor rotor  complex modes at 50 rps (3000 rpm)"));
@@ -118,8 +118,8 @@ TEST(ModeShapeReader, AMissingFileChangesNothing)
 
 TEST(ModeShapeReader, CountsOfZeroGiveEmptyTables)
 {
-    ModeShapes shapes = shapesOf(sampleText());
-    const ReaderDiagnostic d = ReadModeShapeResultText(QStringLiteral("t"), QStringLiteral("h\r\nempty\r\n 0 0\r\n Z(mm)\r\n"), shapes);
+    ComplexModeShapes shapes = shapesOf(sampleText());
+    const ReaderDiagnostic d = ReadComplexModeShapesText(QStringLiteral("t"), QStringLiteral("h\r\nempty\r\n 0 0\r\n Z(mm)\r\n"), shapes);
     EXPECT_TRUE(d.complete()) << d.toString().toStdString();
     EXPECT_EQ(shapes.N1(), 0);
     EXPECT_EQ(shapes.N2(), 0);
@@ -137,8 +137,8 @@ TEST(ModeShapeReader, CountsTheFileCannotHoldAllocateOnlyWhatItHolds)
         text += QStringLiteral("\r\n");
     QElapsedTimer clock;
     clock.start();
-    ModeShapes shapes;
-    const ReaderDiagnostic d = ReadModeShapeResultText(QStringLiteral("t"), text, shapes);
+    ComplexModeShapes shapes;
+    const ReaderDiagnostic d = ReadComplexModeShapesText(QStringLiteral("t"), text, shapes);
     EXPECT_TRUE(d.complete()) << d.toString().toStdString();
     EXPECT_LT(clock.elapsed(), 5000);
     EXPECT_EQ(shapes.N1(), 32767);
@@ -146,7 +146,7 @@ TEST(ModeShapeReader, CountsTheFileCannotHoldAllocateOnlyWhatItHolds)
     EXPECT_EQ(shapes.shape(65534, 32767, 1), 0.f);
 
     // And over a file that stops after the counts.
-    const ReaderDiagnostic cut = ReadModeShapeResultText(QStringLiteral("t"), QStringLiteral("h\r\nc\r\n 32767 32767\r\n"), shapes);
+    const ReaderDiagnostic cut = ReadComplexModeShapesText(QStringLiteral("t"), QStringLiteral("h\r\nc\r\n 32767 32767\r\n"), shapes);
     EXPECT_FALSE(cut.complete());
     EXPECT_EQ(shapes.N2(), 32767);
     EXPECT_EQ(shapes.modeInfo(5, 32767), 0.f);
@@ -159,8 +159,8 @@ TEST(ModeShapeReader, AValueBeyondSinglePrecisionStopsTheReadThere)
         + QStringLiteral("  1-H          0.5       10.0     1.0E39       20.0\r\n")
         + resultLine(QStringLiteral("  1-V"), { 1, 2, 3, 4 })
         + resultLine(QStringLiteral("  1-EV"), { 50, 0, 1, -1, 20 });
-    ModeShapes shapes;
-    const ReaderDiagnostic d = ReadModeShapeResultText(QStringLiteral("t"), text, shapes);
+    ComplexModeShapes shapes;
+    const ReaderDiagnostic d = ReadComplexModeShapesText(QStringLiteral("t"), text, shapes);
     EXPECT_FALSE(d.complete());
     EXPECT_EQ(d.line, 5);
     EXPECT_EQ(shapes.shape(1, 1, 0), 0.5f);
@@ -173,7 +173,7 @@ TEST(ModeShapeReader, AValueBeyondSinglePrecisionStopsTheReadThere)
 TEST(ModeShapeReader, TheDiagnosticFileHoldsTheFirstModeInSinglePrecision)
 {
     EXPECT_EQ(FormatModeDiagnostic(shapesOf(sampleText())), QByteArray(" 50 \r\n 0 \r\n-1 \r\n-2.5183 \r\n 58.99974 \r\n"));
-    const ModeShapes small = shapesOf(resultText(QStringLiteral("c"), { 0 }, { Mode { { 1, 0 }, { 1, 0 }, { 12.3, 0.25, 0, -0.5, 1234567.8 } } }));
+    const ComplexModeShapes small = shapesOf(resultText(QStringLiteral("c"), { 0 }, { Mode { { 1, 0 }, { 1, 0 }, { 12.3, 0.25, 0, -0.5, 1234567.8 } } }));
     EXPECT_EQ(FormatModeDiagnostic(small), QByteArray(" 12.3 \r\n .25 \r\n 0 \r\n-.5 \r\n 1234568 \r\n"));
 }
 
