@@ -181,10 +181,11 @@ std::optional<QRectF> MirnokViewer::drawnRegion(const RecordingSurface& chart) c
         if (const std::optional<QRectF> whirl = WhirlEnvelope(ModeChartInput { settings, shapes, outline, modeShown }))
             region = region ? region->united(*whirl) : *whirl;
     }
-    // A little paper around the outermost lines, so that none lies on the edge.
+    // A little paper right of and below the outermost lines, where the
+    // sketch grows past the page, so that none lies on the edge.
     constexpr double kMargin = 0.3;
     if (region)
-        region = region->adjusted(-kMargin, -kMargin, kMargin, kMargin);
+        region = region->adjusted(0, 0, kMargin, kMargin);
     return region;
 }
 
