@@ -1,5 +1,6 @@
 #include "viewerregistry.h"
 
+#include "holpix/holpixviewer.h"
 #include "lendrix/lendrixviewer.h"
 #include "mirnok/mirnokviewer.h"
 #include "savlen/savlenviewer.h"
@@ -26,6 +27,7 @@ const std::vector<std::pair<QString, Factory>>& registry()
     static const std::vector<std::pair<QString, Factory>> entries {
         { QStringLiteral("savlen"), make<SavlenViewer> },
         { QStringLiteral("valden"), make<ValdenViewer> },
+        { QStringLiteral("holpix"), make<HolpixViewer> },
         { QStringLiteral("mirnok"), make<MirnokViewer> },
         { QStringLiteral("lendrix"), make<LendrixViewer> },
         { QStringLiteral("wespar"), make<WesparViewer> },

@@ -1,0 +1,73 @@
+#include "holpixviewer.h"
+
+#include "holpixeditdialog.h"
+#include "mapchart.h"
+
+#include <algorithm>
+
+namespace kavel {
+
+HolpixViewer::HolpixViewer()
+{
+    dataPath = defaultDataPath();
+}
+
+const ViewerIdentity& HolpixViewer::identity() const
+{
+    static const ViewerIdentity id {
+        .program = QStringLiteral("HOLPIX"),
+        .exportName = QStringLiteral("holpix"),
+        .mainCaption = QStringLiteral("HOLPIX/D  Drawing"),
+        .fileDialogCaption = QStringLiteral("HOLPIX/F File Open"),
+        .editCaption = QStringLiteral("HOLPIX/E  Editing rotor model"),
+        .defaultDataFile = QStringLiteral("c:\\Kavel\\data\\holpix.mac"),
+        .outlineFile = {},
+        .settingsDirectory = QStringLiteral("c:\\Kavel\\Gavrine\\holpix\\"),
+        .workingFile = QStringLiteral("holpix.tmp"),
+        .factoryFile = QStringLiteral("holpix.org"),
+        .defaultCaption = QStringLiteral("5:Default"),
+        .keys = QString(),
+    };
+    return id;
+}
+
+ReaderDiagnostic HolpixViewer::readData(const QString& hostPath)
+{
+    return ReadCriticalSpeedMap(hostPath, map);
+}
+
+void HolpixViewer::plot(DrawingSurface& screen)
+{
+    DrawCriticalSpeedMap(screen, settings, map, curveFlags, axisOptions);
+}
+
+void HolpixViewer::print(DrawingSurface& printer)
+{
+    DrawCriticalSpeedMap(printer, settings, map, curveFlags, axisOptions);
+}
+
+bool HolpixViewer::setOption(const QString& name, const QStringList& values)
+{
+    auto flag = [](const QString& value) { return value == QLatin1String("0") || value == QLatin1String("1"); };
+    if (!std::all_of(values.begin(), values.end(), flag))
+        return false;
+    if (name == QLatin1String("curveFlags") && values.size() == kMapCurveFlagCount) {
+        for (int i = 0; i < kMapCurveFlagCount; ++i)
+            curveFlags[std::size_t(i)] = qint16(values[i].toInt());
+        return true;
+    }
+    // Option buttons: exactly one of each axis's pair is chosen.
+    if (name == QLatin1String("axisOptions") && values.size() == 4 && values[0] != values[1] && values[2] != values[3]) {
+        for (int i = 1; i <= 4; ++i)
+            axisOptions[std::size_t(i)] = qint16(values[i - 1].toInt());
+        return true;
+    }
+    return false;
+}
+
+EditDialog* HolpixViewer::createEditDialog(QWidget* parent)
+{
+    return new HolpixEditDialog(*this, parent);
+}
+
+} // namespace kavel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "criticalspeedmap.h"
+#include "drawingoptions.h"
+#include "holpixsettings.h"
+
+#include "framework/viewer.h"
+
+namespace kavel {
+
+// The HOLPIX viewer: the critical speed map on linear or logarithmic axes.
+class HolpixViewer final : public Viewer {
+public:
+    HolpixViewer();
+
+    const ViewerIdentity& identity() const override;
+    SettingsLayout settingsLayout() override { return settings.layout(); }
+    ReaderDiagnostic readData(const QString& hostPath) override;
+    void plot(DrawingSurface& screen) override;
+    void print(DrawingSurface& printer) override;
+    // "curveFlags" (14 values, 0 or 1) and "axisOptions" (4 values, 0 or 1,
+    // one of the first two and one of the last two set).
+    bool setOption(const QString& name, const QStringList& values) override;
+    EditDialog* createEditDialog(QWidget* parent) override;
+
+    HolpixSettings settings;
+    CriticalSpeedMap map;
+    // In memory only: all critical speed curves on log-log axes at each start.
+    MapCurveFlags curveFlags = InitialMapCurveFlags();
+    AxisOptions axisOptions = InitialAxisOptions();
+};
+
+} // namespace kavel
