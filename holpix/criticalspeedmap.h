@@ -18,8 +18,8 @@ struct CriticalSpeedMap {
     QString FileComment;
     qint16 pointCount = 0; // NP, kept within what the file can hold
     qint16 modeCount = 0;  // NM, likewise
-    std::vector<float> stiffness;   // 0..NP, kgf/mm
-    std::vector<float> frequencies; // (0..NP, 0..NM, 0..2), Hz
+    std::vector<float> stiffness = std::vector<float>(1);               // 0..NP, kgf/mm
+    std::vector<float> frequencies = std::vector<float>(kMapCurveKinds); // (0..NP, 0..NM, 0..2), Hz
 
     float frequency(int i, int j, int k) const { return frequencies[index(i, j, k)]; }
     float& frequency(int i, int j, int k) { return frequencies[index(i, j, k)]; }
