@@ -6,7 +6,7 @@
 # Runs apt-get as root, or through sudo for another user.
 set -euo pipefail
 
-run_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev fonts-noto-cjk fonts-liberation)
+run_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev fonts-noto-cjk fonts-liberation libgif-dev)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev)
 
 case "${1:-run}" in
