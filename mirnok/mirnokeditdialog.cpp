@@ -12,7 +12,9 @@ namespace kavel {
 namespace {
 
 constexpr int kLabelHeight = 210;
-constexpr int kBoxWidth = 495;
+// Designed 495 twips wide; "10" to "12" need a little more on today's fonts,
+// and the frame has the room.
+constexpr int kBoxWidth = 600;
 constexpr int kBoxHeight = 255;
 
 } // namespace
@@ -22,7 +24,7 @@ MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
     , m_viewer(viewer)
 {
     setWindowTitle(viewer.identity().editCaption);
-    setClientSize(8010, 4200);
+    setClientSize(8100, 4200);
 
     const MirnokSettings& s = viewer.settings;
     auto label = [this](const QString& caption, int left, int top, int width) {
