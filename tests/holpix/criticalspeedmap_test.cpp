@@ -1,8 +1,5 @@
 #include "holpixtesting.h"
 
-#include "holpix/criticalspeedmap.h"
-
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace kavel;
@@ -17,34 +14,25 @@ ReaderDiagnostic read(const QString& text, CriticalSpeedMap& map)
 
 TEST(ReadCriticalSpeedMap, ThirtyOneLineFileFillsEveryValueInBlockOrder)
 {
-    const QString text = mapText(3, 2);
-    ASSERT_EQ(text.count(QStringLiteral("\r\n")), 31);
-    CriticalSpeedMap map;
-    const ReaderDiagnostic d = read(text, map);
-    EXPECT_TRUE(d.complete()) << d.toString().toStdString();
-    EXPECT_EQ(map.FileComment, QStringLiteral("Test comment"));
-    EXPECT_EQ(map.pointCount, 3);
-    EXPECT_EQ(map.modeCount, 2);
-    EXPECT_EQ(map.stiffness, (std::vector<float> { 0, 10, 100, 1000 }));
-    for (int j = 1; j <= 2; ++j) {
-        for (int k = 0; k < 3; ++k) {
-            for (int i = 1; i <= 3; ++i)
-                EXPECT_EQ(map.frequency(i, j, k), float(100 * j + 10 * k + i)) << i << j << k;
+    const QString oneLine = mapText(3, 2);
+    ASSERT_EQ(oneLine.count(QStringLiteral("\r\n")), 31);
+    // The counts may as well stand on two lines.
+    for (const QString& text : { oneLine, QString(oneLine).replace(QStringLiteral("3 2\r\n"), QStringLiteral("  3\r\n  2  \r\n")) }) {
+        CriticalSpeedMap map;
+        const ReaderDiagnostic d = read(text, map);
+        EXPECT_TRUE(d.complete()) << d.toString().toStdString();
+        EXPECT_EQ(map.FileComment, QStringLiteral("Test comment"));
+        EXPECT_EQ(map.pointCount, 3);
+        EXPECT_EQ(map.modeCount, 2);
+        EXPECT_EQ(map.stiffness, (std::vector<float> { 0, 10, 100, 1000 }));
+        for (int j = 1; j <= 2; ++j) {
+            for (int k = 0; k < 3; ++k) {
+                for (int i = 1; i <= 3; ++i)
+                    EXPECT_EQ(map.frequency(i, j, k), float(100 * j + 10 * k + i)) << i << j << k;
+            }
         }
+        EXPECT_EQ(map.frequency(0, 1, 0), 0);
     }
-    // Index 0 of every dimension stays 0.
-    EXPECT_EQ(map.frequency(0, 1, 0), 0);
-    EXPECT_EQ(map.frequency(1, 0, 0), 0);
-}
-
-TEST(ReadCriticalSpeedMap, CountsMayStandOnTwoLinesAndTheLineEndGoesWithTheLastCount)
-{
-    QString text = mapText(3, 2);
-    text.replace(QStringLiteral("3 2\r\n"), QStringLiteral("  3\r\n  2  \r\n"));
-    const CriticalSpeedMap map = readMap(text);
-    EXPECT_EQ(map.modeCount, 2);
-    EXPECT_EQ(map.stiffness[1], 10);
-    EXPECT_EQ(map.frequency(3, 2, 2), 223);
 }
 
 TEST(ReadCriticalSpeedMap, ValueLinesAreTakenByTheirLeadingNumber)
@@ -64,98 +52,67 @@ TEST(ReadCriticalSpeedMap, ValueLinesAreTakenByTheirLeadingNumber)
 
 TEST(ReadCriticalSpeedMap, TheBundledSampleReadsToItsEnd)
 {
-    QFile file(QStringLiteral(KAVEL_SAMPLE_ROOT "/data/holpix.mac"));
-    ASSERT_TRUE(file.exists());
     CriticalSpeedMap map;
-    const ReaderDiagnostic d = ReadCriticalSpeedMap(file.fileName(), map);
+    const ReaderDiagnostic d = ReadCriticalSpeedMap(QStringLiteral(KAVEL_SAMPLE_ROOT "/data/holpix.mac"), map);
     EXPECT_TRUE(d.complete()) << d.toString().toStdString();
     EXPECT_EQ(map.FileComment, QStringLiteral("R1 compressor rotor  critical speed map  isotropic supports"));
     EXPECT_EQ(map.pointCount, 25);
     EXPECT_EQ(map.modeCount, 5);
-    EXPECT_EQ(map.stiffness[1], 100.0f);
     EXPECT_EQ(map.stiffness[25], 1e5f);
     EXPECT_EQ(map.frequency(1, 1, 0), 16.031f);
     EXPECT_EQ(map.frequency(1, 1, 1), 16.0236f);
-    // 1 + 1 + 1 + 1 + 25 + 5 × 3 × 26 lines: the last value is the last line.
     EXPECT_NE(map.frequency(25, 5, 2), 0.0f);
 }
 
 TEST(ReadCriticalSpeedMap, AFileThatBreaksOffKeepsWhatWasReadAndTheRestZero)
 {
     const QString full = mapText(3, 2);
-    // Up to and including the second value of mode 2, kind 0.
     const QString text = full.left(full.indexOf(QStringLiteral("  202\r\n")) + 7);
-    CriticalSpeedMap map;
+    CriticalSpeedMap map = readMap(mapText(4, 3));
     const ReaderDiagnostic d = read(text, map);
-    EXPECT_FALSE(d.complete());
-    // The line that should have held the third value.
+    // The line that should have held the next value.
     EXPECT_EQ(d.line, 23);
     EXPECT_EQ(map.pointCount, 3);
     EXPECT_EQ(map.modeCount, 2);
+    EXPECT_EQ(map.frequencies.size(), 4u * 3 * 3);
     EXPECT_EQ(map.frequency(3, 1, 2), 123);
     EXPECT_EQ(map.frequency(2, 2, 0), 202);
     EXPECT_EQ(map.frequency(3, 2, 0), 0);
     EXPECT_EQ(map.frequency(1, 2, 1), 0);
 }
 
-TEST(ReadCriticalSpeedMap, EveryReadReplacesTheWholeMap)
+TEST(ReadCriticalSpeedMap, AFileWithoutItsCountsKeepsThePreviousCurves)
 {
     CriticalSpeedMap map = readMap(mapText(3, 2));
-    read(mapText(2, 1), map);
-    EXPECT_EQ(map.pointCount, 2);
-    EXPECT_EQ(map.modeCount, 1);
-    EXPECT_EQ(map.stiffness.size(), 3u);
-    EXPECT_EQ(map.frequencies.size(), 3u * 2 * 3);
-    EXPECT_EQ(map.frequency(2, 1, 2), 122);
-}
-
-TEST(ReadCriticalSpeedMap, AFileWithoutCountsKeepsThePreviousCurves)
-{
-    CriticalSpeedMap map = readMap(mapText(3, 2));
-    // A missing file changes nothing at all.
     EXPECT_FALSE(ReadCriticalSpeedMap(QStringLiteral("/no/such/holpix.mac"), map).complete());
     EXPECT_EQ(map.FileComment, QStringLiteral("Test comment"));
-    EXPECT_EQ(map.modeCount, 2);
-
-    // A count that is not a 16-bit number stops the read after the comment.
     for (const char* counts : { "3 x", "40000 2", "3" }) {
-        const ReaderDiagnostic d = read(QStringLiteral("title\r\nOther comment\r\n%1\r\n").arg(QLatin1String(counts)), map);
-        EXPECT_FALSE(d.complete()) << counts;
-        EXPECT_EQ(map.FileComment, QStringLiteral("Other comment"));
-        EXPECT_EQ(map.pointCount, 3) << counts;
+        EXPECT_FALSE(read(QStringLiteral("title\r\nOther\r\n%1\r\n").arg(QLatin1String(counts)), map).complete()) << counts;
+        EXPECT_EQ(map.FileComment, QStringLiteral("Other"));
         EXPECT_EQ(map.modeCount, 2) << counts;
         EXPECT_EQ(map.frequency(3, 2, 2), 223) << counts;
     }
 }
 
-TEST(ReadCriticalSpeedMap, ANegativeCountLeavesAnEmptyMap)
+TEST(ReadCriticalSpeedMap, CountsTheFileCannotHoldAllocateNoMoreThanASmallMap)
 {
-    CriticalSpeedMap map = readMap(mapText(3, 2));
-    const ReaderDiagnostic d = read(QStringLiteral("t\r\nc\r\n3 -1\r\nh\r\n1\r\n2\r\n3\r\n"), map);
+    CriticalSpeedMap map;
+    ReaderDiagnostic d = read(QStringLiteral("t\r\nc\r\n32767 32767\r\nh\r\n1\r\n2\r\n"), map);
+    EXPECT_TRUE(d.reason.contains(QStringLiteral("more than the file can hold"))) << d.reason.toStdString();
+    // Every point and the dialog's six modes are kept, as for a file still
+    // being written; no more.
+    EXPECT_EQ(map.pointCount, 32767);
+    EXPECT_EQ(map.modeCount, 6);
+    EXPECT_EQ(map.frequencies.size(), 32768u * 7 * 3);
+    EXPECT_EQ(map.stiffness[2], 2);
+    // A file that does hold many modes keeps them all.
+    EXPECT_EQ(readMap(mapText(2, 9)).frequency(2, 9, 1), 912);
+
+    d = read(QStringLiteral("t\r\nc\r\n3 -1\r\nh\r\n1\r\n"), map);
     EXPECT_TRUE(d.reason.contains(QStringLiteral("negative"))) << d.reason.toStdString();
     EXPECT_EQ(map.pointCount, 0);
     EXPECT_EQ(map.modeCount, 0);
     EXPECT_EQ(map.stiffness.size(), 1u);
-}
-
-TEST(ReadCriticalSpeedMap, CountsTheFileCannotHoldAllocateOnlyWhatItCould)
-{
-    CriticalSpeedMap map;
-    const ReaderDiagnostic d = read(QStringLiteral("t\r\nc\r\n32767 32767\r\nh\r\n1\r\n2\r\n"), map);
-    EXPECT_FALSE(d.complete());
-    EXPECT_TRUE(d.reason.contains(QStringLiteral("more than the file can hold"))) << d.reason.toStdString();
-    // All points and the six modes the dialog offers are kept as zeros, as
-    // for a file still being written; no more.
-    EXPECT_EQ(map.pointCount, 32767);
-    EXPECT_EQ(map.modeCount, 6);
-    EXPECT_EQ(map.frequencies.size(), 32768u * 7 * 3);
-    EXPECT_EQ(map.stiffness[1], 1);
-    EXPECT_EQ(map.stiffness[2], 2);
-
-    // A file that does hold many modes keeps them all.
-    const CriticalSpeedMap many = readMap(mapText(2, 9));
-    EXPECT_EQ(many.modeCount, 9);
-    EXPECT_EQ(many.frequency(2, 9, 1), 912);
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "support/qtprint.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kavel;
@@ -41,33 +40,6 @@ TEST(HolpixSettings, TheBundledFileReadsItemByItemAndWritesBackByteForByte)
     QFile factory(QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/holpix/holpix.org"));
     ASSERT_TRUE(factory.open(QIODevice::ReadOnly));
     EXPECT_EQ(factory.readAll(), sample);
-}
-
-TEST(HolpixSettings, LineThreeHoldsTwoItemsAndTheTitlesFollowIt)
-{
-    HolpixSettings s;
-    s.X = { 5, 5000, 500, 20 };
-    s.Y = { 0.5, 500, 50, 12.5 };
-    s.FrameWidth = 2;
-    s.SpareFlag = -7;
-    s.XTitle = QStringLiteral("k, kgf/mm");
-    s.YTitle = QString();
-    s.Title = QStringLiteral("Map");
-    const QByteArray expected = " 5   5000   500   20 \r\n"
-                                " .5   500   50   12.5 \r\n"
-                                " 2  -7 \r\n"
-                                "k, kgf/mm\r\n"
-                                "\r\n"
-                                "Map\r\n";
-    EXPECT_EQ(FormatChartSettings(s.layout()), expected);
-
-    HolpixSettings back;
-    EXPECT_TRUE(ReadChartSettingsText(QStringLiteral("t"), QString::fromLatin1(expected), back.layout()).complete());
-    EXPECT_EQ(back.Y.min, 0.5);
-    EXPECT_EQ(back.SpareFlag, -7);
-    EXPECT_EQ(back.XTitle, s.XTitle);
-    EXPECT_EQ(back.YTitle, QString());
-    EXPECT_EQ(back.Title, s.Title);
 }
 
 } // namespace

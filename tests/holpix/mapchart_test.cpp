@@ -135,14 +135,6 @@ TEST(HolpixAxes, EachRoutineDrawsOnlyTheZeroLinesOfItsLinearAxes)
     EXPECT_EQ(zeroLines(false, true)[0], vertical);
     // Log-log: the first decade's grid line follows the frame at once.
     EXPECT_EQ(zeroLines(true, true)[0], SurfaceOp(Op::Line { 4, 18, 4, 3, kBlack, 1 }));
-
-    // The x axis before the y axis in every combination.
-    for (const auto& [xLog, yLog] : { std::pair { false, false }, { true, false }, { false, true }, { true, true } }) {
-        HolpixSettings s = base;
-        const QStringList texts = textsOf(draw(SurfaceKind::Screen, s, none, InitialMapCurveFlags(), axes(xLog, yLog)));
-        EXPECT_EQ(texts.first(), QStringLiteral(" 10 ")) << xLog << yLog;
-        EXPECT_EQ(texts.indexOf(QStringLiteral(" 1 ")), xLog ? 4 : 100) << xLog << yLog;
-    }
 }
 
 TEST(HolpixAxes, ALogAxisWithAMinimumOfZeroStartsAtATenthOfAPercent)
@@ -154,11 +146,6 @@ TEST(HolpixAxes, ALogAxisWithAMinimumOfZeroStartsAtATenthOfAPercent)
     EXPECT_EQ(s.X.min, 5);
     EXPECT_EQ(s.Y.min, 1);
     EXPECT_EQ(textsOf(ops).mid(0, 8), (QStringList { " 5 ", " 50 ", " 500 ", " 5000 ", " 1 ", " 10 ", " 100 ", " 1000 " }));
-    // A linear axis keeps its minimum.
-    HolpixSettings lin = linLin();
-    lin.X.min = -100;
-    draw(SurfaceKind::Screen, lin, CriticalSpeedMap {}, InitialMapCurveFlags(), axes(false, true));
-    EXPECT_EQ(lin.X.min, -100);
 }
 
 TEST(HolpixAxes, AZeroPitchSkipsThatAxisTicksAndTheChartSaysSo)
@@ -267,15 +254,6 @@ TEST(HolpixChart, ColoursContinueFromTheCriticalToTheStandstillCurves)
     EXPECT_EQ(curveColours(allCurves, 2), expected);
 }
 
-TEST(HolpixChart, AllDrawsEveryModeOfItsColumnWhateverTheRowsSay)
-{
-    HolpixSettings s = linLin();
-    const CriticalSpeedMap map = readMap(mapText(2, 3));
-    EXPECT_EQ(curveLines(draw(SurfaceKind::Screen, s, map, flags({ 1, kAllStandstill }), axes(false, false))).size(), 1u + 3);
-    EXPECT_EQ(curveLines(draw(SurfaceKind::Screen, s, map, flags({ kAllCritical }), axes(false, false))).size(), 3u);
-    EXPECT_TRUE(curveLines(draw(SurfaceKind::Screen, s, map, flags({}), axes(false, false))).empty());
-}
-
 TEST(HolpixChart, ModesBeyondSixAreDrawnOnlyThroughTheirColumnsAllBox)
 {
     HolpixSettings s = linLin();
@@ -334,80 +312,57 @@ TEST(HolpixChart, PrinterLineWidthsFollowTheAxisRoutine)
         EXPECT_EQ(l.width, 1);
 }
 
-class MapToChartTest : public ::testing::Test {
-protected:
-    // Stiffness 10, 100, 1000; frequencies 101, 102, 103 (mode 1, kind 0).
+// Stiffness 10, 100, 1000 on x from 10 to 1000 over 10 cm; frequencies
+// 101, 102, 103 (mode 1, kind 0) … 123 on y from 50 to 150 over 8 cm.
+ChartPoints mapped(CriticalSpeedMap& map, bool xLog, bool yLog)
+{
+    HolpixSettings s;
+    s.X = { 10, 1000, 100, 10 };
+    s.Y = { 50, 150, 50, 8 };
+    RecordingSurface surface;
+    const ChartGeometry g = *ChartGeometry::compute(s.X, s.Y, 4, 18);
+    const MapScales scales = DrawMapAxes(surface, s, g, xLog ? AxisScale::Log : AxisScale::Linear, yLog ? AxisScale::Log : AxisScale::Linear);
+    return MapToChart(map, s, scales);
+}
+
+TEST(MapToChart, EachAxisIsMappedByItsOwnScale)
+{
     CriticalSpeedMap map = readMap(mapText(3, 1));
-    HolpixSettings s = [] {
-        HolpixSettings r;
-        r.X = { 10, 1000, 100, 10 };
-        r.Y = { 50, 150, 50, 8 };
-        return r;
-    }();
+    const double sx = 10.0 / 990, sy = 8.0 / 100, fy = 8 / std::log(3.0);
+    const std::vector<float> linearX { 0, 4, float(4 + 90 * sx), float(4 + 990 * sx) };
+    const std::vector<float> logX { 0, 4, 9, 14 };
+    const float linearY = float(18 - 73 * sy), logY = float(18 - fy * std::log(123.0 / 50));
 
-    ChartPoints mapped(bool xLog, bool yLog)
-    {
-        RecordingSurface surface;
-        const ChartGeometry g = *ChartGeometry::compute(s.X, s.Y, 4, 18);
-        const MapScales scales = DrawMapAxes(surface, s, g, xLog ? AxisScale::Log : AxisScale::Linear, yLog ? AxisScale::Log : AxisScale::Linear);
-        EXPECT_EQ(scales.xLog, xLog);
-        EXPECT_EQ(scales.yLog, yLog);
-        return MapToChart(map, s, scales);
-    }
-};
-
-TEST_F(MapToChartTest, LinearAxesScaleFromTheMinimum)
-{
-    const ChartPoints p = mapped(false, false);
-    const double sx = 10.0 / 990, sy = 8.0 / 100;
-    EXPECT_EQ(p.chartX, (std::vector<float> { 0, 4, float(4 + 90 * sx), float(4 + 990 * sx) }));
+    ChartPoints p = mapped(map, false, false);
+    EXPECT_EQ(p.chartX, linearX);
+    EXPECT_EQ(p.chartY(3, 1, 2), linearY);
     EXPECT_EQ(p.chartY(1, 1, 0), float(18 - 51 * sy));
-    EXPECT_EQ(p.chartY(3, 1, 2), float(18 - 73 * sy));
+    p = mapped(map, true, false);
+    EXPECT_EQ(p.chartX, logX);
+    EXPECT_EQ(p.chartY(3, 1, 2), linearY);
+    p = mapped(map, false, true);
+    EXPECT_EQ(p.chartX, linearX);
+    EXPECT_EQ(p.chartY(3, 1, 2), logY);
+    p = mapped(map, true, true);
+    EXPECT_EQ(p.chartX, logX);
+    EXPECT_EQ(p.chartY(3, 1, 2), logY);
 }
 
-TEST_F(MapToChartTest, LogXLinearY)
+TEST(MapToChart, ValuesBelowALogMinimumArePinnedToTheAxisAndNothingElseIsClipped)
 {
-    const ChartPoints p = mapped(true, false);
-    EXPECT_EQ(p.chartX, (std::vector<float> { 0, 4, 9, 14 }));
-    EXPECT_EQ(p.chartY(2, 1, 1), float(18 - 62 * 0.08));
-}
-
-TEST_F(MapToChartTest, LinearXLogY)
-{
-    const ChartPoints p = mapped(false, true);
-    const double factor = 8 / std::log(3.0);
-    EXPECT_EQ(p.chartX[3], 14);
-    EXPECT_EQ(p.chartY(1, 1, 0), float(18 - factor * std::log(101.0 / 50)));
-    EXPECT_EQ(p.chartY(3, 1, 2), float(18 - factor * std::log(123.0 / 50)));
-}
-
-TEST_F(MapToChartTest, LogLogPinsValuesBelowTheMinimumToTheAxes)
-{
+    CriticalSpeedMap map = readMap(mapText(3, 1));
     map.stiffness[1] = 5;
     map.frequency(1, 1, 0) = 20;
     map.frequency(2, 1, 0) = -3;
     map.frequency(3, 1, 0) = 1500;
-    const ChartPoints p = mapped(true, true);
-    EXPECT_EQ(p.chartX[1], 4);
-    EXPECT_EQ(p.chartX[2], 9);
-    EXPECT_EQ(p.chartY(1, 1, 0), 18);
-    EXPECT_EQ(p.chartY(2, 1, 0), 18);
-    // Beyond the maximum is not clipped.
-    EXPECT_LT(p.chartY(3, 1, 0), 10);
-
-    // On a linear axis a value below the minimum lies outside the frame.
-    const ChartPoints lin = mapped(false, false);
+    const ChartPoints log = mapped(map, true, true);
+    EXPECT_EQ(log.chartX[1], 4);
+    EXPECT_EQ(log.chartY(1, 1, 0), 18);
+    EXPECT_EQ(log.chartY(2, 1, 0), 18);
+    EXPECT_LT(log.chartY(3, 1, 0), 10);
+    const ChartPoints lin = mapped(map, false, false);
     EXPECT_LT(lin.chartX[1], 4);
     EXPECT_GT(lin.chartY(1, 1, 0), 18);
-}
-
-TEST_F(MapToChartTest, AMinimumReplacedByTheAxisIsTheOneTheCurvesUse)
-{
-    s.X.min = 0;
-    const ChartPoints p = mapped(true, false);
-    EXPECT_EQ(s.X.min, 1);
-    const double factor = 10 / std::log(1000.0);
-    EXPECT_EQ(p.chartX[1], float(4 + factor * std::log(10.0)));
 }
 
 } // namespace
