@@ -30,20 +30,6 @@ protected:
     MirnokViewer viewer;
 };
 
-TEST_F(MirnokViewerTest, StartUpTakesTheStepFromTheFirstModeAndWritesTheDiagnosticFile)
-{
-    EXPECT_EQ(viewer.settings.animStep, 10);
-    const ModeShapeReads reads = startUpRead();
-    EXPECT_TRUE(reads.result.complete()) << reads.result.toString().toStdString();
-    EXPECT_TRUE(reads.diagnosticError.isEmpty()) << reads.diagnosticError.toStdString();
-    EXPECT_TRUE(reads.outline.complete()) << reads.outline.toString().toStdString();
-    EXPECT_EQ(viewer.settings.animStep, 50);
-    EXPECT_EQ(root.read(kDiagnosticFile), kSampleDiagnostic);
-    EXPECT_EQ(viewer.outline.N, 4 * 31);
-    EXPECT_EQ(viewer.shapes.N2(), 6);
-    EXPECT_TRUE(textsOf(plot()).contains(QStringLiteral("Speed= 50  Hz")));
-}
-
 TEST_F(MirnokViewerTest, TheFileDialogsReadLeavesStepDiagnosticAndOutlineAlone)
 {
     startUpRead();
@@ -137,19 +123,6 @@ TEST_F(MirnokViewerTest, TimerTicksDrawFramesAndAdvanceThePhaseOnlyWhileRunning)
     EXPECT_EQ(viewer.animation.phi(), -60.f);
 }
 
-TEST_F(MirnokViewerTest, AFrameThatCannotBeDrawnHoldsThePhase)
-{
-    startUpRead();
-    viewer.animation.start();
-    RecordingSurface screen;
-    viewer.Timer1_Timer(screen);
-    EXPECT_EQ(viewer.animation.phi(), 50.f);
-    viewer.settings.xyMax = viewer.settings.xyMin;
-    const ModeChartOutcome outcome = viewer.Timer1_Timer(screen);
-    EXPECT_FALSE(outcome.complete());
-    EXPECT_EQ(viewer.animation.phi(), 50.f);
-}
-
 TEST_F(MirnokViewerTest, ModesWhirlTheWayTheirDirectionSays)
 {
     // Mode 1 of the sample turns backwards, mode 2 forwards: a quarter turn of
@@ -189,21 +162,6 @@ TEST_F(MirnokViewerTest, ModesWhirlTheWayTheirDirectionSays)
         EXPECT_NEAR(mode2[std::size_t(tick)], s * forwards[tick], 1e-4) << tick;
         EXPECT_NEAR(mode1[std::size_t(tick)], s * backwards[tick], 1e-4) << tick;
     }
-}
-
-TEST_F(MirnokViewerTest, ExportOptionsSetTheFlagsAndTheStillPhase)
-{
-    const QStringList thirteen { "1", "0", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0" };
-    EXPECT_TRUE(viewer.setOption(QStringLiteral("modeShown"), thirteen));
-    EXPECT_EQ(viewer.modeShown[0], 1);
-    EXPECT_EQ(viewer.modeShown[2], 1);
-    EXPECT_EQ(viewer.modeShown[12], 0);
-    EXPECT_FALSE(viewer.setOption(QStringLiteral("modeShown"), thirteen.mid(1)));
-    EXPECT_FALSE(viewer.setOption(QStringLiteral("modeShown"), QStringList(thirteen).replaceInStrings(QStringLiteral("1"), QStringLiteral("2"))));
-    EXPECT_TRUE(viewer.setOption(QStringLiteral("phase"), { QStringLiteral("45") }));
-    EXPECT_EQ(viewer.stillPhase, 45.f);
-    EXPECT_FALSE(viewer.setOption(QStringLiteral("phase"), { QStringLiteral("east") }));
-    EXPECT_FALSE(viewer.setOption(QStringLiteral("ShowNumbers"), { QStringLiteral("1") }));
 }
 
 } // namespace

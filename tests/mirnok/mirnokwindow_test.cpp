@@ -83,6 +83,7 @@ TEST_F(MirnokWindowTest, StartDrawsEveryModeWithTheLegendAndTheFirstModesSpeed)
     EXPECT_EQ(viewer->settings.viewAngle, -20);
     EXPECT_EQ(QDir::cleanPath(viewer->dataPath), QDir::cleanPath(root.path(QStringLiteral("data/mirnok.mac"))));
     EXPECT_EQ(root.read(kDiagnosticFile), QByteArray(" 50 \r\n 0 \r\n-1 \r\n-2.5183 \r\n 58.99974 \r\n"));
+    EXPECT_EQ(viewer->outline.N, 4 * 31);
     const QStringList texts = pictureTexts();
     EXPECT_TRUE(texts.contains(QStringLiteral("Speed= 50  Hz")));
     EXPECT_TRUE(texts.contains(QStringLiteral("No.1   -2.5183 +j 58.99974  Hz")));
@@ -126,19 +127,6 @@ TEST_F(MirnokWindowTest, AnimeStartsAndStopsTheTimerAndEachTickRedrawsAtTheNextP
     window->Timer1_Timer();
     anime->click();
     EXPECT_EQ(viewer->animation.phi(), 0.f);
-}
-
-TEST_F(MirnokWindowTest, PlotDuringTheAnimationGoesOnFromPhaseZero)
-{
-    start();
-    window->animeButton()->click();
-    window->Timer1_Timer();
-    window->Timer1_Timer();
-    EXPECT_EQ(viewer->animation.phi(), 100.f);
-    window->button(3)->click();
-    EXPECT_EQ(viewer->animation.phi(), 0.f);
-    EXPECT_TRUE(window->timer1()->isActive());
-    EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Speed= 50  Hz")));
 }
 
 TEST_F(MirnokWindowTest, AFrameThatCannotBeDrawnSaysWhyTheAnimationStandsStill)
