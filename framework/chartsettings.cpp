@@ -137,7 +137,9 @@ QString writeAtomically(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("%1 could not be written: %2").arg(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    // Flushed here: QSaveFile's commit() does not notice a short write of
+    // its buffer (a full disk), and would put the shortened file in place.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return QStringLiteral("%1 could not be written: %2").arg(path, reason);
