@@ -2,12 +2,9 @@
 
 #include "framework/ui/singleinstance.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QProcess>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace kavel {
@@ -29,33 +26,8 @@ protected:
         QFile::remove(SingleInstance::lockPath(QStringLiteral("SAVLEN")));
     }
 
-    // The real program, on the offscreen platform, under the test root.
-    void launch(QProcess& process)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("KAVEL_ROOT"), QString::fromUtf8(qgetenv("KAVEL_ROOT")));
-        process.setProcessEnvironment(environment);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(QStringLiteral(KAVEL_SAVLENW), {});
-        ASSERT_TRUE(process.waitForStarted(10000));
-    }
-
-    // Waits until `process` holds the program's lock.
-    bool holdsLock(QProcess& process)
-    {
-        const QString path = SingleInstance::lockPath(QStringLiteral("SAVLEN"));
-        for (QDeadlineTimer deadline(20000); !deadline.hasExpired(); QThread::msleep(50)) {
-            QLockFile probe(path);
-            qint64 pid = 0;
-            QString host, app;
-            if (probe.getLockInfo(&pid, &host, &app) && pid == process.processId())
-                return true;
-            if (process.state() == QProcess::NotRunning)
-                return false;
-        }
-        return false;
-    }
+    void launch(QProcess& process) { ASSERT_TRUE(launchViewerProgram(process, QStringLiteral(KAVEL_SAVLENW))); }
+    bool holdsLock(QProcess& process) { return kavel::holdsLock(process, QStringLiteral("SAVLEN")); }
 
     TestRoot root;
     QProcess first;

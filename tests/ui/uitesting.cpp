@@ -1,12 +1,18 @@
 #include "uitesting.h"
 
+#include "framework/ui/singleinstance.h"
+
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLockFile>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace kavel {
@@ -58,6 +64,32 @@ void TestRoot::write(const QString& relative, const QByteArray& bytes) const
     QFile file(path(relative));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path(relative).toStdString();
     file.write(bytes);
+}
+
+bool launchViewerProgram(QProcess& process, const QString& path)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("KAVEL_ROOT"), QString::fromUtf8(qgetenv("KAVEL_ROOT")));
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(path, {});
+    return process.waitForStarted(10000);
+}
+
+bool holdsLock(QProcess& process, const QString& program)
+{
+    const QString path = SingleInstance::lockPath(program);
+    for (QDeadlineTimer deadline(20000); !deadline.hasExpired(); QThread::msleep(50)) {
+        QLockFile probe(path);
+        qint64 pid = 0;
+        QString host, app;
+        if (probe.getLockInfo(&pid, &host, &app) && pid == process.processId())
+            return true;
+        if (process.state() == QProcess::NotRunning)
+            return false;
+    }
+    return false;
 }
 
 namespace {

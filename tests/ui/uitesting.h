@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 
+class QProcess;
 class QWidget;
 
 namespace kavel {
@@ -35,6 +36,13 @@ private:
     QByteArray m_previousRoot;
     bool m_copied = false;
 };
+
+// Starts a viewer program on the offscreen platform under the current
+// installation root; false when it did not start.
+bool launchViewerProgram(QProcess& process, const QString& path);
+// Waits until `process` holds the single-instance lock of `program`
+// ("SAVLEN"); false when it ends or takes too long.
+bool holdsLock(QProcess& process, const QString& program);
 
 // Answers the modal windows the code under test opens (message boxes, the
 // file dialog): each expected one is handed to the next handler, shortly
