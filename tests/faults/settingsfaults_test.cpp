@@ -1,0 +1,166 @@
+#include "faulttesting.h"
+
+#include "ui/uitesting.h"
+
+#include "mirnok/mirnokviewer.h"
+#include "mirnok/mirnokwindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <functional>
+#include <gtest/gtest.h>
+#include <iostream>
+
+namespace kavel {
+namespace {
+
+// Every viewer's settings write, and its "5:Default", against a settings
+// directory that refuses them: each is refused with a message naming the
+// working file, and the directory is left exactly as it was.
+class SettingsFaultTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(root.isValid()); }
+
+    // Makes the fault for one viewer; false when this host cannot.
+    using Fault = std::function<bool(const Viewer& viewer)>;
+    // Both writes of one viewer: the messages, "" for a success.
+    using Writes = std::function<QStringList(Viewer& viewer)>;
+
+    static QStringList writeInProcess(Viewer& viewer)
+    {
+        return { viewer.writeSettings(viewer.workingSettingsPath()), viewer.restoreFactorySettings() };
+    }
+
+    // Returns the number of writes refused with a message naming the file,
+    // or -1 when the host cannot make the fault.
+    int expectEveryWriteRefused(const Fault& fault, const Writes& writes)
+    {
+        int refused = 0;
+        for (const std::unique_ptr<Viewer>& viewer : suiteViewers()) {
+            const QString path = viewer->workingSettingsPath();
+            const QString directory = QFileInfo(path).path();
+            if (!fault(*viewer))
+                return -1;
+            const DirectorySnapshot before(directory);
+            const QStringList messages = writes(*viewer);
+            EXPECT_EQ(messages.size(), 2) << path.toStdString();
+            for (const QString& message : messages) {
+                EXPECT_TRUE(message.contains(path)) << path.toStdString() << ": " << message.toStdString();
+                refused += message.contains(path) ? 1 : 0;
+            }
+            const bool kept = DirectorySnapshot(directory) == before;
+            EXPECT_TRUE(kept) << directory.toStdString();
+            changed += kept ? 0 : 1;
+        }
+        return refused;
+    }
+
+    TestRoot root;
+    int changed = 0;
+};
+
+TEST_F(SettingsFaultTest, ADirectoryInPlaceOfTheFileIsKeptForEveryViewer)
+{
+    const int refused = expectEveryWriteRefused(
+        [](const Viewer& viewer) {
+            const QString path = viewer.workingSettingsPath();
+            return QFile::remove(path) && QDir().mkpath(path + QStringLiteral("/kept"));
+        },
+        writeInProcess);
+    std::cout << "faults: " << refused << " writes over a directory, " << changed << " directories changed\n";
+}
+
+TEST_F(SettingsFaultTest, AReadOnlyDirectoryKeepsEveryViewersFile)
+{
+    QStringList locked;
+    const int refused = expectEveryWriteRefused(
+        [&](const Viewer& viewer) {
+            const QString directory = QFileInfo(viewer.workingSettingsPath()).path();
+            locked << directory;
+            QFile::setPermissions(directory, QFile::ReadOwner | QFile::ExeOwner);
+            // Rights that ignore permissions (root) make no fault.
+            QFile probe(directory + QStringLiteral("/probe"));
+            if (probe.open(QIODevice::WriteOnly)) {
+                probe.remove();
+                return false;
+            }
+            return true;
+        },
+        writeInProcess);
+    for (const QString& directory : locked)
+        QFile::setPermissions(directory, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (refused < 0)
+        GTEST_SKIP() << "running with rights that ignore directory permissions";
+    std::cout << "faults: " << refused << " writes into read-only directories, " << changed << " directories changed\n";
+}
+
+// A full disk, as a file-size limit on a writer process of its own: the
+// limit would otherwise hold for the test program too.
+TEST_F(SettingsFaultTest, AFullDiskKeepsEveryViewersFile)
+{
+    const int refused = expectEveryWriteRefused([](const Viewer&) { return true; },
+        [](Viewer& viewer) {
+            QProcess writer;
+            writer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            writer.start(QStringLiteral(KAVEL_SETTINGSWRITER), { viewer.identity().exportName, QStringLiteral("limited"), QStringLiteral("16") });
+            EXPECT_TRUE(writer.waitForFinished(20000));
+            EXPECT_EQ(writer.exitCode(), 0);
+            return QString::fromUtf8(writer.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        });
+    std::cout << "faults: " << refused << " writes onto a full disk, " << changed << " directories changed\n";
+}
+
+// The window with its own unload (MIRNOK stops its animation first) says
+// which file it could not write and closes all the same.
+TEST_F(SettingsFaultTest, TheMirnokWindowReportsTheFileAndStillCloses)
+{
+    const std::function<bool(const QString& path)> faults[] = {
+        [](const QString& path) { return QFile::remove(path) && QDir().mkpath(path + QStringLiteral("/kept")); },
+        [](const QString& path) {
+            const QString directory = QFileInfo(path).path();
+            QFile::setPermissions(directory, QFile::ReadOwner | QFile::ExeOwner);
+            QFile probe(directory + QStringLiteral("/probe"));
+            return !probe.open(QIODevice::WriteOnly) || !probe.remove();
+        },
+    };
+    int tried = 0;
+    int closed = 0;
+    for (const auto& fault : faults) {
+        TestRoot own;
+        MirnokViewer viewer;
+        MirnokWindow window(viewer);
+        window.Form_Load();
+        window.show();
+        window.animeButton()->click();
+        const QString path = viewer.workingSettingsPath();
+        const QString directory = QFileInfo(path).path();
+        const bool made = fault(path);
+        const DirectorySnapshot before(directory);
+        ModalWatcher watcher;
+        QString text;
+        if (made) {
+            watcher.expect([&](QWidget* modal) {
+                text = messageText(modal);
+                acceptMessage(modal);
+            });
+        }
+        window.button(6)->click();
+        QFile::setPermissions(directory, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_FALSE(window.timer1()->isActive());
+        closed += window.isVisible() ? 0 : 1;
+        if (!made)
+            continue;
+        ++tried;
+        EXPECT_EQ(watcher.answered(), 1);
+        EXPECT_TRUE(text.contains(path)) << text.toStdString();
+        EXPECT_TRUE(DirectorySnapshot(directory) == before);
+    }
+    std::cout << "faults: " << tried << " unwritable MIRNOK settings through the window, " << closed << " windows closed\n";
+}
+
+} // namespace
+} // namespace kavel
