@@ -5,11 +5,9 @@
 #include "holpix/mapchart.h"
 #include "holpix/maptochart.h"
 
-#include "framework/paintersurface.h"
 #include "framework/recordingsurface.h"
+#include "rasterpicture.h"
 
-#include <QImage>
-#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -112,15 +110,10 @@ void BM_MapPlotRaster(benchmark::State& state)
 {
     const CriticalSpeedMap& map = largeMap();
     const MapCurveFlags flags = flagsFor(state);
-    QImage image(1134, 794, QImage::Format_RGB32);
+    RasterPicture picture;
     for (auto _ : state) {
         HolpixSettings settings = largeSettings();
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        PainterSurface surface(SurfaceKind::Screen, painter, DeviceMapping::fitted(QRectF(image.rect())));
-        DrawCriticalSpeedMap(surface, settings, map, flags, InitialAxisOptions());
+        picture.paint([&](DrawingSurface& surface) { DrawCriticalSpeedMap(surface, settings, map, flags, InitialAxisOptions()); });
     }
 }
 BENCHMARK(BM_MapPlotRaster)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

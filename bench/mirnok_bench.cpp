@@ -2,12 +2,9 @@
 #include "mirnok/modechart.h"
 #include "mirnok/modeshapes.h"
 
-#include "framework/painterrenderer.h"
-#include "framework/paintersurface.h"
 #include "framework/recordingsurface.h"
+#include "rasterpicture.h"
 
-#include <QImage>
-#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -114,15 +111,10 @@ BENCHMARK(BM_ReadModeShapes)->Unit(benchmark::kMillisecond);
 void BM_AnimationFrameRaster(benchmark::State& state)
 {
     const Scene& s = scene();
-    QImage image(1134, 794, QImage::Format_RGB32);
+    RasterPicture picture;
     float phi = 0;
     for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        PainterSurface surface(SurfaceKind::Screen, painter, DeviceMapping::fitted(QRectF(image.rect())));
-        DrawModeChart(surface, s.input(), phi, ModeLegend::Hidden);
+        picture.paint([&](DrawingSurface& surface) { DrawModeChart(surface, s.input(), phi, ModeLegend::Hidden); });
         phi = phi + 10 >= 360 ? 0 : phi + 10;
     }
     state.counters["segments"] = double(kModes * (kStations - 1));
@@ -134,16 +126,12 @@ BENCHMARK(BM_AnimationFrameRaster)->Unit(benchmark::kMillisecond);
 void BM_AnimationFrameRecordAndReplay(benchmark::State& state)
 {
     const Scene& s = scene();
-    QImage image(1134, 794, QImage::Format_RGB32);
+    RasterPicture picture;
     RecordingSurface recording(SurfaceKind::Screen);
     float phi = 0;
     for (auto _ : state) {
         DrawModeChart(recording, s.input(), phi, ModeLegend::Hidden);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        PainterRenderer(painter, DeviceMapping::fitted(QRectF(image.rect()))).paint(recording.ops());
+        picture.replay(recording.ops());
         phi = phi + 10 >= 360 ? 0 : phi + 10;
     }
 }

@@ -2,12 +2,9 @@
 #include "valden/valdenchart.h"
 #include "valden/valdensettings.h"
 
-#include "framework/painterrenderer.h"
-#include "framework/paintersurface.h"
 #include "framework/recordingsurface.h"
+#include "rasterpicture.h"
 
-#include <QImage>
-#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -108,14 +105,9 @@ void BM_ValdenPlotRaster(benchmark::State& state)
 {
     const EigenData& data = largeResult();
     const ValdenSettings settings = benchSettings();
-    QImage image(1134, 794, QImage::Format_RGB32);
+    RasterPicture picture;
     for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        PainterSurface surface(SurfaceKind::Screen, painter, DeviceMapping::fitted(QRectF(image.rect())));
-        DrawValdenChart(surface, settings, data, AllCurvesShown(), int(state.range(0)));
+        picture.paint([&](DrawingSurface& surface) { DrawValdenChart(surface, settings, data, AllCurvesShown(), int(state.range(0))); });
     }
 }
 BENCHMARK(BM_ValdenPlotRaster)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

@@ -2,11 +2,8 @@
 #include "wespar/deflectiondata.h"
 #include "wespar/wesparsettings.h"
 
-#include "framework/paintersurface.h"
-#include "framework/rotormodel.h"
-
-#include <QImage>
-#include <QPainter>
+#include "largerotor.h"
+#include "rasterpicture.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,7 +14,6 @@ using namespace kavel;
 namespace {
 
 constexpr int kPoints = 20000;
-constexpr int kElements = 5000;
 
 // A deflection file as the analysis writes it: two lines of 20000 fields.
 const QString& largeDeflectionText()
@@ -31,26 +27,6 @@ const QString& largeDeflectionText()
         return QStringLiteral("WESPAR  STATIC DEFLECTION\r\nBenchmark rotor\r\n%1\r\n").arg(kPoints) + xs + QStringLiteral("\r\n") + ws + QStringLiteral("\r\n");
     }();
     return text;
-}
-
-// 5000 elements of 10 mm: discs and bores of varying size.
-const RotorModel& largeModel()
-{
-    static const RotorModel model = [] {
-        RotorModel m;
-        m.N = 4 * kElements;
-        for (int e = 0; e < kElements; ++e) {
-            const double x0 = e * 10.0, x1 = x0 + 10.0;
-            const double D = 80 + 60 * std::sin(e * 0.05);
-            const float d = e % 3 == 0 ? 20.f : 0.f;
-            m.points.push_back({ 1, x0, 0, 0 });
-            m.points.push_back({ 1, x0, D, d });
-            m.points.push_back({ 1, x1, D, d });
-            m.points.push_back({ 1, x1, 0, 0 });
-        }
-        return m;
-    }();
-    return model;
 }
 
 WesparSettings largeSettings()
@@ -85,14 +61,9 @@ void BM_DeflectionPlotRaster(benchmark::State& state)
     DeflectionData d;
     ReadDeflectionDataText(QStringLiteral("bench"), largeDeflectionText(), d);
     const WesparSettings settings = largeSettings();
-    QImage image(1134, 794, QImage::Format_RGB32);
+    RasterPicture picture;
     for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        PainterSurface surface(SurfaceKind::Screen, painter, DeviceMapping::fitted(QRectF(image.rect())));
-        DrawDeflectionChart(surface, settings, d, largeModel());
+        picture.paint([&](DrawingSurface& surface) { DrawDeflectionChart(surface, settings, d, largeRotorModel()); });
     }
 }
 BENCHMARK(BM_DeflectionPlotRaster)->Unit(benchmark::kMillisecond);

@@ -3,12 +3,9 @@
 #include "zeptal/zeptalchart.h"
 #include "zeptal/zeptalsettings.h"
 
-#include "framework/painterrenderer.h"
-#include "framework/paintersurface.h"
 #include "framework/recordingsurface.h"
+#include "rasterpicture.h"
 
-#include <QImage>
-#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -101,14 +98,9 @@ void BM_ZeptalPlotRaster(benchmark::State& state)
 {
     const UnbalanceResponse& data = largeResponse();
     const ZeptalSettings settings = benchSettings();
-    QImage image(1134, 794, QImage::Format_RGB32);
+    RasterPicture picture;
     for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        PainterSurface surface(SurfaceKind::Screen, painter, DeviceMapping::fitted(QRectF(image.rect())));
-        DrawZeptalChart(surface, settings, data, DefaultCurveFlags(), int(state.range(0)));
+        picture.paint([&](DrawingSurface& surface) { DrawZeptalChart(surface, settings, data, DefaultCurveFlags(), int(state.range(0))); });
     }
 }
 BENCHMARK(BM_ZeptalPlotRaster)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

@@ -7,6 +7,20 @@
 
 namespace kavel {
 
+namespace {
+
+constexpr std::size_t kLineBatch = 1024;
+
+QPen chartPen(const Rgb& c, double widthPixels)
+{
+    QPen pen(QColor(c.r, c.g, c.b));
+    pen.setWidthF(widthPixels);
+    pen.setCapStyle(Qt::RoundCap);
+    return pen;
+}
+
+} // namespace
+
 DeviceMapping DeviceMapping::page(double dpi)
 {
     DeviceMapping mapping;
@@ -66,39 +80,53 @@ double PainterRenderer::lineWidthPixels(int width) const
     return std::max(1, width) * m_mapping.pixelDpi / 96.0;
 }
 
+PainterRenderer::~PainterRenderer()
+{
+    flush();
+}
+
 void PainterRenderer::paint(const OpList& ops)
 {
     for (const SurfaceOp& op : ops)
         paint(op);
+    flush();
+}
+
+void PainterRenderer::flush()
+{
+    if (m_lines.empty())
+        return;
+    m_painter.setPen(chartPen(m_linesRgb, lineWidthPixels(m_linesWidth)));
+    m_painter.drawLines(m_lines.data(), int(m_lines.size()));
+    m_lines.clear();
 }
 
 void PainterRenderer::paint(const SurfaceOp& op)
 {
     QPainter& p = m_painter;
-    auto pen = [&](const Rgb& c, int width) {
-        QPen pen(QColor(c.r, c.g, c.b));
-        pen.setWidthF(lineWidthPixels(width));
-        pen.setCapStyle(Qt::RoundCap);
-        return pen;
-    };
+    auto pen = [&](const Rgb& c, int width) { return chartPen(c, lineWidthPixels(width)); };
     // Coordinates far outside any page (a range of 1e30 in a settings file)
     // are left out rather than handed to the raster engine.
     auto sane = [](float v) { return std::isfinite(v) && std::fabs(v) < 1e6f; };
 
+    if (const auto* l = std::get_if<Op::Line>(&op)) {
+        if (!sane(l->x1) || !sane(l->y1) || !sane(l->x2) || !sane(l->y2))
+            return;
+        // A batch of a few thousand lines stays in the cache.
+        if (!m_lines.empty() && (l->rgb != m_linesRgb || l->width != m_linesWidth || m_lines.size() >= kLineBatch))
+            flush();
+        m_linesRgb = l->rgb;
+        m_linesWidth = l->width;
+        m_lines.emplace_back(map(l->x1, l->y1), map(l->x2, l->y2));
+        return;
+    }
+    // Everything else keeps its place after the lines before it.
+    flush();
     if (std::holds_alternative<Op::Clear>(op)) {
         p.save();
         p.resetTransform();
         p.fillRect(QRect(QPoint(0, 0), p.device() ? QSize(p.device()->width(), p.device()->height()) : QSize()), Qt::white);
         p.restore();
-    } else if (const auto* l = std::get_if<Op::Line>(&op)) {
-        if (!sane(l->x1) || !sane(l->y1) || !sane(l->x2) || !sane(l->y2))
-            return;
-        // A curve is thousands of lines in one pen: a new pen only when the
-        // colour or the width changes.
-        const QPen& current = p.pen();
-        if (current.color() != QColor(l->rgb.r, l->rgb.g, l->rgb.b) || current.widthF() != lineWidthPixels(l->width) || current.capStyle() != Qt::RoundCap)
-            p.setPen(pen(l->rgb, l->width));
-        p.drawLine(map(l->x1, l->y1), map(l->x2, l->y2));
     } else if (const auto* pt = std::get_if<Op::Point>(&op)) {
         if (!sane(pt->x) || !sane(pt->y))
             return;

@@ -2,9 +2,11 @@
 
 #include "surfaceops.h"
 
+#include <QLineF>
 #include <QPointF>
 #include <QRectF>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -44,8 +46,17 @@ QRectF shownRegion(const std::optional<QRectF>& drawn);
 class PainterRenderer {
 public:
     PainterRenderer(QPainter& painter, const DeviceMapping& mapping);
+    // Draws what is still batched.
+    ~PainterRenderer();
+    PainterRenderer(const PainterRenderer&) = delete;
+    PainterRenderer& operator=(const PainterRenderer&) = delete;
+
+    // A line may wait in the batch of lines in its pen until another
+    // operation or flush() draws it.
     void paint(const SurfaceOp& op);
+    // Everything drawn when it returns.
     void paint(const OpList& ops);
+    void flush();
 
 private:
     QPointF map(float x, float y) const;
@@ -53,6 +64,11 @@ private:
 
     QPainter& m_painter;
     DeviceMapping m_mapping;
+    // A curve is thousands of lines in one pen: drawn in one call they
+    // cost the raster engine its per-call set-up once.
+    std::vector<QLineF> m_lines;
+    Rgb m_linesRgb;
+    int m_linesWidth = 0;
 };
 
 } // namespace kavel

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "framework/rotormodel.h"
+
+#include <QString>
+
+namespace kavel {
+
+// The large rotor the rotor-drawing benchmarks share: 5000 elements (20000
+// points) of 10 mm each, discs and bores of varying size.
+inline constexpr int kLargeRotorElements = 5000;
+
+// As the model-input analysis writes it into savlen.mac.
+const QString& largeRotorModelText();
+// The same, read.
+const RotorModel& largeRotorModel();
+
+} // namespace kavel
