@@ -56,7 +56,11 @@ std::optional<QString> read(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return decode(file.read(kMaxBytes));
+    // Asking for the whole limit at once allocates all of it, for every file
+    // read; a file's own size is enough. A file still growing is read as far
+    // as it went when opened, and one without a size up to the limit.
+    const qint64 size = file.size();
+    return decode(file.read(size > 0 && size < kMaxBytes ? size : kMaxBytes));
 }
 
 } // namespace kavel::TextFile
