@@ -161,6 +161,17 @@ std::optional<QString> FieldReader::textItem()
     return text;
 }
 
+bool FieldReader::skipPastMarker(QLatin1String marker)
+{
+    for (;;) {
+        const std::optional<QString> line = wholeLine();
+        if (!line)
+            return false;
+        if (*line == marker || *line == QLatin1String(" "))
+            return true;
+    }
+}
+
 std::optional<QString> FieldReader::wholeLine()
 {
     if (!ok())

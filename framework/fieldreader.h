@@ -41,6 +41,10 @@ public:
     // The rest of the current line, without its line end, and moves to the
     // next line. Fails only at the end of the file.
     std::optional<QString> wholeLine();
+    // Passes whole lines up to and including the first that is `marker`
+    // or a single blank, where a result's header ends; false when the file
+    // ends first.
+    bool skipPastMarker(QLatin1String marker);
     // Moves to the start of the next line unless the last field already
     // ended its line: whatever follows the last numeric field of a line is
     // passed over.

@@ -2,6 +2,7 @@
 
 #include "chartframe.h"
 #include "fieldreader.h"
+#include "single.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,11 +69,6 @@ ReaderDiagnostic readModel(FieldReader& reader, RotorModel& model)
     return reader.diagnostic();
 }
 
-bool fitsFloat(double v)
-{
-    return std::isfinite(v) && std::fabs(v) <= double(std::numeric_limits<float>::max());
-}
-
 } // namespace
 
 ReaderDiagnostic ReadRotorModel(const QString& path, RotorModel& model)
@@ -101,7 +97,7 @@ bool ScaleRotorModel(const RotorModel& model, const ChartGeometry& g, bool bothH
         const double cx = g.OffsetX + g.ScaleX * p.x;
         const double outerUp = g.OffsetY - g.ScaleY * (p.D / 2);
         const double innerUp = g.OffsetY - g.ScaleY * innerRadius;
-        if (!fitsFloat(cx) || !fitsFloat(outerUp) || !fitsFloat(innerUp))
+        if (!Single::fits(cx) || !Single::fits(outerUp) || !Single::fits(innerUp))
             return false;
         out.cx[i] = float(cx);
         out.cyOuter[0][i] = float(outerUp);
@@ -109,7 +105,7 @@ bool ScaleRotorModel(const RotorModel& model, const ChartGeometry& g, bool bothH
         if (bothHalves) {
             const double outerDown = g.OffsetY + g.ScaleY * (p.D / 2);
             const double innerDown = g.OffsetY + g.ScaleY * innerRadius;
-            if (!fitsFloat(outerDown) || !fitsFloat(innerDown))
+            if (!Single::fits(outerDown) || !Single::fits(innerDown))
                 return false;
             out.cyOuter[1][i] = float(outerDown);
             out.cyInner[1][i] = float(innerDown);

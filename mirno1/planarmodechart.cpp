@@ -6,6 +6,7 @@
 #include "framework/drawingsurface.h"
 #include "framework/palette.h"
 #include "framework/rotormodel.h"
+#include "framework/single.h"
 
 #include <cmath>
 #include <limits>
@@ -20,11 +21,6 @@ void setFont(DrawingSurface& s, const QString& face, double points)
 {
     s.setFontName(face);
     s.setFontSize(points);
-}
-
-bool fitsFloat(double v)
-{
-    return std::isfinite(v) && std::fabs(v) <= double(std::numeric_limits<float>::max());
 }
 
 // Modes beyond the flag table have no box of their own: "All" shows them.
@@ -44,7 +40,7 @@ bool drawOutline(DrawingSurface& s, const ChartGeometry& g, const RotorModel& ou
         const ModelPoint& m = outline.point(p);
         const double x = g.OriginX + g.ScaleX * m.x;
         const double y = baseY - g.ScaleY * (m.D / 2) / 200;
-        if (!fitsFloat(x) || !fitsFloat(y))
+        if (!Single::fits(x) || !Single::fits(y))
             return false;
         if (p > 1)
             s.line(px, py, x, y, kOutlineColour);
@@ -89,7 +85,7 @@ void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarMod
     std::vector<float> x(N1);
     for (std::size_t k = 0; k < N1; ++k) {
         const double cx = g.OriginX + g.ScaleX * shapes.stationPos[k];
-        if (!fitsFloat(cx))
+        if (!Single::fits(cx))
             return;
         x[k] = float(cx);
     }
@@ -105,7 +101,7 @@ void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarMod
             return;
         for (std::size_t k = 0; k < N1; ++k) {
             const double cy = g.OffsetY - g.ScaleY * shapes.modeShape(int(k) + 1, i, 0);
-            if (!fitsFloat(cy))
+            if (!Single::fits(cy))
                 return;
             y[k] = float(cy);
         }

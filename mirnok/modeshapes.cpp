@@ -2,6 +2,7 @@
 
 #include "framework/fieldreader.h"
 #include "framework/numbertext.h"
+#include "framework/single.h"
 
 #include <cmath>
 #include <limits>
@@ -23,11 +24,6 @@ int fieldsReached(QStringView line, int wanted)
     return int(std::min<qsizetype>(wanted, (past + kFieldWidth - 1) / kFieldWidth));
 }
 
-bool fitsSingle(double v)
-{
-    return std::isfinite(v) && std::fabs(v) <= double(std::numeric_limits<float>::max());
-}
-
 // Fields 1..`wanted` of a fixed-column line as singles, as far as the line
 // reaches. A value beyond the single-precision range stops the read: the
 // fields before it are kept.
@@ -38,7 +34,7 @@ bool readFields(FieldReader& reader, QStringView line, int wanted, std::vector<f
     out.reserve(std::size_t(reached));
     for (int k = 1; k <= reached; ++k) {
         const double value = fixedColumnField(line, k, kFirstColumn, kFieldWidth);
-        if (!fitsSingle(value)) {
+        if (!Single::fits(value)) {
             reader.fail(QStringLiteral("field %1 is beyond the single-precision range").arg(k));
             return false;
         }

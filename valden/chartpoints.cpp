@@ -3,6 +3,7 @@
 #include "eigendata.h"
 
 #include "framework/chartframe.h"
+#include "framework/single.h"
 
 #include <cmath>
 #include <limits>
@@ -17,7 +18,7 @@ constexpr float kNoPoint = std::numeric_limits<float>::quiet_NaN();
 // A chart coordinate as the single the surface takes, or no point.
 float chartSingle(double value)
 {
-    if (!std::isfinite(value) || std::fabs(value) > double(std::numeric_limits<float>::max()))
+    if (!Single::fits(value))
         return kNoPoint;
     return float(value);
 }

@@ -1,6 +1,7 @@
 #include "eigendata.h"
 
 #include "framework/fieldreader.h"
+#include "framework/single.h"
 
 #include <algorithm>
 #include <limits>
@@ -17,28 +18,12 @@ constexpr double kCellsAlwaysAllowed = 1 << 16;
 // fewer than n / 22 of them; n / 11 leaves room for abbreviated lines.
 constexpr double kCharactersPerCell = 11;
 
-float single(double value)
-{
-    // Beyond the single range the value is an overflow, kept as infinity:
-    // the charts skip what they cannot place.
-    if (value > double(std::numeric_limits<float>::max()))
-        return std::numeric_limits<float>::infinity();
-    if (value < -double(std::numeric_limits<float>::max()))
-        return -std::numeric_limits<float>::infinity();
-    return float(value);
-}
-
 ReaderDiagnostic readEigen(FieldReader& reader, EigenData& data)
 {
     if (!reader.ok())
         return reader.diagnostic();
-    for (;;) {
-        const std::optional<QString> line = reader.wholeLine();
-        if (!line)
-            return reader.diagnostic();
-        if (*line == QLatin1String(kEigenMarker) || *line == QLatin1String(" "))
-            break;
-    }
+    if (!reader.skipPastMarker(QLatin1String(kEigenMarker)))
+        return reader.diagnostic();
     const std::optional<QString> comment = reader.wholeLine();
     if (!comment)
         return reader.diagnostic();
@@ -81,7 +66,7 @@ ReaderDiagnostic readEigen(FieldReader& reader, EigenData& data)
     if (!speeds)
         return reader.diagnostic();
     for (int i = 1; i <= data.N1; ++i)
-        data.speed[std::size_t(i - 1)] = single(fixedColumnField(*speeds, i));
+        data.speed[std::size_t(i - 1)] = Single::saturated(fixedColumnField(*speeds, i));
 
     for (int i = 1; i <= data.N1; ++i) {
         const std::optional<QString> line = reader.wholeLine();
@@ -90,8 +75,8 @@ ReaderDiagnostic readEigen(FieldReader& reader, EigenData& data)
         // Modes past the end of a line read as 0; no field needs a look.
         const int present = std::min(data.N2, int((line->size() - 7 + 21) / 22));
         for (int j = 1; j <= present; ++j) {
-            data.sigma[data.cell(i, j)] = single(fixedColumnField(*line, 2 * j - 1));
-            data.omega[data.cell(i, j)] = single(fixedColumnField(*line, 2 * j));
+            data.sigma[data.cell(i, j)] = Single::saturated(fixedColumnField(*line, 2 * j - 1));
+            data.omega[data.cell(i, j)] = Single::saturated(fixedColumnField(*line, 2 * j));
         }
     }
     return reader.diagnostic();

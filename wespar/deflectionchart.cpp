@@ -7,6 +7,7 @@
 #include "framework/drawingsurface.h"
 #include "framework/palette.h"
 #include "framework/rotormodel.h"
+#include "framework/single.h"
 
 #include <cmath>
 #include <limits>
@@ -23,11 +24,6 @@ void setFont(DrawingSurface& s, const QString& face, double points)
 {
     s.setFontName(face);
     s.setFontSize(points);
-}
-
-bool fitsFloat(double v)
-{
-    return std::isfinite(v) && std::fabs(v) <= double(std::numeric_limits<float>::max());
 }
 
 // Steps that may fail: a zero range or an overflow stops the drawing here,
@@ -85,7 +81,7 @@ void drawBody(DrawingSurface& s, const WesparSettings& settings, const Deflectio
     for (std::size_t i = 0; i < n; ++i) {
         const double x = g.OffsetX + g.ScaleX * data.xs[i];
         const double y = g.OffsetY + g.ScaleY * data.defl[i];
-        if (!fitsFloat(x) || !fitsFloat(y))
+        if (!Single::fits(x) || !Single::fits(y))
             return;
         px[i] = float(x);
         py[i] = float(y);

@@ -1,6 +1,7 @@
 #include "unbalanceresponse.h"
 
 #include "framework/fieldreader.h"
+#include "framework/single.h"
 
 #include <algorithm>
 #include <limits>
@@ -16,26 +17,12 @@ namespace {
 constexpr double kCellsAlwaysAllowed = 1 << 16;
 constexpr double kCharactersPerCell = 11;
 
-float single(double value)
-{
-    if (value > double(std::numeric_limits<float>::max()))
-        return std::numeric_limits<float>::infinity();
-    if (value < -double(std::numeric_limits<float>::max()))
-        return -std::numeric_limits<float>::infinity();
-    return float(value);
-}
-
 ReaderDiagnostic readResponse(FieldReader& reader, UnbalanceResponse& data)
 {
     if (!reader.ok())
         return reader.diagnostic();
-    for (;;) {
-        const std::optional<QString> line = reader.wholeLine();
-        if (!line)
-            return reader.diagnostic();
-        if (*line == QLatin1String(kResponseMarker) || *line == QLatin1String(" "))
-            break;
-    }
+    if (!reader.skipPastMarker(QLatin1String(kResponseMarker)))
+        return reader.diagnostic();
     const std::optional<QString> comment = reader.wholeLine();
     if (!comment)
         return reader.diagnostic();
@@ -73,10 +60,10 @@ ReaderDiagnostic readResponse(FieldReader& reader, UnbalanceResponse& data)
             return reader.diagnostic();
         // A seven-character lead, the speed, then amplitude and phase of each
         // curve, 11 characters each. Curves past the line's end stay 0.
-        data.values[data.cell(i, 0, 0)] = single(fixedColumnField(*line, 1));
+        data.values[data.cell(i, 0, 0)] = Single::saturated(fixedColumnField(*line, 1));
         for (int j = 1; j <= data.curveCount && 22 * j - 4 < line->size(); ++j) {
-            data.values[data.cell(i, j, 0)] = single(fixedColumnField(*line, 2 * j));
-            data.values[data.cell(i, j, 1)] = single(fixedColumnField(*line, 2 * j + 1));
+            data.values[data.cell(i, j, 0)] = Single::saturated(fixedColumnField(*line, 2 * j));
+            data.values[data.cell(i, j, 1)] = Single::saturated(fixedColumnField(*line, 2 * j + 1));
         }
     }
     return reader.diagnostic();
