@@ -14,4 +14,9 @@ QString ReaderDiagnostic::toString() const
     return where + QStringLiteral(": ") + reason;
 }
 
+ReaderDiagnostic ReaderDiagnostic::notRead(const QString& file, const QString& before)
+{
+    return { file, 0, 0, QStringLiteral("not read, as %1 broke off before it").arg(before) };
+}
+
 } // namespace kavel

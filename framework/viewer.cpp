@@ -46,9 +46,43 @@ QString Viewer::outlinePath() const
     return identity().outlineFile.isEmpty() ? QString() : HostPaths::resolve(identity().outlineFile);
 }
 
+ReaderDiagnostic Viewer::loadData(const QString& hostPath)
+{
+    readings.data = readData(hostPath);
+    if (readings.data.file.isEmpty())
+        readings.data.file = hostPath;
+    return readings.data;
+}
+
+ReaderDiagnostic Viewer::loadOutline(const QString& hostPath)
+{
+    readings.outline = readOutline(hostPath);
+    if (readings.outline.file.isEmpty())
+        readings.outline.file = hostPath;
+    return readings.outline;
+}
+
 ReaderDiagnostic Viewer::readSettings(const QString& hostPath)
 {
-    return ReadChartSettings(hostPath, settingsLayout());
+    readings.settings = ReadChartSettings(hostPath, settingsLayout());
+    if (readings.settings.file.isEmpty())
+        readings.settings.file = hostPath;
+    return readings.settings;
+}
+
+QString Viewer::readingReport() const
+{
+    QStringList lines;
+    for (const ReaderDiagnostic* reading : { &readings.data, &readings.outline, &readings.settings }) {
+        if (!reading->file.isEmpty())
+            lines.append(reading->toString());
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+bool Viewer::readingsComplete() const
+{
+    return readings.data.complete() && readings.outline.complete() && readings.settings.complete();
 }
 
 QString Viewer::writeSettings(const QString& hostPath)
@@ -66,8 +100,8 @@ void Viewer::load()
     dataPath = defaultDataPath();
     readSettings(workingSettingsPath());
     if (!identity().outlineFile.isEmpty())
-        readOutline(outlinePath());
-    readData(dataPath);
+        loadOutline(outlinePath());
+    loadData(dataPath);
 }
 
 } // namespace kavel

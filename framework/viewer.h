@@ -88,7 +88,24 @@ public:
     QString defaultDataPath() const;
     QString outlinePath() const;
 
+    // The readers, through which the window and the export read, so that
+    // each reading is remembered in `readings`.
+    ReaderDiagnostic loadData(const QString& hostPath);
+    ReaderDiagnostic loadOutline(const QString& hostPath);
     ReaderDiagnostic readSettings(const QString& hostPath);
+
+    // How far the last reading of each file went: the charts stay silent
+    // about a file that breaks off, but a user who asks learns where.
+    struct Readings {
+        ReaderDiagnostic settings;
+        ReaderDiagnostic outline; // empty file name: no outline read
+        ReaderDiagnostic data;
+    };
+    Readings readings;
+    // One line a file read, the data file first; empty before any reading.
+    QString readingReport() const;
+    // Whether every file read went to its end.
+    bool readingsComplete() const;
     // Empty on success, else a message naming the file.
     QString writeSettings(const QString& hostPath);
     // "5:Default": the factory file copied over the working file. A viewer

@@ -35,8 +35,16 @@ ReaderDiagnostic Mirno1Viewer::readData(const QString& hostPath)
 {
     if (m_pendingOutline.isEmpty())
         return ReadModeShapeResult(hostPath, shapes);
+    // The outline is read only after a whole result: its reading is
+    // remembered as the outline's, the result's returned.
     const QString outlinePath = std::exchange(m_pendingOutline, QString());
-    return ReadModeShapeFiles(hostPath, outlinePath, shapes, outline);
+    const ReaderDiagnostic reading = ReadModeShapeFiles(hostPath, outlinePath, shapes, outline);
+    if (reading.file == outlinePath && reading.file != hostPath) {
+        readings.outline = reading;
+        return { hostPath, 0, 0, {} };
+    }
+    readings.outline = ReaderDiagnostic::notRead(outlinePath, hostPath);
+    return reading;
 }
 
 ReaderDiagnostic Mirno1Viewer::readOutline(const QString& hostPath)

@@ -88,11 +88,16 @@ ModeShapeReads MirnokViewer::ReadModeShapeFiles(const QString& resultPath, const
 {
     ModeShapeReads reads;
     reads.result = readResultAndStep(resultPath);
-    if (!reads.result.complete())
+    if (!reads.result.complete()) {
+        readings.data = reads.result;
+        readings.outline = outlinePath.isEmpty() ? ReaderDiagnostic {} : ReaderDiagnostic::notRead(outlinePath, resultPath);
         return reads;
+    }
     reads.diagnosticError = writeDiagnostic(diagnosticPath(), FormatModeDiagnostic(shapes));
     if (!outlinePath.isEmpty())
         reads.outline = readOutline(outlinePath);
+    readings.data = reads.result;
+    readings.outline = reads.outline;
     return reads;
 }
 

@@ -28,7 +28,7 @@ protected:
     void readChosenFile(const QString& path) override
     {
         m_mirnok.dataPath = path;
-        m_mirnok.ReadResultFile(path);
+        m_mirnok.readings.data = m_mirnok.ReadResultFile(path);
     }
 
 private:

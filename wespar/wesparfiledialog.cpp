@@ -23,10 +23,10 @@ void WesparFileDialog::readChosenFile(const QString& path)
 {
     // Only the chosen file is read; the other keeps what it had.
     if (m_option2->isChecked()) {
-        m_viewer.readOutline(path);
+        m_viewer.loadOutline(path);
     } else {
         m_viewer.dataPath = path;
-        m_viewer.readData(path);
+        m_viewer.loadData(path);
     }
 }
 

@@ -186,7 +186,7 @@ void FileOpenDialog::File1_DblClick(QListWidgetItem* item)
 void FileOpenDialog::readChosenFile(const QString& path)
 {
     m_viewer.dataPath = path;
-    m_viewer.readData(path);
+    m_viewer.loadData(path);
 }
 
 void FileOpenDialog::Command2_Click()

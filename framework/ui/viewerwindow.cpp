@@ -10,6 +10,7 @@
 #include "framework/recordingsurface.h"
 #include "framework/viewer.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -68,6 +69,18 @@ ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidg
     connect(m_buttons[3], &QPushButton::clicked, this, &ViewerWindow::Command4_Click);
     connect(m_buttons[4], &QPushButton::clicked, this, &ViewerWindow::Command5_Click);
     connect(m_buttons[5], &QPushButton::clicked, this, &ViewerWindow::command6_click);
+
+    // Where the files stopped being readable, for whoever asks: the chart
+    // itself stays silent. The picture's tooltip and its context menu (and
+    // Ctrl+I) tell it.
+    auto* report = new QAction(tr("Reading report"), this);
+    report->setObjectName(QStringLiteral("readingReport"));
+    report->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    report->setShortcutContext(Qt::WindowShortcut);
+    connect(report, &QAction::triggered, this, &ViewerWindow::showReadingReport);
+    addAction(report);
+    m_picture->addAction(report);
+    m_picture->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     // The window sees the typed keys before whichever control has the focus.
     new KeyPreview(this, [this](QKeyEvent& event) {
@@ -195,8 +208,16 @@ void ViewerWindow::Command2_Click()
     dialog->activateWindow();
 }
 
+void ViewerWindow::showReadingReport()
+{
+    const QString report = m_viewer.readingReport();
+    showMessage(this, m_viewer.readingsComplete() ? QMessageBox::Information : QMessageBox::Warning, m_viewer.identity().mainCaption,
+        report.isEmpty() ? tr("No file has been read.") : report);
+}
+
 void ViewerWindow::Command3_Click()
 {
+    m_picture->setToolTip(m_viewer.readingReport());
     m_viewer.plot(m_picture->surface());
     m_picture->setChartRegion(m_viewer.drawnRegion(m_picture->recording()));
     emit plotted();

@@ -73,6 +73,8 @@ public slots:
     virtual void Command5_Click();
     // "6:Quit": closes the window, which saves the settings and ends the program.
     virtual void command6_click();
+    // How far each file was read, in a message box.
+    void showReadingReport();
 
 signals:
     // After every plot on the picture area.

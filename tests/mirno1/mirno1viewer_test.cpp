@@ -50,9 +50,24 @@ TEST(Mirno1Viewer, TheOutlineGivenIsReadAfterAWholeResultOnly)
     EXPECT_EQ(v.outline.N, 0);
 
     Mirno1Viewer broken;
-    broken.readOutline(outlinePath);
-    EXPECT_FALSE(broken.readData(dir.filePath(QStringLiteral("missing.mac"))).complete());
+    broken.loadOutline(outlinePath);
+    EXPECT_FALSE(broken.loadData(dir.filePath(QStringLiteral("missing.mac"))).complete());
     EXPECT_EQ(broken.outline.N, 0);
+    // The reading report says the outline was not read, and why.
+    EXPECT_EQ(broken.readings.outline.file, outlinePath);
+    EXPECT_TRUE(broken.readings.outline.reason.contains(QStringLiteral("missing.mac"))) << broken.readingReport().toStdString();
+
+    // A whole result and an outline that breaks off: the outline's line is reported.
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("h\r\nother rotor\r\n 2\r\n 1 0 0 0\r\n");
+    f.close();
+    Mirno1Viewer cut;
+    cut.loadOutline(outlinePath);
+    EXPECT_TRUE(cut.loadData(kSample).complete());
+    EXPECT_EQ(cut.readings.data.file, kSample);
+    EXPECT_EQ(cut.readings.outline.file, outlinePath);
+    EXPECT_FALSE(cut.readings.outline.complete());
+    EXPECT_GT(cut.readings.outline.line, 3);
 }
 
 } // namespace

@@ -213,6 +213,35 @@ TEST_F(SavlenWindowTest, SettingsThatCannotBeWrittenAreReportedAndTheWindowStill
     EXPECT_TRUE(QFileInfo(root.path(kWorkingFile)).isDir());
 }
 
+TEST_F(SavlenWindowTest, ReadingReportTellsWhereTheDataStoppedWithoutAWordInTheChart)
+{
+    // A solver still writing: the file breaks off in its second point line.
+    const QByteArray sample = root.read(QStringLiteral("data/savlen.mac"));
+    const qsizetype cut = sample.indexOf('\n', sample.indexOf('\n', sample.indexOf('\n', sample.indexOf('\n') + 1) + 1) + 1);
+    root.write(QStringLiteral("data/savlen.mac"), sample.left(cut + 8));
+    start();
+    const QString tip = window->picture()->toolTip();
+    EXPECT_TRUE(tip.startsWith(root.path(QStringLiteral("data/savlen.mac")) + QStringLiteral(", line 5"))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(root.path(kWorkingFile) + QStringLiteral(": read to its end"))) << tip.toStdString();
+    EXPECT_FALSE(textsOf(picture()).join(QLatin1Char(' ')).contains(QStringLiteral("line 5")));
+
+    QString text;
+    watcher.expect([&](QWidget* modal) {
+        text = messageText(modal);
+        acceptMessage(modal);
+    });
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->button(3), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(watcher.answered(), 1);
+    EXPECT_EQ(text, tip);
+    EXPECT_EQ(plots, 1);
+    // The picture's context menu holds the same report.
+    const QList<QAction*> menu = window->picture()->actions();
+    ASSERT_EQ(menu.size(), 1);
+    EXPECT_EQ(menu.front()->text(), QStringLiteral("Reading report"));
+}
+
 TEST_F(SavlenWindowTest, EditedSettingsAreThereAtTheNextStartButNotTheComment)
 {
     start();
