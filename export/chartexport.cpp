@@ -138,17 +138,30 @@ ExportOutcome runExport(const ExportRequest& request)
     ExportOutcome outcome;
 
     // Start-up as the window does it: settings, the rotor outline, the data.
-    noteIncomplete(viewer->readSettings(settings.value_or(viewer->workingSettingsPath())), outcome.warnings);
+    viewer->readSettings(settings.value_or(viewer->workingSettingsPath()));
     if (!viewer->identity().outlineFile.isEmpty())
-        noteIncomplete(viewer->readOutline(outline.value_or(viewer->outlinePath())), outcome.warnings);
+        viewer->loadOutline(outline.value_or(viewer->outlinePath()));
     else if (outline)
         outcome.warnings.append(QStringLiteral("%1 reads no rotor outline; --outline is ignored").arg(request.viewer));
     viewer->dataPath = data.value_or(viewer->defaultDataPath());
-    noteIncomplete(viewer->readData(viewer->dataPath), outcome.warnings);
+    viewer->loadData(viewer->dataPath);
 
     for (const auto& [name, values] : request.options) {
         if (!viewer->setOption(name, values))
             return usageError(QStringLiteral("%1 has no option %2=%3").arg(request.viewer, name, values.join(QLatin1Char(','))));
+    }
+
+    // The readings, after the options: a usage error reports nothing else.
+    const Viewer::Readings& readings = viewer->readings;
+    if (request.check) {
+        outcome.report = viewer->readingReport().split(QLatin1Char('\n'));
+        if (!readings.data.complete())
+            outcome.status = ExportDataIncomplete;
+        if (request.output.isEmpty())
+            return outcome;
+    } else {
+        for (const ReaderDiagnostic* reading : { &readings.settings, &readings.outline, &readings.data })
+            noteIncomplete(*reading, outcome.warnings);
     }
 
     if (request.animate) {

@@ -15,6 +15,7 @@ struct ExportOutcome {
     int status = ExportSucceeded;
     QString error;        // one line; empty on success
     QStringList warnings; // input files that broke off or were missing
+    QStringList report;   // --check: how far each file was read, one line each
 };
 
 // Draws the viewer's chart on a recording surface: the "3:Plot" chart on

@@ -38,6 +38,9 @@ int runExportCommand(const QStringList& arguments, QTextStream& out, QTextStream
     }
 
     const ExportOutcome outcome = runExport(*parsed.request);
+    for (const QString& line : outcome.report)
+        out << line << '\n';
+    out << Qt::flush;
     for (const QString& warning : outcome.warnings)
         err << kProgram << "warning: " << warning << Qt::endl;
     if (!outcome.error.isEmpty())

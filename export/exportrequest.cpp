@@ -21,11 +21,13 @@ QString exportUsage()
 {
     return QStringLiteral(
         "usage: kavel-export VIEWER [--root DIR] [--data FILE] [--outline FILE] [--settings FILE]\n"
-        "                    [--surface screen|printer] [--option NAME=VALUE[,VALUE...]]... -o OUT\n"
+        "                    [--surface screen|printer] [--option NAME=VALUE[,VALUE...]]... [--check] -o OUT\n"
         "  VIEWER    one of %1 (built: %2)\n"
         "  OUT       .pdf, .svg, .png or .json (the recorded operations, one per line)\n"
         "  --surface printer (the \"4:Print\" page, default) or screen (the \"3:Plot\" chart)\n"
         "  --option animate=1  the chart's animation (mirnok), OUT a .gif or a directory of PNG frames\n"
+        "  --check   prints how far each file was read; exit 1 when the data file did not\n"
+        "            read to its end. Without -o no chart is written.\n"
         "kavel-export --list-viewers prints the built viewers, one a line.\n")
         .arg(ViewerRegistry::suiteViewers().join(QStringLiteral(", ")), ViewerRegistry::builtViewers().join(QStringLiteral(", ")));
 }
@@ -47,6 +49,11 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
             ParsedExportArguments parsed;
             parsed.listViewers = true;
             return parsed;
+        }
+
+        if (argument == QLatin1String("--check")) {
+            request.check = true;
+            continue;
         }
 
         if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
@@ -110,7 +117,7 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
         return usageError(QStringLiteral("unknown viewer '%1' (one of %2)").arg(request.viewer, ViewerRegistry::suiteViewers().join(QStringLiteral(", "))));
     if (!ViewerRegistry::builtViewers().contains(request.viewer))
         return usageError(QStringLiteral("the viewer '%1' is not part of this build (built: %2)").arg(request.viewer, ViewerRegistry::builtViewers().join(QStringLiteral(", "))));
-    if (!haveOutput)
+    if (!haveOutput && !request.check)
         return usageError(QStringLiteral("no output file given (-o OUT)"));
     // animate=1 belongs to the export itself, not to the viewer.
     for (auto option = request.options.begin(); option != request.options.end();) {
@@ -122,6 +129,11 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
             return usageError(QStringLiteral("--option animate takes 0 or 1, not '%1'").arg(option->second.join(QLatin1Char(','))));
         request.animate = option->second.front() == QLatin1String("1");
         option = request.options.erase(option);
+    }
+    if (!haveOutput) {
+        ParsedExportArguments parsed;
+        parsed.request = std::move(request);
+        return parsed;
     }
     const QFileInfo output(request.output);
     const bool gif = output.suffix().compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0;

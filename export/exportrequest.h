@@ -16,6 +16,8 @@ enum ExportStatus {
     ExportSucceeded = 0,
     ExportCannotWrite = 1,
     ExportUsageError = 2,
+    // --check: the data file did not read to its end.
+    ExportDataIncomplete = 1,
 };
 
 // How the chart's animation is written (--option animate=1): an animated
@@ -25,7 +27,7 @@ enum class AnimationFormat { Gif, Frames };
 // One chart export as the command line asks for it:
 //   kavel-export VIEWER [--root DIR] [--data FILE] [--outline FILE]
 //       [--settings FILE] [--surface screen|printer]
-//       [--option NAME=VALUE[,VALUE…]]… -o OUT
+//       [--option NAME=VALUE[,VALUE…]]… [--check] -o OUT
 struct ExportRequest {
     QString viewer;
     QString root;      // empty: KAVEL_ROOT, else ~/Kavel
@@ -36,6 +38,9 @@ struct ExportRequest {
     std::vector<std::pair<QString, QStringList>> options;
     QString output;
     ChartOutput::Format format = ChartOutput::Format::Pdf;
+    // --check: how far each file was read, one line each on standard
+    // output; the chart is written only when -o is given as well.
+    bool check = false;
     // --option animate=1: the chart's animation instead of one still chart.
     bool animate = false;
     AnimationFormat animation = AnimationFormat::Gif;

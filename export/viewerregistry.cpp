@@ -2,6 +2,7 @@
 
 #include "holpix/holpixviewer.h"
 #include "lendrix/lendrixviewer.h"
+#include "mirno1/mirno1viewer.h"
 #include "mirnok/mirnokviewer.h"
 #include "savlen/savlenviewer.h"
 #include "valden/valdenviewer.h"
@@ -21,17 +22,18 @@ std::unique_ptr<Viewer> make()
     return std::make_unique<T>();
 }
 
-// One line per built viewer.
+// One line per built viewer, in the order of the suite.
 const std::vector<std::pair<QString, Factory>>& registry()
 {
     static const std::vector<std::pair<QString, Factory>> entries {
         { QStringLiteral("savlen"), make<SavlenViewer> },
         { QStringLiteral("valden"), make<ValdenViewer> },
-        { QStringLiteral("holpix"), make<HolpixViewer> },
         { QStringLiteral("mirnok"), make<MirnokViewer> },
-        { QStringLiteral("lendrix"), make<LendrixViewer> },
-        { QStringLiteral("wespar"), make<WesparViewer> },
+        { QStringLiteral("mirno1"), make<Mirno1Viewer> },
+        { QStringLiteral("holpix"), make<HolpixViewer> },
         { QStringLiteral("zeptal"), make<ZeptalViewer> },
+        { QStringLiteral("wespar"), make<WesparViewer> },
+        { QStringLiteral("lendrix"), make<LendrixViewer> },
     };
     return entries;
 }

@@ -1,5 +1,6 @@
 #include "export/viewerregistry.h"
 #include "framework/textfile.h"
+#include "support/qtprint.h"
 
 #include <QDir>
 #include <QFile>
@@ -141,6 +142,28 @@ TEST_F(ExportProgram, JsonHoldsTheRecordedPageOfTheTinyRotor)
     EXPECT_TRUE(json.contains(QStringLiteral(R"({"op":"text","x":1.5,"y":17,"text":"Y","font":"標準明朝","height":20,"angle":90})")));
 }
 
+TEST_F(ExportProgram, CheckPrintsHowFarEachFileWasReadAndFailsOnABrokenDataFile)
+{
+    const QString data = path("data/savlen.mac");
+    const QString settings = path("Gavrine/savlen/savlen.tmp");
+    const ProgramRun whole = exportChart({ QStringLiteral("savlen"), QStringLiteral("--root"), root.path(), QStringLiteral("--check") });
+    EXPECT_EQ(whole.status, 0) << whole.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(whole.out), data + QStringLiteral(": read to its end\n") + settings + QStringLiteral(": read to its end\n"));
+
+    // Cut in the middle of the third point: the count promised four.
+    write(data, "HEADER\r\nTiny rotor\r\n 1\r\n 7 0 0 0\r\n 7 0 40 10\r\n 7 10");
+    const ProgramRun broken = exportChart({ QStringLiteral("savlen"), QStringLiteral("--root"), root.path(), QStringLiteral("--check"),
+        QStringLiteral("-o"), path("broken.json") });
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_TRUE(broken.out.startsWith((data + QStringLiteral(", line 6")).toUtf8())) << broken.out.toStdString();
+    EXPECT_TRUE(contents(path("broken.json")).contains("Tiny rotor"));
+    // Without --check the same export succeeds with a warning.
+    const ProgramRun quiet = exportChart({ QStringLiteral("savlen"), QStringLiteral("--root"), root.path(), QStringLiteral("-o"), path("quiet.json") });
+    EXPECT_EQ(quiet.status, 0);
+    EXPECT_TRUE(quiet.out.isEmpty());
+    EXPECT_TRUE(quiet.err.contains(data + QStringLiteral(", line 6"))) << quiet.err.toStdString();
+}
+
 TEST_F(ExportProgram, ScreenSurfaceRecordsThePlotHandler)
 {
     const QStringList json = lines({ QStringLiteral("--surface"), QStringLiteral("screen") });
@@ -258,7 +281,33 @@ TEST_F(ExportProgram, ListsTheBuiltViewersOneALine)
 {
     const ProgramRun run = exportChart({ QStringLiteral("--list-viewers") });
     EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.out.startsWith("savlen\n")) << run.out.toStdString();
+    EXPECT_EQ(QString::fromLatin1(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts), kavel::ViewerRegistry::suiteViewers());
+}
+
+// The two viewers that draw the rotor outline beside their result take it
+// from --outline instead of the root's savlen.mac.
+TEST_F(ExportProgram, OutlineOptionReplacesTheRotorOutline)
+{
+    const QString sampleRoot = QStringLiteral(KAVEL_SAMPLE_ROOT);
+    for (const QString& viewer : { QStringLiteral("wespar"), QStringLiteral("mirno1") }) {
+        auto json = [&](const QStringList& extra) {
+            const QString out = path(viewer + QStringLiteral(".json"));
+            const ProgramRun run = exportChart(QStringList { viewer, QStringLiteral("--root"), sampleRoot } + extra + QStringList { QStringLiteral("-o"), out });
+            EXPECT_EQ(run.status, 0) << viewer.toStdString() << ": " << run.err.toStdString();
+            return QString::fromUtf8(contents(out));
+        };
+        const QString sample = json({});
+        const QString tiny = json({ QStringLiteral("--outline"), path("data/savlen.mac") });
+        EXPECT_GT(sample.count(QStringLiteral("\"op\":\"line\"")), tiny.count(QStringLiteral("\"op\":\"line\""))) << viewer.toStdString();
+    }
+    // MIRNO1's mode boxes take eleven flags.
+    const QString out = path(QStringLiteral("none.json"));
+    const ProgramRun run = exportChart({ QStringLiteral("mirno1"), QStringLiteral("--root"), sampleRoot, QStringLiteral("--option"),
+        QStringLiteral("modeShown=0,0,0,0,0,0,0,0,0,0,0"), QStringLiteral("-o"), out });
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    const ProgramRun bad = exportChart({ QStringLiteral("mirno1"), QStringLiteral("--root"), sampleRoot, QStringLiteral("--option"),
+        QStringLiteral("modeShown=0,0"), QStringLiteral("-o"), out });
+    EXPECT_EQ(bad.status, 2);
 }
 
 } // namespace
