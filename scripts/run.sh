@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the suite (Release), installs it with the bundled sample data into
-# the root, and starts it: the launcher (ROOT/Kavel) once it exists, the
-# SAVLEN viewer until then. Without a display it renders every installed
-# viewer's chart, screen PNG and printer PDF, and says where they are.
+# the root, and starts the launcher (ROOT/Kavel). Without a display it
+# renders every installed viewer's chart, screen PNG and printer PDF, and
+# says where they are.
 #
 #   scripts/run.sh [--root DIR] [--render]
 #
@@ -38,10 +38,7 @@ echo "Kavel is installed in $root"
 
 export KAVEL_ROOT=$root
 if [ "$render" -eq 0 ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
-    if [ -x "$root/Kavel" ] && [ -f "$root/Kavel" ]; then
-        exec "$root/Kavel"
-    fi
-    exec "$root/Gavrine/savlen/SAVLENW"
+    exec "$root/Kavel"
 fi
 
 charts=$root/charts
