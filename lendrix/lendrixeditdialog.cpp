@@ -29,26 +29,11 @@ LendrixEditDialog::LendrixEditDialog(LendrixViewer& viewer, QWidget* parent)
     auto field = [this](int n, QLineEdit* edit) { m_text[std::size_t(n)] = edit; };
     auto name = [](int n) { return QStringLiteral("Text%1").arg(n); };
 
-    auto axisRow = [&](int top, const QString& rowLabel, const AxisSettings& axis, int firstField) {
-        const int headingTop = top - 2 * kLabelHeight;
-        addLabel(QStringLiteral("Length"), { 990, headingTop, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-        addLabel(QStringLiteral("Division pitch"), { 2900, headingTop, 1300, kLabelHeight });
-        addLabel(QStringLiteral("Chert total length"), { 4240, headingTop, 1600, kLabelHeight });
-        addLabel(QStringLiteral("(cm)"), { 4320, headingTop + kLabelHeight, 843, kLabelHeight });
-        addLabel(rowLabel, { 120, top + 30, 840, kLabelHeight });
-        const double values[] = { axis.min, axis.max, axis.pitch, axis.length };
-        const int lefts[] = { 990, 1965, 3030, 4320 };
-        for (int k = 0; k < 4; ++k)
-            field(firstField + k, addNumberField(name(firstField + k), values[k], { lefts[k], top, 843, kFieldHeight }));
-    };
-
-    axisRow(467, QStringLiteral("X axis  :"), s.X, 1);
-    addLabel(QStringLiteral("X title :"), { 120, 965, 840, kLabelHeight });
-    field(5, addTextField(name(5), s.XTitle, { 990, 935, 2685, kFieldHeight }));
-
-    axisRow(1870, QStringLiteral("Y axis  :"), s.Y, 6);
-    addLabel(QStringLiteral("Y title :"), { 120, 2367, 840, kLabelHeight });
-    field(10, addTextField(name(10), s.YTitle, { 990, 2337, 2685, kFieldHeight }));
+    // Lendrix's axes name no unit.
+    addAxisRow(m_text, 1, 467, QStringLiteral("X axis  :"), s.X, AxisUnits::Unnamed);
+    addTitleRow(m_text, 5, 935, QStringLiteral("X title :"), s.XTitle);
+    addAxisRow(m_text, 6, 1870, QStringLiteral("Y axis  :"), s.Y, AxisUnits::Unnamed);
+    addTitleRow(m_text, 10, 2337, QStringLiteral("Y title :"), s.YTitle);
 
     addLabel(QStringLiteral("Title    :"), { 120, 3069, 1400, kLabelHeight });
     field(11, addTextField(name(11), s.Title, { 1560, 3039, 2685, kFieldHeight }));

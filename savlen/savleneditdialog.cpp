@@ -27,30 +27,10 @@ SavlenEditDialog::SavlenEditDialog(SavlenViewer& viewer, QWidget* parent)
     auto field = [this](int n, QLineEdit* edit) { m_text[std::size_t(n)] = edit; };
     auto name = [](int n) { return QStringLiteral("Text%1").arg(n); };
 
-    // One axis: the column headings above its row, the row label, the four
-    // number fields.
-    auto axisRow = [&](int top, const QString& rowLabel, const AxisSettings& axis, int firstField) {
-        const int headingTop = top - 2 * kLabelHeight;
-        addLabel(QStringLiteral("Length"), { 990, headingTop, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-        addLabel(QStringLiteral("(mm)"), { 990, headingTop + kLabelHeight, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-        addLabel(QStringLiteral("Division pitch"), { 2900, headingTop, 1300, kLabelHeight });
-        addLabel(QStringLiteral("(mm)"), { 3030, headingTop + kLabelHeight, 843, kLabelHeight });
-        addLabel(QStringLiteral("Chert total length"), { 4240, headingTop, 1600, kLabelHeight });
-        addLabel(QStringLiteral("(cm)"), { 4320, headingTop + kLabelHeight, 843, kLabelHeight });
-        addLabel(rowLabel, { 120, top + 30, 840, kLabelHeight });
-        field(firstField, addNumberField(name(firstField), axis.min, { 990, top, 843, kFieldHeight }));
-        field(firstField + 1, addNumberField(name(firstField + 1), axis.max, { 1965, top, 843, kFieldHeight }));
-        field(firstField + 2, addNumberField(name(firstField + 2), axis.pitch, { 3030, top, 843, kFieldHeight }));
-        field(firstField + 3, addNumberField(name(firstField + 3), axis.length, { 4320, top, 843, kFieldHeight }));
-    };
-
-    axisRow(467, QStringLiteral("X axis  :"), s.X, 1);
-    addLabel(QStringLiteral("X title :"), { 120, 965, 840, kLabelHeight });
-    field(5, addTextField(name(5), s.XTitle, { 990, 935, 2685, kFieldHeight }));
-
-    axisRow(1870, QStringLiteral("Y axis  :"), s.Y, 6);
-    addLabel(QStringLiteral("Y title :"), { 120, 2367, 840, kLabelHeight });
-    field(10, addTextField(name(10), s.YTitle, { 990, 2337, 2685, kFieldHeight }));
+    addAxisRow(m_text, 1, 467, QStringLiteral("X axis  :"), s.X);
+    addTitleRow(m_text, 5, 935, QStringLiteral("X title :"), s.XTitle);
+    addAxisRow(m_text, 6, 1870, QStringLiteral("Y axis  :"), s.Y);
+    addTitleRow(m_text, 10, 2337, QStringLiteral("Y title :"), s.YTitle);
 
     addLabel(QStringLiteral("NOTE ! :  mm ; Physical length,  cm ; Chart length"), { 390, 2685, 5295, kLabelHeight });
 

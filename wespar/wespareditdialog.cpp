@@ -26,35 +26,12 @@ WesparEditDialog::WesparEditDialog(WesparViewer& viewer, QWidget* parent)
     auto field = [this](int n, QLineEdit* edit) { m_text[std::size_t(n)] = edit; };
     auto name = [](int n) { return QStringLiteral("Text%1").arg(n); };
 
-    // One axis: the column headings above its row, the row label (and the
-    // file the axis belongs to), the four number fields, then its title.
-    auto axisRow = [&](int top, const QString& rowLabel, const QString& rowName, const AxisSettings& axis, int firstField) {
-        const int headingTop = top - 2 * kLabelHeight;
-        addLabel(QStringLiteral("Length"), { 990, headingTop, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-        addLabel(QStringLiteral("(mm)"), { 990, headingTop + kLabelHeight, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-        addLabel(QStringLiteral("Division pitch"), { 2900, headingTop, 1300, kLabelHeight });
-        addLabel(QStringLiteral("(mm)"), { 3030, headingTop + kLabelHeight, 843, kLabelHeight });
-        addLabel(QStringLiteral("Chert total length"), { 4240, headingTop, 1600, kLabelHeight });
-        addLabel(QStringLiteral("(cm)"), { 4320, headingTop + kLabelHeight, 843, kLabelHeight });
-        addLabel(rowLabel, { 120, top + 30, 840, kLabelHeight });
-        if (!rowName.isEmpty())
-            addLabel(rowName, { 120, top + 30 + kLabelHeight, 840, kLabelHeight });
-        field(firstField, addNumberField(name(firstField), axis.min, { 990, top, 843, kFieldHeight }));
-        field(firstField + 1, addNumberField(name(firstField + 1), axis.max, { 1965, top, 843, kFieldHeight }));
-        field(firstField + 2, addNumberField(name(firstField + 2), axis.pitch, { 3030, top, 843, kFieldHeight }));
-        field(firstField + 3, addNumberField(name(firstField + 3), axis.length, { 4320, top, 843, kFieldHeight }));
-    };
-    auto titleRow = [&](int top, const QString& label, const QString& text, int n) {
-        addLabel(label, { 120, top + 30, 840, kLabelHeight });
-        field(n, addTextField(name(n), text, { 990, top, 2685, kFieldHeight }));
-    };
-
-    axisRow(467, QStringLiteral("X axis  :"), {}, s.X, 1);
-    titleRow(935, QStringLiteral("X title :"), s.XTitle, 5);
-    axisRow(1870, QStringLiteral("Y axis  :"), QStringLiteral("wespar"), s.Y, 6);
-    titleRow(2337, QStringLiteral("Y title :"), s.YTitle, 10);
-    axisRow(3270, QStringLiteral("Y axis  :"), QStringLiteral("savlen"), s.R, 11);
-    titleRow(3737, QStringLiteral("Y title :"), s.RTitle, 15);
+    addAxisRow(m_text, 1, 467, QStringLiteral("X axis  :"), s.X);
+    addTitleRow(m_text, 5, 935, QStringLiteral("X title :"), s.XTitle);
+    addAxisRow(m_text, 6, 1870, QStringLiteral("Y axis  :"), s.Y, AxisUnits::Millimetres, QStringLiteral("wespar"));
+    addTitleRow(m_text, 10, 2337, QStringLiteral("Y title :"), s.YTitle);
+    addAxisRow(m_text, 11, 3270, QStringLiteral("Y axis  :"), s.R, AxisUnits::Millimetres, QStringLiteral("savlen"));
+    addTitleRow(m_text, 15, 3737, QStringLiteral("Y title :"), s.RTitle);
 
     addLabel(QStringLiteral("NOTE ! :  mm ; Physical length,  cm ; Chart length"), { 390, 4085, 5295, kLabelHeight });
 

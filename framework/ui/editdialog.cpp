@@ -2,6 +2,7 @@
 
 #include "keypreview.h"
 
+#include "framework/chartsettings.h"
 #include "framework/numberparse.h"
 #include "framework/numbertext.h"
 
@@ -125,6 +126,44 @@ void EditDialog::addOkCancel(const TwipsRect& ok, const TwipsRect& cancel)
     };
     connect(add(QStringLiteral("Command2"), QStringLiteral("O.K"), ok), &QPushButton::clicked, this, &EditDialog::Command2_Click);
     connect(add(QStringLiteral("Command1"), QStringLiteral("Cancel"), cancel), &QPushButton::clicked, this, &EditDialog::command1_click);
+}
+
+namespace {
+
+constexpr int kLabelHeight = 210;
+
+QString fieldName(int n)
+{
+    return QStringLiteral("Text%1").arg(n);
+}
+
+} // namespace
+
+void EditDialog::addAxisRow(std::span<QLineEdit*> fields, int first, int top, const QString& rowLabel, const AxisSettings& axis,
+    AxisUnits units, const QString& rowName)
+{
+    const int headingTop = top - 2 * kLabelHeight;
+    addLabel(QStringLiteral("Length"), { 990, headingTop, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
+    addLabel(QStringLiteral("Division pitch"), { 2900, headingTop, 1300, kLabelHeight });
+    addLabel(QStringLiteral("Chert total length"), { 4240, headingTop, 1600, kLabelHeight });
+    if (units == AxisUnits::Millimetres) {
+        addLabel(QStringLiteral("(mm)"), { 990, headingTop + kLabelHeight, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
+        addLabel(QStringLiteral("(mm)"), { 3030, headingTop + kLabelHeight, 843, kLabelHeight });
+    }
+    addLabel(QStringLiteral("(cm)"), { 4320, headingTop + kLabelHeight, 843, kLabelHeight });
+    addLabel(rowLabel, { 120, top + 30, 840, kLabelHeight });
+    if (!rowName.isEmpty())
+        addLabel(rowName, { 120, top + 30 + kLabelHeight, 840, kLabelHeight });
+    const double values[] = { axis.min, axis.max, axis.pitch, axis.length };
+    const int lefts[] = { 990, 1965, 3030, 4320 };
+    for (int k = 0; k < 4; ++k)
+        fields[std::size_t(first + k)] = addNumberField(fieldName(first + k), values[k], { lefts[k], top, 843, kFieldHeight });
+}
+
+void EditDialog::addTitleRow(std::span<QLineEdit*> fields, int n, int top, const QString& label, const QString& text)
+{
+    addLabel(label, { 120, top + 30, 840, kLabelHeight });
+    fields[std::size_t(n)] = addTextField(fieldName(n), text, { 990, top, 2685, kFieldHeight });
 }
 
 } // namespace kavel

@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include <QDialog>
+#include <span>
 
 class QCheckBox;
 class QLabel;
@@ -10,6 +11,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace kavel {
+
+struct AxisSettings;
 
 // Form2, the chart editing dialog every viewer has: shown without blocking
 // the main window, filled from the in-memory settings when it is built.
@@ -52,6 +55,19 @@ protected:
     QCheckBox* addCheckBox(const QString& name, bool checked, const TwipsRect& rect);
     // "O.K" (Command2) and "Cancel" (Command1).
     void addOkCancel(const TwipsRect& ok, const TwipsRect& cancel);
+
+    // The axis block of the dialogs that draw along the rotor (SAVLEN,
+    // WESPAR, Lendrix): the column headings above the row ("Length",
+    // "Division pitch", "Chert total length", with "(mm)" under the first
+    // two where the axis counts millimetres), the row label (and a second
+    // line naming the file the axis belongs to, if any), and the fields
+    // Text<first> .. Text<first + 3>: minimum, maximum, pitch, chart length,
+    // kept in `fields` (the dialog's fields by number) at those numbers.
+    enum class AxisUnits { Millimetres, Unnamed };
+    void addAxisRow(std::span<QLineEdit*> fields, int first, int top, const QString& rowLabel, const AxisSettings& axis,
+        AxisUnits units = AxisUnits::Millimetres, const QString& rowName = {});
+    // A title under its axis: the label and the field Text<n>, kept in fields[n].
+    void addTitleRow(std::span<QLineEdit*> fields, int n, int top, const QString& label, const QString& text);
 
     // Closing by the title bar is a Cancel.
     void reject() override;
