@@ -20,6 +20,12 @@ QString general(float v)
 const QString kSeparator = QStringLiteral("    ");
 const QString kZero = QStringLiteral("0");
 
+// The most entries one file takes: each matrix of a model of 2048 degrees of
+// freedom. The layout grows with the square of the counts (block 3 becomes
+// a diagonal matrix), so a model file of a few hundred kilobytes could ask
+// for billions; such a file is refused rather than laid out.
+constexpr qint64 kMaxEntries = qint64(1) << 22;
+
 // Lines of one file, entries joined by four blanks.
 class Layout {
 public:
@@ -36,14 +42,24 @@ public:
             m_error = QStringLiteral("%1 not written: block %2 has %3 values, value %4 is needed").arg(m_file).arg(number).arg(block.x.size()).arg(k);
             return false;
         }
-        m_entries << general(*v);
+        return add(general(*v));
+    }
+    bool add(const QString& text)
+    {
+        if (++m_count > kMaxEntries) {
+            m_error = QStringLiteral("%1 not written: the model's counts ask for more than %2 entries").arg(m_file).arg(kMaxEntries);
+            return false;
+        }
+        m_entries << text;
         return true;
     }
-    void add(const QString& text) { m_entries << text; }
-    void zeros(qint64 n)
+    bool zeros(qint64 n)
     {
-        for (qint64 k = 0; k < n; ++k)
-            m_entries << kZero;
+        for (qint64 k = 0; k < n; ++k) {
+            if (!add(kZero))
+                return false;
+        }
+        return true;
     }
     void endLine()
     {
@@ -58,6 +74,7 @@ private:
     QString m_text;
     QStringList m_entries;
     QString m_error;
+    qint64 m_count = 0;
 };
 
 // Row i of a block taken with `step` as its column step.
@@ -77,8 +94,8 @@ bool addDiagonalRow(Layout& out, const ModelBlock& v, int number, qint64 m)
         if (j == m) {
             if (!out.add(v, number, m))
                 return false;
-        } else {
-            out.add(kZero);
+        } else if (!out.add(kZero)) {
+            return false;
         }
     }
     return true;
@@ -108,14 +125,12 @@ bool layoutKdata(const QuasiModalModel& m, Layout& out)
 {
     const ModelBlock &b4 = m.block[4], &b5 = m.block[5];
     for (qint64 i = 1; i <= b4.rows; ++i) {
-        if (!addRow(out, b4, 4, i, b4.cols, b4.rows))
+        if (!addRow(out, b4, 4, i, b4.cols, b4.rows) || !out.zeros(b5.rows))
             return false;
-        out.zeros(b5.rows);
         out.endLine();
     }
     for (qint64 mm = 1; mm <= b5.rows; ++mm) {
-        out.zeros(b4.cols);
-        if (!addDiagonalRow(out, b5, 5, mm))
+        if (!out.zeros(b4.cols) || !addDiagonalRow(out, b5, 5, mm))
             return false;
         out.endLine();
     }

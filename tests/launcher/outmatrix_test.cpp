@@ -181,3 +181,15 @@ TEST(OutMatrix, BundledSampleModelExports)
     ASSERT_EQ(files.size(), 6u);
     EXPECT_EQ(files[0].bytes.count("\r\n"), 6);
 }
+
+// Block 3 becomes a diagonal matrix: 2100 modes in a 4 KB file would ask
+// for 2100² entries. The layout stops at its limit instead of growing with
+// the square of the counts.
+TEST(OutMatrix, CountsAskingForMillionsOfEntriesAreRefused)
+{
+    const QString text = QStringLiteral("h\r\nt\r\n 0 0\r\n 0 2100\r\n 2100\r\n") + QStringLiteral("1 ").repeated(2100)
+        + QStringLiteral("\r\n 0 0\r\n 0\r\n 0 0\r\n 0 0\r\n 0 0\r\n 0 0 0\r\n Z\r\n");
+    QString error;
+    EXPECT_TRUE(format(text, &error).empty());
+    EXPECT_TRUE(error.startsWith(QStringLiteral("mdata16.dat not written: the model's counts ask for more than"))) << error.toStdString();
+}
