@@ -1,5 +1,6 @@
 #include "animationoutput.h"
 
+#include "framework/atomicfile.h"
 #include "framework/chartoutput.h"
 #include "framework/painterrenderer.h"
 
@@ -160,9 +161,8 @@ public:
         m_gif = nullptr;
         if (closed != GIF_OK)
             return cannotWrite(m_path, QString::fromLatin1(GifErrorString(error)));
-        if (!m_file.commit())
-            return cannotWrite(m_path, m_file.errorString());
-        return {};
+        const QString reason = AtomicFile::commit(m_file);
+        return reason.isEmpty() ? QString() : cannotWrite(m_path, reason);
     }
 
     QSize size() const { return m_size; }

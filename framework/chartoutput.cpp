@@ -1,5 +1,7 @@
 #include "chartoutput.h"
 
+#include "atomicfile.h"
+
 #include "painterrenderer.h"
 
 #include <QFile>
@@ -7,9 +9,9 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
+#include <QBuffer>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace kavel::ChartOutput {
@@ -55,48 +57,46 @@ std::optional<Format> formatFor(const QString& path)
 
 QString writePdf(const OpList& ops, const QString& path, const std::optional<QRectF>& drawn)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotWrite(path, file.errorString());
-    QPdfWriter writer(&file);
-    writer.setCreator(QStringLiteral("Kavel"));
-    writer.setResolution(kPdfDpi);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return cannotWrite(path, QStringLiteral("the PDF writer did not start"));
-    PainterRenderer(painter, pageMapping(kPdfDpi, kA4Landscape, drawn)).paint(ops);
-    painter.end();
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return cannotWrite(path, file.errorString());
-    return {};
+    // Laid out in memory and put in place whole: a failed export never
+    // leaves a cut-off file under the name.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Kavel"));
+        writer.setResolution(kPdfDpi);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return cannotWrite(path, QStringLiteral("the PDF writer did not start"));
+        PainterRenderer(painter, pageMapping(kPdfDpi, kA4Landscape, drawn)).paint(ops);
+        painter.end();
+    }
+    return AtomicFile::replace(path, buffer.data());
 }
 
 QString writeSvg(const OpList& ops, const QString& path, const std::optional<QRectF>& drawn)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotWrite(path, file.errorString());
     constexpr double dpi = 96;
     const QRectF region = shownRegion(drawn);
     const QSize size = pixelSize(region, dpi);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&file);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setResolution(int(dpi));
-    generator.setTitle(QStringLiteral("Kavel chart"));
-    QPainter painter;
-    if (!painter.begin(&generator))
-        return cannotWrite(path, QStringLiteral("the SVG generator did not start"));
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    PainterRenderer(painter, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region)).paint(ops);
-    painter.end();
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return cannotWrite(path, file.errorString());
-    return {};
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size));
+        generator.setResolution(int(dpi));
+        generator.setTitle(QStringLiteral("Kavel chart"));
+        QPainter painter;
+        if (!painter.begin(&generator))
+            return cannotWrite(path, QStringLiteral("the SVG generator did not start"));
+        painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+        PainterRenderer(painter, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region)).paint(ops);
+        painter.end();
+    }
+    return AtomicFile::replace(path, buffer.data());
 }
 
 QString writePng(const OpList& ops, const QString& path, double dpi, const std::optional<QRectF>& drawn)
@@ -113,10 +113,11 @@ QString writePng(const OpList& ops, const QString& path, double dpi, const std::
         painter.setRenderHint(QPainter::TextAntialiasing);
         PainterRenderer(painter, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region)).paint(ops);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        return cannotWrite(path, file.errorString());
-    return {};
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return cannotWrite(path, QStringLiteral("the PNG could not be encoded"));
+    return AtomicFile::replace(path, buffer.data());
 }
 
 QString writeJson(const OpList& ops, const QString& path, const QString& header)
@@ -124,10 +125,7 @@ QString writeJson(const OpList& ops, const QString& path, const QString& header)
     QByteArray bytes = header.toUtf8() + '\n';
     for (const SurfaceOp& op : ops)
         bytes += toJson(op).toUtf8() + '\n';
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return cannotWrite(path, file.errorString());
-    return {};
+    return AtomicFile::replace(path, bytes);
 }
 
 QString print(const OpList& ops, QPrinter& printer, const std::optional<QRectF>& drawn)

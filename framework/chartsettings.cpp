@@ -1,12 +1,13 @@
 #include "chartsettings.h"
 
+#include "atomicfile.h"
+
 #include "fieldreader.h"
 #include "numberparse.h"
 #include "numbertext.h"
 #include "textfile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cmath>
 #include <limits>
@@ -130,30 +131,9 @@ QByteArray FormatChartSettings(const SettingsLayout& layout)
     return TextFile::encode(file);
 }
 
-namespace {
-
-QString writeAtomically(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1 could not be written: %2").arg(path, file.errorString());
-    // Flushed here: QSaveFile's commit() does not notice a short write of
-    // its buffer (a full disk), and would put the shortened file in place.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("%1 could not be written: %2").arg(path, reason);
-    }
-    if (!file.commit())
-        return QStringLiteral("%1 could not be written: %2").arg(path, file.errorString());
-    return {};
-}
-
-} // namespace
-
 QString WriteChartSettings(const QString& path, const SettingsLayout& layout)
 {
-    return writeAtomically(path, FormatChartSettings(layout));
+    return AtomicFile::replace(path, FormatChartSettings(layout));
 }
 
 QString CopySettingsFile(const QString& from, const QString& to)
@@ -162,7 +142,7 @@ QString CopySettingsFile(const QString& from, const QString& to)
     if (!source.open(QIODevice::ReadOnly))
         return QStringLiteral("%1 could not be read: %2").arg(from, source.errorString());
     const QByteArray bytes = source.read(TextFile::kMaxBytes);
-    return writeAtomically(to, bytes);
+    return AtomicFile::replace(to, bytes);
 }
 
 } // namespace kavel

@@ -1,11 +1,11 @@
 #include "outmatrix.h"
 
+#include "framework/atomicfile.h"
 #include "framework/hostpaths.h"
 #include "framework/numbertext.h"
 #include "framework/textfile.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <cmath>
 
 namespace kavel {
@@ -210,11 +210,9 @@ ExportResult ExportMatrices(const QString& modelPath, const QString& outDir)
     const std::vector<MatrixFile> files = FormatMatrixFiles(model, &layoutError);
     for (const MatrixFile& file : files) {
         const QString target = QDir(dir).filePath(file.name);
-        QSaveFile out(target);
-        if (!out.open(QIODevice::WriteOnly) || out.write(file.bytes) != file.bytes.size() || !out.commit()) {
-            result.error = QStringLiteral("%1 could not be written: %2").arg(target, out.errorString());
+        result.error = AtomicFile::replace(target, file.bytes);
+        if (!result.error.isEmpty())
             return result;
-        }
         result.written << target;
     }
     if (!layoutError.isEmpty())

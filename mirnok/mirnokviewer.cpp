@@ -2,13 +2,13 @@
 
 #include "mirnokeditdialog.h"
 
+#include "framework/atomicfile.h"
 #include "framework/drawnextent.h"
 #include "framework/recordingsurface.h"
 #include "framework/hostpaths.h"
 #include "framework/numberparse.h"
 #include "framework/numbertext.h"
 
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -17,14 +17,6 @@ namespace kavel {
 namespace {
 
 const QString kDiagnosticFile = QStringLiteral("c:\\Kavel\\Gavrine\\mirnok\\mirnok.dbg");
-
-QString writeDiagnostic(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1 could not be written: %2").arg(path, file.errorString());
-    return {};
-}
 
 // The first mode's rotating speed as the animation step. It is a single;
 // the step takes its shortest decimal form, so that 12.3 in the file is
@@ -93,7 +85,7 @@ ModeShapeReads MirnokViewer::ReadModeShapeFiles(const QString& resultPath, const
         readings.outline = outlinePath.isEmpty() ? ReaderDiagnostic {} : ReaderDiagnostic::notRead(outlinePath, resultPath);
         return reads;
     }
-    reads.diagnosticError = writeDiagnostic(diagnosticPath(), FormatModeDiagnostic(shapes));
+    reads.diagnosticError = AtomicFile::replace(diagnosticPath(), FormatModeDiagnostic(shapes));
     if (!outlinePath.isEmpty())
         reads.outline = readOutline(outlinePath);
     readings.data = reads.result;

@@ -110,6 +110,23 @@ TEST_F(ExportProgram, UnwritableOutputExitsWithOneNamingTheFile)
     }
 }
 
+// A full disk, made by a file-size limit on the export itself: every format
+// leaves the old file as it was and names it, instead of a cut-off file.
+TEST_F(ExportProgram, FullDiskKeepsTheOldFileAndNamesIt)
+{
+    for (const char* extension : { "json", "svg", "png", "pdf" }) {
+        const QString out = path(QStringLiteral("old.%1").arg(QLatin1String(extension)));
+        write(out, "the old export");
+        QProcess process;
+        process.start(QStringLiteral("/bin/sh"), { QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\""),
+            QStringLiteral(KAVEL_EXPORT_PROGRAM), QStringLiteral("savlen"), QStringLiteral("--root"), root.path(), QStringLiteral("-o"), out });
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 1) << extension;
+        EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError()).contains(out)) << extension;
+        EXPECT_EQ(contents(out), "the old export") << extension;
+    }
+}
+
 TEST_F(ExportProgram, JsonHoldsTheRecordedPageOfTheTinyRotor)
 {
     const QStringList json = lines({});
