@@ -3,34 +3,13 @@
 #include "framework/recordingsurface.h"
 #include "holpix/criticalspeedmap.h"
 
+#include "support/chartops.h"
 #include "support/qtprint.h"
 
 #include <QStringList>
 #include <vector>
 
 namespace kavel::test {
-
-inline const Rgb kBlack { 0, 0, 0 };
-inline const Rgb kGrey { 192, 192, 192 };
-
-template <class T>
-std::vector<T> all(const OpList& ops)
-{
-    std::vector<T> out;
-    for (const SurfaceOp& op : ops) {
-        if (const T* t = std::get_if<T>(&op))
-            out.push_back(*t);
-    }
-    return out;
-}
-
-inline QStringList textsOf(const OpList& ops)
-{
-    QStringList texts;
-    for (const Op::Text& t : all<Op::Text>(ops))
-        texts << t.text;
-    return texts;
-}
 
 // A map file of np points and nm modes with both counts on one line; value
 // (i, j, k) is 100·j + 10·k + i, stiffness i is 10^i.

@@ -1,7 +1,7 @@
 #include "lendrixtext.h"
 
 #include "ui/uitesting.h"
-#include "valden/chartops.h"
+#include "support/chartops.h"
 
 #include "lendrix/lendrixeditdialog.h"
 #include "lendrix/lendrixviewer.h"

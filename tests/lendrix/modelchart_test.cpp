@@ -3,7 +3,7 @@
 #include "lendrix/lendrixsettings.h"
 #include "lendrix/modelchart.h"
 
-#include "valden/chartops.h"
+#include "support/chartops.h"
 
 #include <gtest/gtest.h>
 

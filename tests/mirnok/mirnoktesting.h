@@ -5,6 +5,7 @@
 
 #include "framework/recordingsurface.h"
 
+#include "support/chartops.h"
 #include "support/qtprint.h"
 
 #include <QStringList>
@@ -12,8 +13,11 @@
 
 namespace kavel::mirnoktest {
 
-inline const Rgb kBlack { 0, 0, 0 };
-inline const Rgb kGrey { 192, 192, 192 };
+using test::kBlack;
+using test::kGrey;
+using test::all;
+using test::textsOf;
+using test::linesIn;
 inline const Rgb kDarkBlue { 0, 0, 128 };
 
 // One fixed-column result line: the 7-character label, then each value in
@@ -53,35 +57,6 @@ inline ComplexModeShapes shapesOf(const QString& text)
     ComplexModeShapes shapes;
     ReadComplexModeShapesText(QStringLiteral("test.mac"), text, shapes);
     return shapes;
-}
-
-template <class T>
-std::vector<T> all(const OpList& ops)
-{
-    std::vector<T> out;
-    for (const SurfaceOp& op : ops) {
-        if (const T* t = std::get_if<T>(&op))
-            out.push_back(*t);
-    }
-    return out;
-}
-
-inline QStringList textsOf(const OpList& ops)
-{
-    QStringList texts;
-    for (const Op::Text& t : all<Op::Text>(ops))
-        texts << t.text;
-    return texts;
-}
-
-inline std::vector<Op::Line> linesIn(const OpList& ops, const Rgb& rgb)
-{
-    std::vector<Op::Line> out;
-    for (const Op::Line& line : all<Op::Line>(ops)) {
-        if (line.rgb == rgb)
-            out.push_back(line);
-    }
-    return out;
 }
 
 // The operations from the first one after which `pred` held, for cutting a

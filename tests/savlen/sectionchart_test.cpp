@@ -4,6 +4,7 @@
 
 #include "framework/recordingsurface.h"
 
+#include "support/chartops.h"
 #include "support/qtprint.h"
 
 #include <gtest/gtest.h>
@@ -46,16 +47,7 @@ OpList draw(SurfaceKind kind, const SavlenSettings& s, const RotorModel& m, int 
     return surface.takeOps();
 }
 
-template<class T>
-std::vector<T> all(const OpList& ops)
-{
-    std::vector<T> out;
-    for (const SurfaceOp& op : ops) {
-        if (const T* t = std::get_if<T>(&op))
-            out.push_back(*t);
-    }
-    return out;
-}
+using test::all;
 
 // The operations after the last frame label: the titles, contours, labels, comment.
 OpList afterFrame(const OpList& ops)

@@ -6,6 +6,7 @@
 #include "framework/ui/picturearea.h"
 #include "framework/ui/viewerwindow.h"
 #include "savlen/savlenviewer.h"
+#include "support/chartops.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -44,16 +45,7 @@ protected:
     int plots = 0;
 };
 
-// The texts a chart printed, in order.
-inline QStringList textsOf(const OpList& ops)
-{
-    QStringList texts;
-    for (const SurfaceOp& op : ops) {
-        if (const auto* t = std::get_if<Op::Text>(&op))
-            texts << t->text;
-    }
-    return texts;
-}
+using test::textsOf;
 
 inline int linesOf(const OpList& ops)
 {

@@ -1,4 +1,4 @@
-#include "chartops.h"
+#include "support/chartops.h"
 #include "eigentext.h"
 
 #include "valden/campbellchart.h"

@@ -1,4 +1,4 @@
-#include "chartops.h"
+#include "support/chartops.h"
 
 #include "export/chartexport.h"
 #include "export/viewerregistry.h"

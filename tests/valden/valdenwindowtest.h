@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chartops.h"
+#include "support/chartops.h"
 
 #include "ui/uitesting.h"
 

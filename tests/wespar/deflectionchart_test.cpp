@@ -5,6 +5,7 @@
 #include "framework/recordingsurface.h"
 #include "framework/rotormodel.h"
 
+#include "support/chartops.h"
 #include "support/qtprint.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ using namespace kavel;
 
 namespace {
 
-const Rgb kBlack { 0, 0, 0 };
+using test::kBlack;
 
 // Scales that are powers of two keep every chart coordinate exact: x 1/128
 // cm per mm from 6, deflection 24 cm per mm with its zero at 15, outline
@@ -59,16 +60,7 @@ OpList draw(SurfaceKind kind, const WesparSettings& s, const DeflectionData& d =
     return surface.takeOps();
 }
 
-template<class T>
-std::vector<T> all(const OpList& ops)
-{
-    std::vector<T> out;
-    for (const SurfaceOp& op : ops) {
-        if (const T* t = std::get_if<T>(&op))
-            out.push_back(*t);
-    }
-    return out;
-}
+using test::all;
 
 const Op::Text* textOf(const OpList& ops, const QString& text)
 {

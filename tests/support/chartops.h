@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+// What the chart tests ask of a recorded chart.
 namespace kavel::test {
 
 inline const Rgb kBlack { 0, 0, 0 };
@@ -30,15 +31,20 @@ inline QStringList textsOf(const OpList& ops)
     return texts;
 }
 
-// The lines drawn in one palette colour.
-inline std::vector<Op::Line> linesIn(const OpList& ops, int colour)
+// The lines drawn in one colour, or one palette colour.
+inline std::vector<Op::Line> linesIn(const OpList& ops, const Rgb& rgb)
 {
     std::vector<Op::Line> out;
     for (const Op::Line& line : all<Op::Line>(ops)) {
-        if (line.rgb == Palette::colour(colour))
+        if (line.rgb == rgb)
             out.push_back(line);
     }
     return out;
+}
+
+inline std::vector<Op::Line> linesIn(const OpList& ops, int colour)
+{
+    return linesIn(ops, Palette::colour(colour));
 }
 
 // The operations from the first text `text` on.
