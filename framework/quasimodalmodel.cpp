@@ -9,6 +9,8 @@ namespace kavel {
 
 namespace {
 
+constexpr double kMaxStationCells = 32767.0 * 256;
+
 // A value takes at least one character and a separator: a count beyond half
 // of what is left of the file cannot be honest, and is not allocated.
 bool fitsInRest(const FieldReader& reader, double values)
@@ -164,10 +166,12 @@ ReaderDiagnostic readModel(FieldReader& reader, QuasiModalModel& m, const QuasiM
         return reader.diagnostic();
     // Every station has a line of its own, and each value at least a column;
     // fields past a short line's end are 0, but never more of them than the
-    // file could hold a second time.
+    // file could hold a second time, nor more than a table of the largest
+    // models by far (32767 stations × 256 columns): a file of 10 MB could
+    // otherwise claim 160 million zeros.
     const double cells = double(m.nz) * double(m.p + m.q);
     if (!fitsInRest(reader, double(m.nz) * 2) || !fitsInRest(reader, double(m.p + m.q) * 2)
-        || cells > double(reader.remaining()) * 16 + 65536) {
+        || cells > double(reader.remaining()) * 16 + 65536 || cells > kMaxStationCells) {
         reader.fail(QStringLiteral("the station table of %1 stations × %2 columns is more than the file holds").arg(m.nz).arg(m.p + m.q));
         return reader.diagnostic();
     }

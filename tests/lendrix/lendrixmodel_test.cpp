@@ -112,6 +112,14 @@ TEST(ReadLendrixModel, RefusesCountsTheFileCannotHold)
     text = lendrixText(3, test::kBlock5);
     text.replace(QStringLiteral("     2     2\r\n"), QStringLiteral("999999999999\r\n"));
     EXPECT_FALSE(ReadLendrixModelText(QStringLiteral("m"), text, m).complete());
+
+    // A file of a megabyte could hold 32767 short station lines of 300
+    // zeros each (40 MB in memory): no model is that large.
+    text = lendrixText(3, test::kBlock5);
+    text.replace(QStringLiteral("     2     3     4\r\n"), QStringLiteral("     2   29832767\r\n") + QString(1 << 20, QLatin1Char(' ')));
+    const ReaderDiagnostic d = ReadLendrixModelText(QStringLiteral("m"), text, m);
+    EXPECT_TRUE(d.reason.contains(QStringLiteral("station table"))) << d.toString().toStdString();
+    EXPECT_TRUE(m.T.empty());
 }
 
 TEST(ReadLendrixModel, AMissingModelFileKeepsTheModelAndReadsTheRotor)
