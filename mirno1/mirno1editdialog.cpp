@@ -11,7 +11,9 @@ namespace kavel {
 namespace {
 
 constexpr int kLabelHeight = 210;
-constexpr int kFieldHeight = 278;
+// MIRNO1's text boxes are 278 twips high, a little lower than the
+// common 285 (EditDialog::kFieldHeight, which would hide this one).
+constexpr int kMirno1FieldHeight = 278;
 
 } // namespace
 
@@ -35,27 +37,27 @@ Mirno1EditDialog::Mirno1EditDialog(Mirno1Viewer& viewer, QWidget* parent)
         addLabel(QStringLiteral("(mm)"), { 3180, headingTop + 240, 600, kLabelHeight });
         addLabel(QStringLiteral("Chert total length"), { 4050, headingTop, 1600, kLabelHeight });
         addLabel(QStringLiteral("(cm)"), { 4560, headingTop + 240, 600, kLabelHeight });
-        number(firstField, axis.min, { 960, top, 843, kFieldHeight });
-        number(firstField + 1, axis.max, { 1935, top, 843, kFieldHeight });
-        number(firstField + 2, axis.pitch, { 3000, top + (firstField == 1 ? -2 : 5), 843, kFieldHeight });
-        number(firstField + 3, axis.length, { 4290, top, 843, kFieldHeight });
+        number(firstField, axis.min, { 960, top, 843, kMirno1FieldHeight });
+        number(firstField + 1, axis.max, { 1935, top, 843, kMirno1FieldHeight });
+        number(firstField + 2, axis.pitch, { 3000, top + (firstField == 1 ? -2 : 5), 843, kMirno1FieldHeight });
+        number(firstField + 3, axis.length, { 4290, top, 843, kMirno1FieldHeight });
     };
 
     axisRow(467, 0, 2730, s.X, 1);
     addLabel(QStringLiteral("X axis  :"), { 120, 465, 840, kLabelHeight });
     addLabel(QStringLiteral("X title :"), { 120, 930, 840, kLabelHeight });
-    text(5, s.XTitle, { 960, 935, 2685, kFieldHeight });
+    text(5, s.XTitle, { 960, 935, 2685, kMirno1FieldHeight });
 
     axisRow(1870, 1395, 2715, s.Y, 6);
     addLabel(QStringLiteral("Y axis  :"), { 120, 1875, 840, kLabelHeight });
     addLabel(QStringLiteral("Y title :"), { 120, 2340, 840, kLabelHeight });
-    text(10, s.YTitle, { 960, 2337, 2685, kFieldHeight });
+    text(10, s.YTitle, { 960, 2337, 2685, kMirno1FieldHeight });
 
     addLabel(QStringLiteral("NOTE ! :  mm ; Physical length,  cm ; Chart length"), { 360, 2685, 5295, kLabelHeight });
     addLabel(QStringLiteral("Title    :"), { 675, 3045, 840, kLabelHeight });
-    text(11, s.Title, { 1530, 3039, 2685, kFieldHeight });
+    text(11, s.Title, { 1530, 3039, 2685, kMirno1FieldHeight });
     addLabel(QStringLiteral("File comment :"), { 0, 3510, 1400, kLabelHeight });
-    text(12, viewer.shapes.FileComment, { 1530, 3480, 3855, kFieldHeight });
+    text(12, viewer.shapes.FileComment, { 1530, 3480, 3855, kMirno1FieldHeight });
 
     // "1" to "5" down the first column, "6" to "10" down the second, "All"
     // under the first.
