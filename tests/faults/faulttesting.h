@@ -25,4 +25,20 @@ struct DirectorySnapshot {
 
 QByteArray fileBytes(const QString& path);
 
+// While it lives, the calling thread holds no rights that ignore file
+// permissions (root's CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH and
+// CAP_FOWNER), so that a read-only directory is one for root too, as in CI.
+// They stay permitted and come back when it ends.
+class PermissionsHonoured {
+public:
+    PermissionsHonoured();
+    ~PermissionsHonoured();
+    PermissionsHonoured(const PermissionsHonoured&) = delete;
+    PermissionsHonoured& operator=(const PermissionsHonoured&) = delete;
+
+private:
+    unsigned m_effective[2] {};
+    bool m_changed = false;
+};
+
 } // namespace kavel

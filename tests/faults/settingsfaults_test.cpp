@@ -75,6 +75,7 @@ TEST_F(SettingsFaultTest, ADirectoryInPlaceOfTheFileIsKeptForEveryViewer)
 
 TEST_F(SettingsFaultTest, AReadOnlyDirectoryKeepsEveryViewersFile)
 {
+    const PermissionsHonoured asAUser;
     QStringList locked;
     const int refused = expectEveryWriteRefused(
         [&](const Viewer& viewer) {
@@ -128,6 +129,7 @@ TEST_F(SettingsFaultTest, TheMirnokWindowReportsTheFileAndStillCloses)
     };
     int tried = 0;
     int closed = 0;
+    const PermissionsHonoured asAUser;
     for (const auto& fault : faults) {
         TestRoot own;
         MirnokViewer viewer;
