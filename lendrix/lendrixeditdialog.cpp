@@ -26,8 +26,6 @@ LendrixEditDialog::LendrixEditDialog(LendrixViewer& viewer, QWidget* parent)
     setWindowTitle(viewer.identity().editCaption);
 
     const LendrixSettings& s = viewer.settings;
-    auto field = [this](int n, QLineEdit* edit) { m_text[std::size_t(n)] = edit; };
-    auto name = [](int n) { return QStringLiteral("Text%1").arg(n); };
 
     // Lendrix's axes name no unit.
     addAxisRow(m_text, 1, 467, QStringLiteral("X axis  :"), s.X, AxisUnits::Unnamed);
@@ -35,10 +33,7 @@ LendrixEditDialog::LendrixEditDialog(LendrixViewer& viewer, QWidget* parent)
     addAxisRow(m_text, 6, 1870, QStringLiteral("Y axis  :"), s.Y, AxisUnits::Unnamed);
     addTitleRow(m_text, 10, 2337, QStringLiteral("Y title :"), s.YTitle);
 
-    addLabel(QStringLiteral("Title    :"), { 120, 3069, 1400, kLabelHeight });
-    field(11, addTextField(name(11), s.Title, { 1560, 3039, 2685, kFieldHeight }));
-    addLabel(QStringLiteral("File comment :"), { 120, 3510, 1400, kLabelHeight });
-    field(12, addTextField(name(12), viewer.model.FileComment, { 1560, 3480, 3855, kFieldHeight }));
+    addTitleAndCommentRows(m_text, 11, 3039, s.Title, viewer.model.FileComment);
 
     addLabel(QStringLiteral("Number of Element"), { 5640, 1987 - kLabelHeight - 15, 1700, kLabelHeight });
     m_check2 = addCheckBox(QStringLiteral("Check2"), viewer.NumberOfElement == 1, { 5895, 1987, 165, 240 });

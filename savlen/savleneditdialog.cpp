@@ -24,8 +24,6 @@ SavlenEditDialog::SavlenEditDialog(SavlenViewer& viewer, QWidget* parent)
     setClientSize(7380, 3915);
 
     const SavlenSettings& s = viewer.settings;
-    auto field = [this](int n, QLineEdit* edit) { m_text[std::size_t(n)] = edit; };
-    auto name = [](int n) { return QStringLiteral("Text%1").arg(n); };
 
     addAxisRow(m_text, 1, 467, QStringLiteral("X axis  :"), s.X);
     addTitleRow(m_text, 5, 935, QStringLiteral("X title :"), s.XTitle);
@@ -34,14 +32,8 @@ SavlenEditDialog::SavlenEditDialog(SavlenViewer& viewer, QWidget* parent)
 
     addLabel(QStringLiteral("NOTE ! :  mm ; Physical length,  cm ; Chart length"), { 390, 2685, 5295, kLabelHeight });
 
-    addLabel(QStringLiteral("Title    :"), { 120, 3069, 1400, kLabelHeight });
-    field(11, addTextField(name(11), s.Title, { 1560, 3039, 2685, kFieldHeight }));
-    addLabel(QStringLiteral("File comment :"), { 120, 3510, 1400, kLabelHeight });
-    field(12, addTextField(name(12), viewer.model.FileComment, { 1560, 3480, 3855, kFieldHeight }));
-
-    addLabel(QStringLiteral("1, Both"), { 5895, 1286 - 2 * kLabelHeight, 1200, kLabelHeight });
-    addLabel(QStringLiteral("2, Upper"), { 5895, 1286 - kLabelHeight, 1200, kLabelHeight });
-    field(13, addIntegerField(name(13), s.ContourMode, { 5895, 1286, 720, kFieldHeight }));
+    addTitleAndCommentRows(m_text, 11, 3039, s.Title, viewer.model.FileComment);
+    addContourModeField(m_text, 13, s.ContourMode);
 
     addLabel(QStringLiteral("Number of Element"), { 5640, 1987 - kLabelHeight - 15, 1700, kLabelHeight });
     m_check1 = addCheckBox(QStringLiteral("Check1"), viewer.ShowNumbers == 1, { 5895, 1987, 165, 240 });

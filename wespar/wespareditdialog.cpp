@@ -23,8 +23,6 @@ WesparEditDialog::WesparEditDialog(WesparViewer& viewer, QWidget* parent)
     setClientSize(7380, 5340);
 
     const WesparSettings& s = viewer.settings;
-    auto field = [this](int n, QLineEdit* edit) { m_text[std::size_t(n)] = edit; };
-    auto name = [](int n) { return QStringLiteral("Text%1").arg(n); };
 
     addAxisRow(m_text, 1, 467, QStringLiteral("X axis  :"), s.X);
     addTitleRow(m_text, 5, 935, QStringLiteral("X title :"), s.XTitle);
@@ -35,14 +33,8 @@ WesparEditDialog::WesparEditDialog(WesparViewer& viewer, QWidget* parent)
 
     addLabel(QStringLiteral("NOTE ! :  mm ; Physical length,  cm ; Chart length"), { 390, 4085, 5295, kLabelHeight });
 
-    addLabel(QStringLiteral("Title    :"), { 120, 4469, 1400, kLabelHeight });
-    field(16, addTextField(name(16), s.Title, { 1560, 4439, 2685, kFieldHeight }));
-    addLabel(QStringLiteral("File comment :"), { 120, 4910, 1400, kLabelHeight });
-    field(17, addTextField(name(17), viewer.deflection.FileComment, { 1560, 4880, 3855, kFieldHeight }));
-
-    addLabel(QStringLiteral("1, Both"), { 5895, 1286 - 2 * kLabelHeight, 1200, kLabelHeight });
-    addLabel(QStringLiteral("2, Upper"), { 5895, 1286 - kLabelHeight, 1200, kLabelHeight });
-    field(18, addIntegerField(name(18), s.ContourMode, { 5895, 1286, 720, kFieldHeight }));
+    addTitleAndCommentRows(m_text, 16, 4439, s.Title, viewer.deflection.FileComment);
+    addContourModeField(m_text, 18, s.ContourMode);
 
     addOkCancel({ 6045, 4439, 1110, 365 }, { 6045, 4880, 1110, 365 });
 }

@@ -166,4 +166,21 @@ void EditDialog::addTitleRow(std::span<QLineEdit*> fields, int n, int top, const
     fields[std::size_t(n)] = addTextField(fieldName(n), text, { 990, top, 2685, kFieldHeight });
 }
 
+void EditDialog::addTitleAndCommentRows(std::span<QLineEdit*> fields, int n, int top, const QString& title, const QString& comment)
+{
+    constexpr int kRowStep = 441;
+    addLabel(QStringLiteral("Title    :"), { 120, top + 30, 1400, kLabelHeight });
+    fields[std::size_t(n)] = addTextField(fieldName(n), title, { 1560, top, 2685, kFieldHeight });
+    addLabel(QStringLiteral("File comment :"), { 120, top + kRowStep + 30, 1400, kLabelHeight });
+    fields[std::size_t(n + 1)] = addTextField(fieldName(n + 1), comment, { 1560, top + kRowStep, 3855, kFieldHeight });
+}
+
+void EditDialog::addContourModeField(std::span<QLineEdit*> fields, int n, int mode)
+{
+    constexpr int kTop = 1286;
+    addLabel(QStringLiteral("1, Both"), { 5895, kTop - 2 * kLabelHeight, 1200, kLabelHeight });
+    addLabel(QStringLiteral("2, Upper"), { 5895, kTop - kLabelHeight, 1200, kLabelHeight });
+    fields[std::size_t(n)] = addIntegerField(fieldName(n), mode, { 5895, kTop, 720, kFieldHeight });
+}
+
 } // namespace kavel

@@ -68,6 +68,11 @@ protected:
         AxisUnits units = AxisUnits::Millimetres, const QString& rowName = {});
     // A title under its axis: the label and the field Text<n>, kept in fields[n].
     void addTitleRow(std::span<QLineEdit*> fields, int n, int top, const QString& label, const QString& text);
+    // The same dialogs' "Title    :" row at `top` and "File comment :" row
+    // 441 twips below it: the fields Text<n> and Text<n + 1>.
+    void addTitleAndCommentRows(std::span<QLineEdit*> fields, int n, int top, const QString& title, const QString& comment);
+    // SAVLEN's and WESPAR's contour box, "1, Both" / "2, Upper": Text<n>.
+    void addContourModeField(std::span<QLineEdit*> fields, int n, int mode);
 
     // Closing by the title bar is a Cancel.
     void reject() override;
