@@ -34,6 +34,19 @@ TEST(NumberText, ExponentOnlyForVeryLargeOrSmallMagnitudes)
     EXPECT_EQ(NumberText::printed(1e100), " 1E+100 ");
 }
 
+// Every chart label and settings file changes when this boundary moves.
+TEST(NumberText, ExponentBoundaryIsPinnedOnBothSides)
+{
+    EXPECT_EQ(NumberText::printed(0.0001), " .0001 ");
+    EXPECT_EQ(NumberText::printed(0.0005), " .0005 ");
+    EXPECT_EQ(NumberText::printed(-0.0001), "-.0001 ");
+    EXPECT_EQ(NumberText::printed(0.00009999), " 9.999E-05 ");
+    EXPECT_EQ(NumberText::printed(999999999999999.0), " 999999999999999 ");
+    EXPECT_EQ(NumberText::printed(1e15), " 1E+15 ");
+    EXPECT_EQ(NumberText::printed(9999999.0, NumberText::kSingleDigits), " 9999999 ");
+    EXPECT_EQ(NumberText::printed(1e7, NumberText::kSingleDigits), " 1E+07 ");
+}
+
 TEST(NumberText, SingleGeneralFormKeepsLeadingZeroAndSevenDigits)
 {
     using NumberText::LeadingZero;

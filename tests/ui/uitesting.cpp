@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <algorithm>
 
 namespace kavel {
 
@@ -131,6 +132,12 @@ void ModalWatcher::poll()
     }
     m_current = modal;
     m_since.start();
+    // A dialog already answered becomes active again when a message box it
+    // opened closes: it is not a new window.
+    if (std::find(m_answeredWindows.begin(), m_answeredWindows.end(), modal) != m_answeredWindows.end())
+        return;
+    m_answeredWindows.erase(std::remove_if(m_answeredWindows.begin(), m_answeredWindows.end(), [](const QPointer<QWidget>& w) { return w.isNull(); }), m_answeredWindows.end());
+    m_answeredWindows.emplace_back(modal);
     if (m_handlers.empty()) {
         ADD_FAILURE() << "unexpected modal window " << modal->metaObject()->className() << " \""
                       << modal->windowTitle().toStdString() << "\": " << messageText(modal).toStdString();

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <vector>
 
 class QProcess;
 class QWidget;
@@ -66,6 +67,7 @@ private:
     QTimer m_timer;
     std::deque<Handler> m_handlers;
     QPointer<QWidget> m_current;
+    std::vector<QPointer<QWidget>> m_answeredWindows;
     QElapsedTimer m_since;
     int m_answered = 0;
 };
