@@ -18,7 +18,7 @@ targets=(fuzz_fieldreader fuzz_settings fuzz_rotormodel fuzz_eigendata fuzz_unba
 "$source_dir/scripts/setup-deps.sh" test
 
 cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DKAVEL_FUZZ=ON -DKAVEL_TESTS=OFF -DKAVEL_BENCH=OFF -DKAVEL_SANITIZE=OFF
+    -DKAVEL_FUZZ=ON -DKAVEL_TESTS=OFF -DKAVEL_BENCH=OFF -DKAVEL_SANITIZE=OFF -DKAVEL_WERROR=ON
 cmake --build "$build" --parallel "${KAVEL_JOBS:-$(nproc)}" --target "${targets[@]}"
 
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -45,7 +45,7 @@ stage() {
 build_and_test() {
     local build=$1
     shift
-    cmake -S "$source_dir" -B "$build" -G Ninja "$@" &&
+    cmake -S "$source_dir" -B "$build" -G Ninja -DKAVEL_WERROR=ON "$@" &&
         cmake --build "$build" --parallel "$jobs" &&
         ctest --test-dir "$build" --output-on-failure --parallel "$jobs" --timeout 300
 }
