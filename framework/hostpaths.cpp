@@ -1,8 +1,11 @@
 #include "hostpaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace kavel {
 
@@ -24,14 +27,52 @@ QString matchComponent(const QString& dir, const QString& component)
     return component;
 }
 
+bool holdsGavrine(const QDir& dir)
+{
+    const QStringList folders = dir.entryList(QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return std::any_of(folders.begin(), folders.end(), [](const QString& name) {
+        return name.compare(QLatin1String("Gavrine"), Qt::CaseInsensitive) == 0;
+    });
+}
+
+// The folder of the running program. kavel-export's matrices asks before
+// any application object exists; on Linux the kernel tells.
+QString programDirectory()
+{
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+#ifdef Q_OS_LINUX
+    const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    if (!program.isEmpty())
+        return QFileInfo(program).path();
+#endif
+    return {};
+}
+
 } // namespace
+
+QString HostPaths::rootAbove(const QString& programDirectory)
+{
+    if (programDirectory.isEmpty())
+        return {};
+    QDir dir(QDir::cleanPath(QDir(programDirectory).absolutePath()));
+    for (int up = 0; up <= 2; ++up) {
+        if (holdsGavrine(dir))
+            return dir.path();
+        if (!dir.cdUp())
+            break;
+    }
+    return {};
+}
 
 QString HostPaths::root()
 {
     const QString fromEnv = qEnvironmentVariable("KAVEL_ROOT");
-    QString path = fromEnv.isEmpty() ? QDir::homePath() + QStringLiteral("/Kavel") : fromEnv;
-    path = QDir::cleanPath(path);
-    return path;
+    if (!fromEnv.isEmpty())
+        return QDir::cleanPath(fromEnv);
+    // A program does not move while it runs: its root is looked for once.
+    static const QString installed = rootAbove(programDirectory());
+    return installed.isEmpty() ? QDir::homePath() + QStringLiteral("/Kavel") : installed;
 }
 
 QString HostPaths::underRoot(const QString& relativePath)

@@ -53,12 +53,29 @@ QString quotedForCmd(const QString& word)
 
 } // namespace
 
-QStringList BatchFileDirectories(const QString& workingDirectory)
+QStringList BatchFileSearch::directories() const
 {
-    QStringList directories { workingDirectory, QCoreApplication::applicationDirPath() };
-    const QString path = qEnvironmentVariable("PATH");
-    directories += path.split(QDir::listSeparator(), Qt::SkipEmptyParts);
-    return directories;
+    return QStringList { workingDirectory, launcherDirectory } + searchPath;
+}
+
+QString BatchFileSearch::places() const
+{
+    auto native = [](const QString& directory) { return QDir::toNativeSeparators(directory); };
+    QString text = QDir::cleanPath(workingDirectory) == QDir::cleanPath(launcherDirectory)
+        ? QStringLiteral("in %1 (the working folder and the launcher's)").arg(native(workingDirectory))
+        : QStringLiteral("in %1 (the working folder), %2 (the launcher's folder)").arg(native(workingDirectory), native(launcherDirectory));
+    QStringList path;
+    for (const QString& directory : searchPath)
+        path << native(directory);
+    text += path.isEmpty() ? QStringLiteral(" nor on the search path, which is empty")
+                           : QStringLiteral(" nor on the search path (%1)").arg(path.join(QStringLiteral(", ")));
+    return text;
+}
+
+BatchFileSearch BatchFileSearch::from(const QString& workingDirectory)
+{
+    return { workingDirectory, QCoreApplication::applicationDirPath(),
+             qEnvironmentVariable("PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts) };
 }
 
 QString LocateBatchFile(const QString& name, const QStringList& directories)
@@ -117,12 +134,10 @@ StartResult HostProcessStarter::startVisible(const JobCommand& command)
 
 StartResult HostProcessStarter::startJob(const JobCommand& command, bool hidden)
 {
-    const QStringList directories = BatchFileDirectories(m_workingDirectory);
-    const QString batch = LocateBatchFile(command.batchFile, directories);
-    if (batch.isEmpty()) {
-        return { QStringLiteral("%1 could not be started: it is not in %2 nor on the search path.")
-                     .arg(command.batchFile, QDir::toNativeSeparators(m_workingDirectory)) };
-    }
+    const BatchFileSearch search = BatchFileSearch::from(m_workingDirectory);
+    const QString batch = LocateBatchFile(command.batchFile, search.directories());
+    if (batch.isEmpty())
+        return { QStringLiteral("%1 could not be started: it is not %2.").arg(command.batchFile, search.places()) };
     QProcess process;
     process.setWorkingDirectory(m_workingDirectory);
 #ifdef Q_OS_WIN

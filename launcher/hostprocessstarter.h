@@ -7,7 +7,20 @@ namespace kavel {
 // Where a job's batch file is looked for: the working directory, the
 // launcher's own directory (an installation puts the batch files beside
 // it) and the search path, in that order.
-QStringList BatchFileDirectories(const QString& workingDirectory);
+struct BatchFileSearch {
+    // The places of a launcher whose jobs run in `workingDirectory`.
+    static BatchFileSearch from(const QString& workingDirectory);
+
+    QString workingDirectory;
+    QString launcherDirectory;
+    QStringList searchPath;
+
+    QStringList directories() const;
+    // Every place as a message shows it: "in /w (the working folder),
+    // /opt/kavel (the launcher's folder) nor on the search path (/usr/bin,
+    // /bin)".
+    QString places() const;
+};
 
 // The batch file `name` in the first of `directories` that holds it, or ""
 // when none does.
@@ -26,7 +39,7 @@ QString LocateProgram(const QString& program, QString* looked = nullptr);
 // arguments as separate words (never re-read by a shell), a hidden job
 // with no input and its output discarded, a visible one on the launcher's
 // own terminal. A batch file or program that is not there is not started
-// and the result names it.
+// and the result names it and every place it was looked for.
 class HostProcessStarter final : public ProcessStarter {
 public:
     // Jobs run in `workingDirectory`; by default the launcher's own.

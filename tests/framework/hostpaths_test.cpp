@@ -1,6 +1,7 @@
 #include "framework/hostpaths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include "support/qtprint.h"
 
@@ -27,8 +28,28 @@ TEST(HostPaths, LogicalRootMapsOntoKavelRootWithoutRegardToCase)
     qunsetenv("KAVEL_ROOT");
 }
 
+// This test program lies in the build tree, in no installation root.
 TEST(HostPaths, DefaultRootIsKavelInTheHomeDirectory)
 {
     qunsetenv("KAVEL_ROOT");
     EXPECT_EQ(HostPaths::root(), QDir::homePath() + QStringLiteral("/Kavel"));
+}
+
+TEST(HostPaths, ProgramBelongsToTheNearestRootAtMostTwoFoldersUp)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("GAVRINE/valdens/deeper")));
+    ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("other/Gavrine")));
+    EXPECT_EQ(HostPaths::rootAbove(root), root);
+    EXPECT_EQ(HostPaths::rootAbove(root + QStringLiteral("/GAVRINE/valdens")), root);
+    EXPECT_EQ(HostPaths::rootAbove(root + QStringLiteral("/other")), root + QStringLiteral("/other"));
+    EXPECT_EQ(HostPaths::rootAbove(root + QStringLiteral("/GAVRINE/valdens/deeper")), QString());
+
+    // A file of the name makes no root.
+    QTemporaryDir plain;
+    ASSERT_TRUE(QDir(plain.path()).mkpath(QStringLiteral("bin")));
+    QFile file(plain.filePath(QStringLiteral("Gavrine")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    EXPECT_EQ(HostPaths::rootAbove(plain.filePath(QStringLiteral("bin"))), QString());
 }

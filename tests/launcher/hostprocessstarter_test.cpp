@@ -124,7 +124,7 @@ TEST(LocateBatchFile, WorkingDirectoryFirstThenTheSearchPath)
     EXPECT_EQ(LocateBatchFile(QStringLiteral("11.bat"), directories), QString());
 
     SearchPath path(root.path(QStringLiteral("bin")));
-    const QStringList looked = BatchFileDirectories(root.path());
+    const QStringList looked = BatchFileSearch::from(root.path()).directories();
     EXPECT_EQ(looked.value(0), root.path());
     // An installation puts the batch files beside the launcher.
     EXPECT_EQ(looked.value(1), QCoreApplication::applicationDirPath());
@@ -201,8 +201,15 @@ TEST_F(HostStarterTest, MissingBatchFileIsNamedBeforeAnythingStarts)
     button("Command11")->click();
     ASSERT_EQ(modals.boxes().size(), 1);
     EXPECT_EQ(modals.boxes()[0].icon, QMessageBox::Warning);
-    EXPECT_TRUE(modals.boxes()[0].text.startsWith(QStringLiteral("8.bat could not be started"))) << modals.boxes()[0].text.toStdString();
-    EXPECT_TRUE(modals.boxes()[0].text.contains(root.path()));
+    EXPECT_EQ(modals.boxes()[0].text,
+        QStringLiteral("8.bat could not be started: it is not in %1 (the working folder), %2 (the launcher's folder) nor on the search path (%3).")
+            .arg(root.path(), QCoreApplication::applicationDirPath(), root.path(QStringLiteral("bin"))));
+}
+
+TEST(BatchFileSearch, PlacesNameAFolderOnceAndAnEmptySearchPath)
+{
+    const BatchFileSearch search { QStringLiteral("/opt/kavel"), QStringLiteral("/opt/kavel/"), {} };
+    EXPECT_EQ(search.places(), QStringLiteral("in /opt/kavel (the working folder and the launcher's) nor on the search path, which is empty"));
 }
 
 TEST_F(HostStarterTest, FrontEndMissingIsNamedAfterTheExport)
