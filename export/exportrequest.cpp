@@ -2,7 +2,11 @@
 
 #include "viewerregistry.h"
 
+#include "framework/numberparse.h"
+
 #include <QFileInfo>
+
+#include <cmath>
 
 namespace kavel {
 
@@ -13,6 +17,19 @@ ParsedExportArguments usageError(const QString& message)
     ParsedExportArguments parsed;
     parsed.error = message;
     return parsed;
+}
+
+// An option value that would put an infinity or a NaN into the viewer's
+// memory, whatever the option: a number beyond the double range ("1e400")
+// or one spelt out ("inf", "-Infinity", "nan"). No settings file can hold
+// such a number.
+bool isNonFinite(const QString& value)
+{
+    QString body = value.trimmed().toLower();
+    if (body.startsWith(QLatin1Char('+')) || body.startsWith(QLatin1Char('-')))
+        body.remove(0, 1);
+    return body == QLatin1String("inf") || body == QLatin1String("infinity") || body == QLatin1String("nan")
+        || !std::isfinite(NumberParse::lenient(value));
 }
 
 } // namespace
@@ -104,7 +121,12 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
             const qsizetype split = value->indexOf(QLatin1Char('='));
             if (split <= 0)
                 return usageError(QStringLiteral("--option takes NAME=VALUE[,VALUE...], not '%1'").arg(*value));
-            request.options.emplace_back(value->left(split), value->mid(split + 1).split(QLatin1Char(',')));
+            const QStringList values = value->mid(split + 1).split(QLatin1Char(','));
+            for (const QString& number : values) {
+                if (isNonFinite(number))
+                    return usageError(QStringLiteral("--option %1: '%2' is not a finite number").arg(value->left(split), number));
+            }
+            request.options.emplace_back(value->left(split), values);
         } else {
             request.output = *value;
             haveOutput = true;

@@ -5,10 +5,12 @@
 #include "fieldreader.h"
 #include "numberparse.h"
 #include "numbertext.h"
+#include "single.h"
 #include "textfile.h"
 
 #include <QFile>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -58,11 +60,12 @@ ReaderDiagnostic readSettings(FieldReader& reader, const SettingsLayout& layout)
                 const std::optional<double> value = reader.number();
                 if (!value)
                     return reader.diagnostic();
-                if (std::isfinite(*value) && std::fabs(*value) > double(std::numeric_limits<float>::max())) {
+                const std::optional<float> nearest = Single::nearest(*value);
+                if (!nearest) {
                     reader.fail(QStringLiteral("%1 is beyond the single-precision range").arg(*value));
                     return reader.diagnostic();
                 }
-                **single = float(*value);
+                **single = *nearest;
             } else {
                 const std::optional<qint16> value = reader.int16();
                 if (!value)
@@ -86,12 +89,24 @@ QString printedSingle(float value)
     return NumberText::printed(value, 9);
 }
 
+// The nearest number an item of type T can hold: the file has no text for an
+// infinity or a NaN. Neither reaches memory through the reader, the dialogs
+// or the export's options; one that does anyway must not cost the items
+// after it, as a text the reader stops at would.
+template<typename T>
+T writable(T value)
+{
+    if (std::isnan(value))
+        return 0; // a field with no number gives 0
+    return std::clamp(value, std::numeric_limits<T>::lowest(), std::numeric_limits<T>::max());
+}
+
 QString itemText(const SettingsLayout::NumberItem& item)
 {
     if (double* const* number = std::get_if<double*>(&item))
-        return NumberText::printedExact(**number);
+        return NumberText::printedExact(writable(**number));
     if (float* const* single = std::get_if<float*>(&item))
-        return printedSingle(**single);
+        return printedSingle(writable(**single));
     return NumberText::printedExact(double(*std::get<qint16*>(item)));
 }
 

@@ -23,7 +23,8 @@ struct AxisSettings {
 // declares its list over the members of its own settings record; the reader
 // and writer below are the same for every viewer. A single-precision item
 // holds the nearest single to what the file says and is written in the
-// fewest digits (7 when they suffice) that read back to that single.
+// fewest digits (7 when they suffice) that read back to that single; a
+// number no single can hold (one that rounds to infinity) stops the reader.
 class SettingsLayout {
 public:
     using NumberItem = std::variant<double*, qint16*, float*>;
@@ -49,7 +50,9 @@ ReaderDiagnostic ReadChartSettings(const QString& path, const SettingsLayout& la
 ReaderDiagnostic ReadChartSettingsText(const QString& name, const QString& text, const SettingsLayout& layout);
 
 // The file's bytes: every number in the settings number text, items joined by
-// one blank, each line ended by CR LF, texts unchanged.
+// one blank, each line ended by CR LF, texts unchanged. Every text written
+// reads back to the value in memory; an infinity, which no text does, is
+// written as the largest number of its sign the item holds, and a NaN as 0.
 QByteArray FormatChartSettings(const SettingsLayout& layout);
 
 // Writes the record to `path`. The file is replaced atomically: a failed or

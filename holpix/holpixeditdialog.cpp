@@ -103,20 +103,25 @@ HolpixEditDialog::HolpixEditDialog(HolpixViewer& viewer, QWidget* parent)
     addOkCancel({ 7680, 4365, 1110, 365 }, { 7680, 4800, 1110, 365 });
 }
 
-void HolpixEditDialog::apply()
+bool HolpixEditDialog::apply()
 {
+    const AxisSettings x = axisFrom(m_text, 1, QStringLiteral("X axis"));
+    const AxisSettings y = axisFrom(m_text, 6, QStringLiteral("Y axis"));
+    if (refused())
+        return false;
+
     m_flags->store(m_viewer.curveFlags);
     for (int n = kXLin; n <= kYLog; ++n)
         m_viewer.axisOptions[std::size_t(n)] = m_option[std::size_t(n)]->isChecked() ? 1 : 0;
 
     HolpixSettings& s = m_viewer.settings;
-    auto number = [this](int n) { return numberOf(m_text[std::size_t(n)]); };
-    s.X = { number(1), number(2), number(3), number(4) };
-    s.Y = { number(6), number(7), number(8), number(9) };
+    s.X = x;
+    s.Y = y;
     s.XTitle = m_text[5]->text();
     s.YTitle = m_text[10]->text();
     s.Title = m_text[11]->text();
     m_viewer.map.FileComment = m_text[12]->text();
+    return true;
 }
 
 } // namespace kavel

@@ -22,7 +22,7 @@ public:
     HolpixEditDialog(HolpixViewer& viewer, QWidget* parent);
 
 protected:
-    void apply() override;
+    bool apply() override;
 
 private:
     HolpixViewer& m_viewer;

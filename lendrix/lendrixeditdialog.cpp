@@ -51,18 +51,22 @@ LendrixEditDialog::LendrixEditDialog(LendrixViewer& viewer, QWidget* parent)
     setClientSize(kGridLeft + m_check1->widthTwips() + 120, std::max(3915, kGridTop + m_check1->heightTwips() + 120));
 }
 
-void LendrixEditDialog::apply()
+bool LendrixEditDialog::apply()
 {
+    const AxisSettings x = axisFrom(m_text, 1, QStringLiteral("X axis"));
+    const AxisSettings y = axisFrom(m_text, 6, QStringLiteral("Y axis"));
+    if (refused())
+        return false;
     LendrixSettings& s = m_viewer.settings;
-    auto number = [this](int n) { return numberOf(m_text[std::size_t(n)]); };
-    s.X = { number(1), number(2), number(3), number(4) };
-    s.Y = { number(6), number(7), number(8), number(9) };
+    s.X = x;
+    s.Y = y;
     s.XTitle = m_text[5]->text();
     s.YTitle = m_text[10]->text();
     s.Title = m_text[11]->text();
     m_viewer.model.FileComment = m_text[12]->text();
     m_check1->store(m_viewer.modeFlags);
     m_viewer.NumberOfElement = m_check2->isChecked() ? 1 : 0;
+    return true;
 }
 
 } // namespace kavel

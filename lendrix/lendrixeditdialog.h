@@ -21,7 +21,7 @@ public:
     LendrixEditDialog(LendrixViewer& viewer, QWidget* parent);
 
 protected:
-    void apply() override;
+    bool apply() override;
 
 private:
     LendrixViewer& m_viewer;

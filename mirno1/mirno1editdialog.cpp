@@ -72,18 +72,22 @@ Mirno1EditDialog::Mirno1EditDialog(Mirno1Viewer& viewer, QWidget* parent)
     addOkCancel({ 6015, 3039, 1110, 365 }, { 6015, 3480, 1110, 365 });
 }
 
-void Mirno1EditDialog::apply()
+bool Mirno1EditDialog::apply()
 {
+    const AxisSettings x = axisFrom(m_text, 1, QStringLiteral("X axis"));
+    const AxisSettings y = axisFrom(m_text, 6, QStringLiteral("Y axis"));
+    if (refused())
+        return false;
     Mirno1Settings& s = m_viewer.settings;
-    auto number = [this](int n) { return numberOf(m_text[std::size_t(n)]); };
-    s.X = { number(1), number(2), number(3), number(4) };
-    s.Y = { number(6), number(7), number(8), number(9) };
+    s.X = x;
+    s.Y = y;
     s.XTitle = m_text[5]->text();
     s.YTitle = m_text[10]->text();
     s.Title = m_text[11]->text();
     m_viewer.shapes.FileComment = m_text[12]->text();
     for (int k = 0; k < kModeFlags; ++k)
         m_viewer.modeShown[std::size_t(k)] = m_check1[std::size_t(k)]->isChecked() ? 1 : 0;
+    return true;
 }
 
 } // namespace kavel

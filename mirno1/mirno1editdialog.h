@@ -20,7 +20,7 @@ public:
     Mirno1EditDialog(Mirno1Viewer& viewer, QWidget* parent);
 
 protected:
-    void apply() override;
+    bool apply() override;
 
 private:
     Mirno1Viewer& m_viewer;

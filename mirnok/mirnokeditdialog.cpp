@@ -95,20 +95,26 @@ MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
     addOkCancel({ 5640, 3600, 1110, 365 }, { 6840, 3600, 1110, 365 });
 }
 
-void MirnokEditDialog::apply()
+bool MirnokEditDialog::apply()
 {
+    const QString chertLength = QStringLiteral("Chert length");
+    const AxisSettings z = axisFrom(m_text, 1, QStringLiteral("Z axis"), Precision::Double, chertLength);
+    const AxisSettings xy = axisFrom(m_text, 6, QStringLiteral("X,Y axis"), Precision::Double, chertLength);
+    const double viewAngle = numberFrom(m_text[13], QStringLiteral("Angle"));
+    const double animStep = numberFrom(m_text[15], QStringLiteral("Speed"));
+    if (refused())
+        return false;
     MirnokSettings& s = m_viewer.settings;
-    auto number = [this](int n) { return numberOf(m_text[std::size_t(n)]); };
-    s.zMin = number(1);
-    s.zMax = number(2);
-    s.zPitch = number(3);
-    s.zChart = number(4);
-    s.viewAngle = number(13);
-    s.xyMin = number(6);
-    s.xyMax = number(7);
-    s.xyPitch = number(8);
-    s.xyChart = number(9);
-    s.animStep = number(15);
+    s.zMin = z.min;
+    s.zMax = z.max;
+    s.zPitch = z.pitch;
+    s.zChart = z.length;
+    s.viewAngle = viewAngle;
+    s.xyMin = xy.min;
+    s.xyMax = xy.max;
+    s.xyPitch = xy.pitch;
+    s.xyChart = xy.length;
+    s.animStep = animStep;
     s.zTitle = m_text[5]->text();
     s.xTitle = m_text[10]->text();
     s.yTitle = m_text[14]->text();
@@ -116,6 +122,7 @@ void MirnokEditDialog::apply()
     m_viewer.shapes.FileComment = m_text[12]->text();
     for (int k = 0; k < kModeBoxCount; ++k)
         m_viewer.modeShown[std::size_t(k)] = m_check1[std::size_t(k)]->isChecked() ? 1 : 0;
+    return true;
 }
 
 } // namespace kavel

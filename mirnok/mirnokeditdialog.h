@@ -22,7 +22,7 @@ public:
     QCheckBox* modeBox(int index) const { return m_check1[std::size_t(index)]; }
 
 protected:
-    void apply() override;
+    bool apply() override;
 
 private:
     MirnokViewer& m_viewer;

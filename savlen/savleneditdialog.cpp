@@ -41,12 +41,15 @@ SavlenEditDialog::SavlenEditDialog(SavlenViewer& viewer, QWidget* parent)
     addOkCancel({ 6045, 3039, 1110, 365 }, { 6045, 3480, 1110, 365 });
 }
 
-void SavlenEditDialog::apply()
+bool SavlenEditDialog::apply()
 {
+    const AxisSettings x = axisFrom(m_text, 1, QStringLiteral("X axis"));
+    const AxisSettings y = axisFrom(m_text, 6, QStringLiteral("Y axis"));
+    if (refused())
+        return false;
     SavlenSettings& s = m_viewer.settings;
-    auto number = [this](int n) { return numberOf(m_text[std::size_t(n)]); };
-    s.X = { number(1), number(2), number(3), number(4) };
-    s.Y = { number(6), number(7), number(8), number(9) };
+    s.X = x;
+    s.Y = y;
     s.XTitle = m_text[5]->text();
     s.YTitle = m_text[10]->text();
     s.Title = m_text[11]->text();
@@ -56,6 +59,7 @@ void SavlenEditDialog::apply()
     if (const std::optional<qint16> mode = NumberParse::strictInt16(m_text[13]->text()))
         s.ContourMode = *mode;
     m_viewer.ShowNumbers = m_check1->isChecked() ? 1 : 0;
+    return true;
 }
 
 } // namespace kavel

@@ -20,7 +20,7 @@ public:
     SavlenEditDialog(SavlenViewer& viewer, QWidget* parent);
 
 protected:
-    void apply() override;
+    bool apply() override;
 
 private:
     SavlenViewer& m_viewer;

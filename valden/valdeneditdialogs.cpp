@@ -133,22 +133,27 @@ ValdenXYEditDialog::ValdenXYEditDialog(ValdenViewer& viewer, QWidget* parent)
     addButtons();
 }
 
-void ValdenXYEditDialog::apply()
+bool ValdenXYEditDialog::apply()
 {
+    const AxisSettings x = axis(1, QStringLiteral("X axis"), Precision::Double);
+    const AxisSettings y = axis(6, QStringLiteral("Y axis"), Precision::Single);
+    if (refused())
+        return false;
     ValdenSettings& s = m_viewer.settings;
     applyShared();
-    s.Xmin = number(1);
-    s.Xmax = number(2);
-    s.Xpitch = number(3);
-    s.Xlength = number(4);
-    s.Ymin = number(6);
-    s.Ymax = number(7);
-    s.Ypitch = number(8);
-    s.Ylength = float(number(9));
+    s.Xmin = x.min;
+    s.Xmax = x.max;
+    s.Xpitch = x.pitch;
+    s.Xlength = x.length;
+    s.Ymin = y.min;
+    s.Ymax = y.max;
+    s.Ypitch = y.pitch;
+    s.Ylength = float(y.length);
     s.XYXTitle = text(5)->text();
     s.DampingTitle = text(10)->text();
     s.FrequencyTitle = text(11)->text();
     s.XYTitle = text(12)->text();
+    return true;
 }
 
 ValdenGaussEditDialog::ValdenGaussEditDialog(ValdenViewer& viewer, QWidget* parent)
@@ -180,21 +185,26 @@ ValdenGaussEditDialog::ValdenGaussEditDialog(ValdenViewer& viewer, QWidget* pare
     addButtons();
 }
 
-void ValdenGaussEditDialog::apply()
+bool ValdenGaussEditDialog::apply()
 {
+    const AxisSettings re = axis(1, QStringLiteral("Re"), Precision::Double);
+    const AxisSettings im = axis(6, QStringLiteral("Im"), Precision::Single);
+    if (refused())
+        return false;
     ValdenSettings& s = m_viewer.settings;
     applyShared();
-    s.ReMin = number(1);
-    s.ReMax = number(2);
-    s.RePitch = number(3);
-    s.ReLength = number(4);
-    s.ImMin = number(6);
-    s.ImMax = number(7);
-    s.ImPitch = number(8);
-    s.ImLength = float(number(9));
+    s.ReMin = re.min;
+    s.ReMax = re.max;
+    s.RePitch = re.pitch;
+    s.ReLength = re.length;
+    s.ImMin = im.min;
+    s.ImMax = im.max;
+    s.ImPitch = im.pitch;
+    s.ImLength = float(im.length);
     s.GaussXTitle = text(5)->text();
     s.GaussYTitle = text(10)->text();
     s.GaussTitle = text(12)->text();
+    return true;
 }
 
 } // namespace kavel

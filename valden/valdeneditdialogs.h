@@ -2,6 +2,7 @@
 
 #include "showcurve.h"
 
+#include "framework/chartsettings.h"
 #include "framework/ui/editdialog.h"
 
 #include <array>
@@ -36,7 +37,8 @@ protected:
     void addButtons();
 
     QLineEdit* text(int n) const { return m_text[std::size_t(n)]; }
-    double number(int n) const { return numberOf(text(n)); }
+    // The axis row of Text first .. first + 3 (see EditDialog::axisFrom).
+    AxisSettings axis(int first, const QString& row, Precision length) { return axisFrom(m_text, first, row, length); }
     // The check boxes into ShowCurve, the comment into the data in memory.
     void applyShared();
 
@@ -56,7 +58,7 @@ public:
     ValdenXYEditDialog(ValdenViewer& viewer, QWidget* parent);
 
 protected:
-    void apply() override;
+    bool apply() override;
 };
 
 // Form3, "valden-Gauss  Editing": the real and imaginary axes, the Gauss
@@ -67,7 +69,7 @@ public:
     ValdenGaussEditDialog(ValdenViewer& viewer, QWidget* parent);
 
 protected:
-    void apply() override;
+    bool apply() override;
 };
 
 } // namespace kavel

@@ -39,13 +39,17 @@ WesparEditDialog::WesparEditDialog(WesparViewer& viewer, QWidget* parent)
     addOkCancel({ 6045, 4439, 1110, 365 }, { 6045, 4880, 1110, 365 });
 }
 
-void WesparEditDialog::apply()
+bool WesparEditDialog::apply()
 {
+    const AxisSettings x = axisFrom(m_text, 1, QStringLiteral("X axis"));
+    const AxisSettings y = axisFrom(m_text, 6, QStringLiteral("Y axis (wespar)"));
+    const AxisSettings r = axisFrom(m_text, 11, QStringLiteral("Y axis (savlen)"));
+    if (refused())
+        return false;
     WesparSettings& s = m_viewer.settings;
-    auto number = [this](int n) { return numberOf(m_text[std::size_t(n)]); };
-    s.X = { number(1), number(2), number(3), number(4) };
-    s.Y = { number(6), number(7), number(8), number(9) };
-    s.R = { number(11), number(12), number(13), number(14) };
+    s.X = x;
+    s.Y = y;
+    s.R = r;
     s.XTitle = m_text[5]->text();
     s.YTitle = m_text[10]->text();
     s.RTitle = m_text[15]->text();
@@ -55,6 +59,7 @@ void WesparEditDialog::apply()
     // the chart has.
     if (const std::optional<qint16> mode = NumberParse::strictInt16(m_text[18]->text()))
         s.ContourMode = *mode;
+    return true;
 }
 
 } // namespace kavel

@@ -19,7 +19,7 @@ public:
     WesparEditDialog(WesparViewer& viewer, QWidget* parent);
 
 protected:
-    void apply() override;
+    bool apply() override;
 
 private:
     WesparViewer& m_viewer;

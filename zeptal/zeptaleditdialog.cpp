@@ -107,24 +107,29 @@ ZeptalEditDialog::ZeptalEditDialog(ZeptalViewer& viewer, QWidget* parent)
     addOkCancel({ 7560, 4200, 1110, 365 }, { 7560, 4680, 1110, 365 });
 }
 
-void ZeptalEditDialog::apply()
+bool ZeptalEditDialog::apply()
 {
+    const AxisSettings x = axisFrom(m_text, 1, QStringLiteral("X axis"));
+    const AxisSettings y = axisFrom(m_text, 6, QStringLiteral("Y axis"), Precision::Single);
+    if (refused())
+        return false;
     ZeptalSettings& s = m_viewer.settings;
     m_viewer.chartStyle = m_option2->isChecked() ? PolarChart : BodeChart;
     m_flags->store(m_viewer.curveFlags);
-    s.Xmin = number(1);
-    s.Xmax = number(2);
-    s.Xpitch = number(3);
-    s.Xlength = number(4);
+    s.Xmin = x.min;
+    s.Xmax = x.max;
+    s.Xpitch = x.pitch;
+    s.Xlength = x.length;
     s.XTitle = text(5)->text();
-    s.Ymin = number(6);
-    s.Ymax = number(7);
-    s.Ypitch = number(8);
-    s.Ylength = float(number(9));
+    s.Ymin = y.min;
+    s.Ymax = y.max;
+    s.Ypitch = y.pitch;
+    s.Ylength = float(y.length);
     s.PhaseTitle = text(10)->text();
     s.AmplitudeTitle = text(11)->text();
     s.Title = text(12)->text();
     m_viewer.data.FileComment = text(13)->text();
+    return true;
 }
 
 } // namespace kavel

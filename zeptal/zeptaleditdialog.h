@@ -24,11 +24,10 @@ public:
     QRadioButton* option2() const { return m_option2; }
 
 protected:
-    void apply() override;
+    bool apply() override;
 
 private:
     QLineEdit* text(int n) const { return m_text[std::size_t(n)]; }
-    double number(int n) const { return numberOf(text(n)); }
 
     ZeptalViewer& m_viewer;
     QRadioButton* m_option1;

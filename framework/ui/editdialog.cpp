@@ -5,12 +5,16 @@
 #include "framework/chartsettings.h"
 #include "framework/numberparse.h"
 #include "framework/numbertext.h"
+#include "framework/single.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+
+#include <cmath>
 
 namespace kavel {
 
@@ -46,9 +50,58 @@ void EditDialog::Command2_Click()
 {
     if (m_done)
         return;
-    apply();
+    m_refusal.clear();
+    m_refusedField = nullptr;
+    if (!apply()) {
+        showRefusal();
+        return;
+    }
     unload();
     emit confirmed();
+}
+
+double EditDialog::numberFrom(QLineEdit* field, const QString& caption, Precision precision)
+{
+    const double value = numberOf(field);
+    if (precision == Precision::Single) {
+        if (const std::optional<float> single = Single::nearest(value))
+            return *single;
+    } else if (std::isfinite(value)) {
+        return value;
+    }
+    if (!refused()) {
+        const QString limit = precision == Precision::Single ? QStringLiteral("3.4E+38") : QStringLiteral("1.8E+308");
+        m_refusal = QStringLiteral("%1: \"%2\" is out of range: this setting holds numbers from about -%3 to %3.")
+                        .arg(caption, field->text().trimmed(), limit);
+        m_refusedField = field;
+    }
+    return 0;
+}
+
+AxisSettings EditDialog::axisFrom(std::span<QLineEdit* const> fields, int first, const QString& row, Precision length,
+    const QString& lengthHeading)
+{
+    auto field = [&](int k) { return fields[std::size_t(first + k)]; };
+    const QString range = row + QStringLiteral(" Length");
+    AxisSettings axis;
+    axis.min = numberFrom(field(0), range + QStringLiteral(" (from)"));
+    axis.max = numberFrom(field(1), range + QStringLiteral(" (to)"));
+    axis.pitch = numberFrom(field(2), row + QStringLiteral(" Division pitch"));
+    axis.length = numberFrom(field(3), row + QLatin1Char(' ') + lengthHeading, length);
+    return axis;
+}
+
+void EditDialog::showRefusal()
+{
+    // apply() refused without saying why: nothing to show, and still nothing changed.
+    if (!refused())
+        return;
+    QMessageBox box(QMessageBox::Warning, windowTitle(), m_refusal, QMessageBox::Ok, this);
+    box.exec();
+    if (m_refusedField) {
+        m_refusedField->setFocus();
+        m_refusedField->selectAll();
+    }
 }
 
 void EditDialog::command1_click()

@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <span>
 
 class QCheckBox;
@@ -18,8 +19,10 @@ struct AxisSettings;
 // the main window, filled from the in-memory settings when it is built.
 // "O.K" (or Enter in any field) takes the fields over with apply(), closes
 // and has the main window replot; "Cancel" (or Esc) closes and changes
-// nothing. Either way the dialog deletes itself. A viewer's dialog only
-// declares its fields with the helpers below and implements apply().
+// nothing. Either way the dialog deletes itself. A number its settings item
+// cannot hold is refused: the dialog names the field in a message, stays
+// open and changes nothing. A viewer's dialog only declares its fields with
+// the helpers below and implements apply().
 class EditDialog : public QDialog {
     Q_OBJECT
 public:
@@ -40,8 +43,25 @@ signals:
     void confirmed();
 
 protected:
-    // Takes the fields over into the viewer's memory.
-    virtual void apply() = 0;
+    // Takes the fields over into the viewer's memory. Reads every number
+    // field first through the readers below; once one is refused, returns
+    // false without changing anything.
+    virtual bool apply() = 0;
+
+    // What a number field's settings item holds.
+    enum class Precision { Double, Single };
+    // apply()'s reading of a number field: its leading number (numberOf()),
+    // checked against what an item of `precision` can hold. A number beyond
+    // that (1e400; 1e39 for a single) is refused: the first refusal is kept
+    // with `caption`, the field as the dialog names it, and the value read
+    // is then of no use. A single comes back as the nearest single.
+    double numberFrom(QLineEdit* field, const QString& caption, Precision precision = Precision::Double);
+    // The four fields of an axis row, fields[first] .. fields[first + 3], as
+    // minimum, maximum, pitch and chart length: named by the row ("X axis")
+    // and the headings over them, the length's precision and heading given.
+    AxisSettings axisFrom(std::span<QLineEdit* const> fields, int first, const QString& row,
+        Precision length = Precision::Double, const QString& lengthHeading = QStringLiteral("Chert total length"));
+    bool refused() const { return !m_refusal.isEmpty(); }
 
     // The layout helpers: sizes in twips, as the dialogs are designed.
     void setClientSize(int widthTwips, int heightTwips);
@@ -83,8 +103,12 @@ protected:
 private:
     // Hides the dialog, brings the main window forward, deletes the dialog.
     void unload();
+    // The refusal in a message box; the field gets the focus, its text selected.
+    void showRefusal();
 
     bool m_done = false;
+    QString m_refusal;
+    QPointer<QLineEdit> m_refusedField;
 };
 
 } // namespace kavel

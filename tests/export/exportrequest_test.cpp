@@ -80,6 +80,16 @@ TEST(ExportArguments, MalformedCommandLinesAreUsageErrors)
     }
 }
 
+TEST(ExportArguments, AnOptionValueBeyondTheDoubleRangeIsAUsageError)
+{
+    for (const char* value : { "1e400", "-1E999", "inf", "-Infinity", "NaN", "1,1e400" }) {
+        const ParsedExportArguments parsed = parse(QStringLiteral("mirnok --option phase=%1 -o a.pdf").arg(QLatin1String(value)));
+        EXPECT_FALSE(parsed.request) << value;
+        EXPECT_TRUE(parsed.error.startsWith(QStringLiteral("--option phase: '"))) << parsed.error.toStdString();
+    }
+    EXPECT_TRUE(parse(QStringLiteral("mirnok --option phase=1e300 -o a.pdf")).request);
+}
+
 TEST(ExportArguments, HelpWinsOverEverythingElse)
 {
     EXPECT_TRUE(parse(QStringLiteral("savlen --help")).help);

@@ -93,6 +93,27 @@ TEST_F(SavlenEditDialogTest, NumberFieldsTakeTheirLeadingNumberAndEnterConfirms)
     EXPECT_TRUE(closed());
 }
 
+TEST_F(SavlenEditDialogTest, ANumberBeyondTheDoubleRangeIsRefusedNamingTheField)
+{
+    const QByteArray settings = FormatChartSettings(viewer->settings.layout());
+    QString message;
+    watcher.expect([&](QWidget* modal) {
+        message = messageText(modal);
+        EXPECT_EQ(modal->windowTitle(), dialog->windowTitle());
+        acceptMessage(modal);
+    });
+    text(1)->setText(QStringLiteral("5"));
+    text(2)->setText(QStringLiteral("1e400"));
+    dialog->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    EXPECT_EQ(watcher.answered(), 1);
+    EXPECT_EQ(message, QStringLiteral("X axis Length (to): \"1e400\" is out of range: this setting holds numbers from about -1.8E+308 to 1.8E+308."));
+    ASSERT_FALSE(closed());
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(text(2)->selectedText(), QStringLiteral("1e400"));
+    EXPECT_EQ(FormatChartSettings(viewer->settings.layout()), settings);
+    EXPECT_EQ(plots, 1);
+}
+
 TEST_F(SavlenEditDialogTest, EnterConfirmsEvenOnTheCancelButton)
 {
     text(9)->setText(QStringLiteral("7"));

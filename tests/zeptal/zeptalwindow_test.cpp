@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <limits>
 #include <memory>
 
 namespace kavel {
@@ -124,6 +125,31 @@ TEST_F(ZeptalWindowTest, DialogShowsTheSettingsStyleAndBoxes)
     for (const char* caption : { "X axis  :", "Y axis  :", "Title    :", "File comment :", "Drawing Style", "Bode or Polar", "Amp", "Phase", "S5", "All",
              "NOTE ! :  μm.rpm ; Physical length,  cm;Chart", "(μm)", "(rpm)", "(rps)" })
         EXPECT_TRUE(labels.contains(QString::fromUtf8(caption))) << caption;
+}
+
+// The chart height is a single: 1e39 is refused, a number that rounds to
+// the largest single is taken as it.
+TEST_F(ZeptalWindowTest, AHeightBeyondTheSingleRangeIsRefusedNamingTheField)
+{
+    start();
+    open();
+    const QByteArray settings = FormatChartSettings(viewer->settings.layout());
+    QString message;
+    watcher.expect([&](QWidget* modal) {
+        message = messageText(modal);
+        acceptMessage(modal);
+    });
+    text(9)->setText(QStringLiteral("1e39"));
+    QTest::keyClick(text(9), Qt::Key_Return);
+    EXPECT_EQ(message, QStringLiteral("Y axis Chert total length: \"1e39\" is out of range: this setting holds numbers from about -3.4E+38 to 3.4E+38."));
+    ASSERT_FALSE(closed());
+    EXPECT_EQ(FormatChartSettings(viewer->settings.layout()), settings);
+    EXPECT_EQ(plots, 1);
+
+    text(9)->setText(QStringLiteral("3.40282356e38"));
+    QTest::keyClick(text(9), Qt::Key_Return);
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(viewer->settings.Ylength, std::numeric_limits<float>::max());
 }
 
 TEST_F(ZeptalWindowTest, OkSwitchesToPolarTakesFieldsAndBoxesAndReplots)
