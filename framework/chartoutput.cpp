@@ -28,9 +28,9 @@ constexpr int kPdfDpi = 1200;
 
 constexpr QSizeF kA4Landscape { 29.7, 21.0 };
 
-DeviceMapping pageMapping(double dpi, const QSizeF& pageCm, const std::optional<QRectF>& drawn)
+DeviceMapping pageMapping(double dpi, SurfaceKind kind, const QSizeF& pageCm, const std::optional<QRectF>& drawn)
 {
-    return drawn ? DeviceMapping::page(dpi, pageCm, *drawn) : DeviceMapping::page(dpi);
+    return drawn ? DeviceMapping::page(dpi, kind, pageCm, *drawn) : DeviceMapping::page(dpi, kind);
 }
 
 // The picture's size for a region of chart centimetres at `dpi`.
@@ -55,7 +55,7 @@ std::optional<Format> formatFor(const QString& path)
     return std::nullopt;
 }
 
-QString writePdf(const OpList& ops, const QString& path, const std::optional<QRectF>& drawn)
+QString writePdf(const OpList& ops, SurfaceKind kind, const QString& path, const std::optional<QRectF>& drawn)
 {
     // Laid out in memory and put in place whole: a failed export never
     // leaves a cut-off file under the name.
@@ -69,13 +69,13 @@ QString writePdf(const OpList& ops, const QString& path, const std::optional<QRe
         QPainter painter;
         if (!painter.begin(&writer))
             return cannotWrite(path, QStringLiteral("the PDF writer did not start"));
-        PainterRenderer(painter, pageMapping(kPdfDpi, kA4Landscape, drawn)).paint(ops);
+        PainterRenderer(painter, pageMapping(kPdfDpi, kind, kA4Landscape, drawn)).paint(ops);
         painter.end();
     }
     return AtomicFile::replace(path, buffer.data());
 }
 
-QString writeSvg(const OpList& ops, const QString& path, const std::optional<QRectF>& drawn)
+QString writeSvg(const OpList& ops, SurfaceKind kind, const QString& path, const std::optional<QRectF>& drawn)
 {
     constexpr double dpi = 96;
     const QRectF region = shownRegion(drawn);
@@ -93,13 +93,13 @@ QString writeSvg(const OpList& ops, const QString& path, const std::optional<QRe
         if (!painter.begin(&generator))
             return cannotWrite(path, QStringLiteral("the SVG generator did not start"));
         painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-        PainterRenderer(painter, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region)).paint(ops);
+        PainterRenderer(painter, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region, kind)).paint(ops);
         painter.end();
     }
     return AtomicFile::replace(path, buffer.data());
 }
 
-QString writePng(const OpList& ops, const QString& path, double dpi, const std::optional<QRectF>& drawn)
+QString writePng(const OpList& ops, SurfaceKind kind, const QString& path, double dpi, const std::optional<QRectF>& drawn)
 {
     const QRectF region = shownRegion(drawn);
     const QSize size = pixelSize(region, dpi);
@@ -111,7 +111,11 @@ QString writePng(const OpList& ops, const QString& path, double dpi, const std::
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        PainterRenderer(painter, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region)).paint(ops);
+        DeviceMapping mapping = DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region, kind);
+        // A printed hairline, a 600th of an inch, would be a faint grey
+        // smear on pixels of a 96th.
+        mapping.thinnestLine = 1;
+        PainterRenderer(painter, mapping).paint(ops);
     }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -136,7 +140,7 @@ QString print(const OpList& ops, QPrinter& printer, const std::optional<QRectF>&
         return QStringLiteral("The printer %1 could not be started").arg(printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName());
     // One chart unit is one centimetre from the top-left of the printable area.
     const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).size() / 10;
-    PainterRenderer(painter, pageMapping(printer.resolution(), printable, drawn)).paint(ops);
+    PainterRenderer(painter, pageMapping(printer.resolution(), SurfaceKind::Printer, printable, drawn)).paint(ops);
     if (!painter.end())
         return QStringLiteral("The page could not be finished on %1").arg(printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName());
     return {};
