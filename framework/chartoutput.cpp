@@ -1,17 +1,20 @@
 #include "chartoutput.h"
 
 #include "atomicfile.h"
+#include "fontmap.h"
 
 #include "painterrenderer.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 namespace kavel::ChartOutput {
@@ -37,6 +40,30 @@ DeviceMapping pageMapping(double dpi, SurfaceKind kind, const QSizeF& pageCm, co
 QSize pixelSize(const QRectF& region, double dpi)
 {
     return QSize(qRound(region.width() / 2.54 * dpi), qRound(region.height() / 2.54 * dpi));
+}
+
+// QSvgGenerator names only the first face of a font (QFont::family()), one
+// the reader often lacks ("標準明朝", "Century"): each becomes the faces the
+// chart's renderer tries, ending in the generic family.
+QByteArray withFontFallbacks(const QByteArray& svg)
+{
+    static const QRegularExpression attribute(QStringLiteral("font-family=\"([^\"]*)\""));
+    const QString text = QString::fromUtf8(svg);
+    QHash<QString, QString> lists;
+    QString out;
+    out.reserve(text.size() * 2);
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch& m : attribute.globalMatch(text)) {
+        out += QStringView(text).mid(done, m.capturedStart() - done);
+        const QString face = m.captured(1);
+        auto list = lists.find(face);
+        if (list == lists.end())
+            list = lists.insert(face, FontMap::cssFamilies(face));
+        out += QStringLiteral("font-family=\"%1\"").arg(*list);
+        done = m.capturedEnd();
+    }
+    out += QStringView(text).mid(done);
+    return out.toUtf8();
 }
 
 } // namespace
@@ -96,7 +123,7 @@ QString writeSvg(const OpList& ops, SurfaceKind kind, const QString& path, const
         PainterRenderer(painter, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region, kind)).paint(ops);
         painter.end();
     }
-    return AtomicFile::replace(path, buffer.data());
+    return AtomicFile::replace(path, withFontFallbacks(buffer.data()));
 }
 
 QString writePng(const OpList& ops, SurfaceKind kind, const QString& path, double dpi, const std::optional<QRectF>& drawn)
