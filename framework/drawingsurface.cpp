@@ -103,7 +103,7 @@ void DrawingSurface::endDocument()
 double DrawingSurface::lineHeight() const
 {
     if (m_rotatedFont)
-        return rotatedFontInches(m_kind, m_rotatedFont->second) * 2.54 * kLineSpacing;
+        return rotatedFontUnits(m_kind, m_rotatedFont->second) / deviceUnitsPerInch(m_kind) * 2.54 * kLineSpacing;
     return m_fontSize * kCentimetresPerPoint * kLineSpacing;
 }
 

@@ -27,15 +27,13 @@ constexpr double deviceUnitsPerInch(SurfaceKind kind)
     return kind == SurfaceKind::Printer ? 600 : 96;
 }
 
-// A rotated font is never smaller than the charts' 8-point labels: a height
-// chosen in screen pixels (15, 20) would be a 2-point speck on paper.
-inline constexpr double kSmallestRotatedFontPoints = 8;
-
-// The em of a rotated font of `height` device units, in inches.
-constexpr double rotatedFontInches(SurfaceKind kind, int height)
+// The height of a rotated font of `height` device units as drawn: never
+// smaller than the charts' 8-point labels, since a height chosen in screen
+// pixels (SAVLEN's 20, HOLPIX's 15) would be a 2-point speck on paper.
+constexpr double rotatedFontUnits(SurfaceKind kind, int height)
 {
-    const double inches = height / deviceUnitsPerInch(kind);
-    return inches > kSmallestRotatedFontPoints / 72 ? inches : kSmallestRotatedFontPoints / 72;
+    const double labels = 8.0 / 72 * deviceUnitsPerInch(kind);
+    return height > labels ? height : labels;
 }
 
 // The one set of operations every chart is drawn with, on the screen and on

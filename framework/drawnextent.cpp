@@ -67,7 +67,7 @@ std::optional<QRectF> DrawnExtent(const OpList& ops, SurfaceKind kind)
                 continue;
             // An upright text runs right from its top-left corner; a rotated
             // one runs upward, its line height to the right of the point.
-            const double em = t->angle == 0 ? t->size * kCentimetresPerPoint : rotatedFontInches(kind, t->height) * 2.54;
+            const double em = t->angle == 0 ? t->size * kCentimetresPerPoint : rotatedFontUnits(kind, t->height) / deviceUnitsPerInch(kind) * 2.54;
             const double length = widthInEms(t->text) * em;
             const double depth = em * 1.15;
             if (!std::isfinite(length) || !std::isfinite(depth))

@@ -26,6 +26,7 @@ QPen chartPen(const Rgb& c, double widthPixels)
 DeviceMapping DeviceMapping::page(double dpi, SurfaceKind kind)
 {
     DeviceMapping mapping;
+    mapping.kind = kind;
     mapping.pixelsPerCm = dpi / 2.54;
     mapping.fontDpi = dpi;
     mapping.unitPixels = dpi / deviceUnitsPerInch(kind);
@@ -47,6 +48,7 @@ DeviceMapping DeviceMapping::page(double dpi, SurfaceKind kind, const QSizeF& pa
 DeviceMapping DeviceMapping::fitted(const QRectF& area, double screenDpi, const QRectF& region, SurfaceKind kind)
 {
     DeviceMapping mapping;
+    mapping.kind = kind;
     const QRectF r = region.isValid() ? region : kChartRegion;
     const double scale = std::min(area.width() / r.width(), area.height() / r.height());
     mapping.pixelsPerCm = std::max(scale, 1e-3);
@@ -64,7 +66,7 @@ DeviceMapping DeviceMapping::fitted(const QRectF& area, double screenDpi, const 
 
 double DeviceMapping::rotatedFontPixels(int height) const
 {
-    return std::max(height * unitPixels, kSmallestRotatedFontPoints / 72 * fontDpi);
+    return rotatedFontUnits(kind, height) * unitPixels;
 }
 
 double DeviceMapping::lineWidthPixels(int width) const

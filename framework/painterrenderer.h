@@ -16,6 +16,7 @@ namespace kavel {
 
 // How chart centimetres land on a paint device.
 struct DeviceMapping {
+    SurfaceKind kind = SurfaceKind::Screen; // the surface the chart was drawn for
     double pixelsPerCm = 96 / 2.54;  // chart scale
     QPointF origin;                  // device position of chart (0, 0)
     double fontDpi = 96;             // device pixels per inch of a point size
