@@ -195,7 +195,7 @@ QString AnimationWriter::addFrame(const OpList& ops, const QRectF& region)
         if (m_frames == 1 && !QDir().mkpath(m_path))
             return cannotWrite(m_path, QStringLiteral("the directory could not be made"));
         const QString file = QDir(m_path).filePath(QStringLiteral("frame%1.png").arg(m_frames, 4, 10, QLatin1Char('0')));
-        return ChartOutput::writePng(ops, file, kDpi, region);
+        return ChartOutput::writePng(ops, SurfaceKind::Screen, file, kDpi, region);
     }
     if (!m_gif) {
         m_gif = std::make_unique<Gif>(m_path);

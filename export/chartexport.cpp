@@ -179,13 +179,13 @@ ExportOutcome runExport(const ExportRequest& request)
 
     switch (request.format) {
     case ChartOutput::Format::Pdf:
-        outcome.error = ChartOutput::writePdf(ops, request.output, drawn);
+        outcome.error = ChartOutput::writePdf(ops, request.surface, request.output, drawn);
         break;
     case ChartOutput::Format::Svg:
-        outcome.error = ChartOutput::writeSvg(ops, request.output, drawn);
+        outcome.error = ChartOutput::writeSvg(ops, request.surface, request.output, drawn);
         break;
     case ChartOutput::Format::Png:
-        outcome.error = ChartOutput::writePng(ops, request.output, 96, drawn);
+        outcome.error = ChartOutput::writePng(ops, request.surface, request.output, 96, drawn);
         break;
     case ChartOutput::Format::Json:
         outcome.error = ChartOutput::writeJson(ops, request.output, exportHeader(request.viewer, request.surface));

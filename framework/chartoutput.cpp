@@ -1,17 +1,20 @@
 #include "chartoutput.h"
 
 #include "atomicfile.h"
+#include "fontmap.h"
 
 #include "painterrenderer.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 namespace kavel::ChartOutput {
@@ -28,15 +31,39 @@ constexpr int kPdfDpi = 1200;
 
 constexpr QSizeF kA4Landscape { 29.7, 21.0 };
 
-DeviceMapping pageMapping(double dpi, const QSizeF& pageCm, const std::optional<QRectF>& drawn)
+DeviceMapping pageMapping(double dpi, SurfaceKind kind, const QSizeF& pageCm, const std::optional<QRectF>& drawn)
 {
-    return drawn ? DeviceMapping::page(dpi, pageCm, *drawn) : DeviceMapping::page(dpi);
+    return drawn ? DeviceMapping::page(dpi, kind, pageCm, *drawn) : DeviceMapping::page(dpi, kind);
 }
 
 // The picture's size for a region of chart centimetres at `dpi`.
 QSize pixelSize(const QRectF& region, double dpi)
 {
     return QSize(qRound(region.width() / 2.54 * dpi), qRound(region.height() / 2.54 * dpi));
+}
+
+// QSvgGenerator names only the first face of a font (QFont::family()), one
+// the reader often lacks ("標準明朝", "Century"): each becomes the faces the
+// chart's renderer tries, ending in the generic family.
+QByteArray withFontFallbacks(const QByteArray& svg)
+{
+    static const QRegularExpression attribute(QStringLiteral("font-family=\"([^\"]*)\""));
+    const QString text = QString::fromUtf8(svg);
+    QHash<QString, QString> lists;
+    QString out;
+    out.reserve(text.size() * 2);
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch& m : attribute.globalMatch(text)) {
+        out += QStringView(text).mid(done, m.capturedStart() - done);
+        const QString face = m.captured(1);
+        auto list = lists.find(face);
+        if (list == lists.end())
+            list = lists.insert(face, FontMap::cssFamilies(face));
+        out += QStringLiteral("font-family=\"%1\"").arg(*list);
+        done = m.capturedEnd();
+    }
+    out += QStringView(text).mid(done);
+    return out.toUtf8();
 }
 
 } // namespace
@@ -55,7 +82,7 @@ std::optional<Format> formatFor(const QString& path)
     return std::nullopt;
 }
 
-QString writePdf(const OpList& ops, const QString& path, const std::optional<QRectF>& drawn)
+QString writePdf(const OpList& ops, SurfaceKind kind, const QString& path, const std::optional<QRectF>& drawn)
 {
     // Laid out in memory and put in place whole: a failed export never
     // leaves a cut-off file under the name.
@@ -69,13 +96,13 @@ QString writePdf(const OpList& ops, const QString& path, const std::optional<QRe
         QPainter painter;
         if (!painter.begin(&writer))
             return cannotWrite(path, QStringLiteral("the PDF writer did not start"));
-        PainterRenderer(painter, pageMapping(kPdfDpi, kA4Landscape, drawn)).paint(ops);
+        PainterRenderer(painter, pageMapping(kPdfDpi, kind, kA4Landscape, drawn)).paint(ops);
         painter.end();
     }
     return AtomicFile::replace(path, buffer.data());
 }
 
-QString writeSvg(const OpList& ops, const QString& path, const std::optional<QRectF>& drawn)
+QString writeSvg(const OpList& ops, SurfaceKind kind, const QString& path, const std::optional<QRectF>& drawn)
 {
     constexpr double dpi = 96;
     const QRectF region = shownRegion(drawn);
@@ -93,13 +120,13 @@ QString writeSvg(const OpList& ops, const QString& path, const std::optional<QRe
         if (!painter.begin(&generator))
             return cannotWrite(path, QStringLiteral("the SVG generator did not start"));
         painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-        PainterRenderer(painter, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region)).paint(ops);
+        PainterRenderer(painter, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region, kind)).paint(ops);
         painter.end();
     }
-    return AtomicFile::replace(path, buffer.data());
+    return AtomicFile::replace(path, withFontFallbacks(buffer.data()));
 }
 
-QString writePng(const OpList& ops, const QString& path, double dpi, const std::optional<QRectF>& drawn)
+QString writePng(const OpList& ops, SurfaceKind kind, const QString& path, double dpi, const std::optional<QRectF>& drawn)
 {
     const QRectF region = shownRegion(drawn);
     const QSize size = pixelSize(region, dpi);
@@ -111,7 +138,11 @@ QString writePng(const OpList& ops, const QString& path, double dpi, const std::
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        PainterRenderer(painter, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region)).paint(ops);
+        DeviceMapping mapping = DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region, kind);
+        // A printed hairline, a 600th of an inch, would be a faint grey
+        // smear on pixels of a 96th.
+        mapping.thinnestLine = 1;
+        PainterRenderer(painter, mapping).paint(ops);
     }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -136,7 +167,7 @@ QString print(const OpList& ops, QPrinter& printer, const std::optional<QRectF>&
         return QStringLiteral("The printer %1 could not be started").arg(printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName());
     // One chart unit is one centimetre from the top-left of the printable area.
     const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).size() / 10;
-    PainterRenderer(painter, pageMapping(printer.resolution(), printable, drawn)).paint(ops);
+    PainterRenderer(painter, pageMapping(printer.resolution(), SurfaceKind::Printer, printable, drawn)).paint(ops);
     if (!painter.end())
         return QStringLiteral("The page could not be finished on %1").arg(printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName());
     return {};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawingsurface.h"
 #include "surfaceops.h"
 
 #include <QRectF>
@@ -20,23 +21,25 @@ enum class Format { Pdf, Svg, Png, Json };
 // The format named by a file's extension; nullopt for any other.
 std::optional<Format> formatFor(const QString& path);
 
-// A chart that reaches past the chart region passes what it covers as
-// `drawn` (Viewer::drawnRegion); the others pass nothing and keep the
-// common region.
+// `kind` is the surface the chart was drawn for: its line widths and rotated
+// fonts count that surface's device units (deviceUnitsPerInch), so a printed
+// page has the same line widths in every format. A chart that reaches past
+// the chart region passes what it covers as `drawn` (Viewer::drawnRegion);
+// the others pass nothing and keep the common region.
 
 // The page: A4 landscape, one chart unit one centimetre from the page's
 // top-left corner, scaled down only when `drawn` does not fit the page.
 // Returns an empty text on success, else a message naming the file.
-QString writePdf(const OpList& ops, const QString& path, const std::optional<QRectF>& drawn = std::nullopt);
+QString writePdf(const OpList& ops, SurfaceKind kind, const QString& path, const std::optional<QRectF>& drawn = std::nullopt);
 // The picture as the screen shows it: the chart region 30 × 21 cm, with
 // what `drawn` adds beyond it.
-QString writeSvg(const OpList& ops, const QString& path, const std::optional<QRectF>& drawn = std::nullopt);
-QString writePng(const OpList& ops, const QString& path, double dpi = 96, const std::optional<QRectF>& drawn = std::nullopt);
+QString writeSvg(const OpList& ops, SurfaceKind kind, const QString& path, const std::optional<QRectF>& drawn = std::nullopt);
+QString writePng(const OpList& ops, SurfaceKind kind, const QString& path, double dpi = 96, const std::optional<QRectF>& drawn = std::nullopt);
 // JSON Lines: `header` first, then one object per operation.
 QString writeJson(const OpList& ops, const QString& path, const QString& header);
 
-// Prints one landscape page on `printer` (set up by the caller: a device or
-// a PDF file), scaled down only when `drawn` does not fit its printable
+// Prints a chart drawn for the printer on one landscape page of `printer`
+// (set up by the caller: a device or a PDF file), scaled down only when `drawn` does not fit its printable
 // area. Returns an empty text on success, else the printer's error.
 QString print(const OpList& ops, QPrinter& printer, const std::optional<QRectF>& drawn = std::nullopt);
 

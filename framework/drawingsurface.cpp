@@ -9,8 +9,6 @@ namespace {
 constexpr double kCentimetresPerPoint = 2.54 / 72.0;
 // A printed line is a little taller than the font's size.
 constexpr double kLineSpacing = 1.15;
-// Rotated-font heights are logical pixels of 96 per inch.
-constexpr double kCentimetresPerPixel = 2.54 / 96.0;
 
 constexpr Rgb kForeground { 0, 0, 0 };
 
@@ -105,7 +103,7 @@ void DrawingSurface::endDocument()
 double DrawingSurface::lineHeight() const
 {
     if (m_rotatedFont)
-        return m_rotatedFont->second * kCentimetresPerPixel * kLineSpacing;
+        return rotatedFontUnits(m_kind, m_rotatedFont->second) / deviceUnitsPerInch(m_kind) * 2.54 * kLineSpacing;
     return m_fontSize * kCentimetresPerPoint * kLineSpacing;
 }
 

@@ -13,6 +13,29 @@ namespace kavel {
 // positions; the chart code asks the surface which it is.
 enum class SurfaceKind { Screen, Printer };
 
+// Line widths and the heights of rotated fonts count device units, as the
+// platform's pen and font calls take them. On the screen a unit is a pixel of
+// 96 per inch. On the printer it is one dot of a 600 dpi page printer, for
+// line widths and font heights alike and on every output of a printed page
+// (the printer, PDF, SVG, PNG): line width 3 is 0.13 mm, 20 is 0.85 mm, and a
+// rotated font of height 120 is 5.1 mm. The charts' printer numbers were
+// chosen for such a printer: Lendrix prints its Y title at 120 where the
+// screen has 15 pixels (4 mm); counted in screen pixels it would be 3.2 cm
+// tall, over the tick labels and off the page.
+constexpr double deviceUnitsPerInch(SurfaceKind kind)
+{
+    return kind == SurfaceKind::Printer ? 600 : 96;
+}
+
+// The height of a rotated font of `height` device units as drawn: never
+// smaller than the charts' 8-point labels, since a height chosen in screen
+// pixels (SAVLEN's 20, HOLPIX's 15) would be a 2-point speck on paper.
+constexpr double rotatedFontUnits(SurfaceKind kind, int height)
+{
+    const double labels = 8.0 / 72 * deviceUnitsPerInch(kind);
+    return height > labels ? height : labels;
+}
+
 // The one set of operations every chart is drawn with, on the screen and on
 // paper alike. Coordinates are chart centimetres: x right, y down, origin at
 // the top-left. The state every surface shares (current position, line
@@ -46,11 +69,12 @@ public:
 
     void setFontName(const QString& face);
     void setFontSize(double points);
+    // In device units (deviceUnitsPerInch).
     void setLineWidth(int pixels);
     int lineWidth() const { return m_lineWidth; }
 
     // The platform font path for the rotated Y titles: a font of `height`
-    // pixels whose text runs upward (escapement 900), selected until the
+    // device units whose text runs upward (escapement 900), selected until the
     // surface's own font is set or reset again.
     void selectRotatedFont(const QString& face, int height);
     void resetOwnFont();

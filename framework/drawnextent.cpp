@@ -8,7 +8,6 @@ namespace kavel {
 namespace {
 
 constexpr double kCentimetresPerPoint = 2.54 / 72.0;
-constexpr double kCentimetresPerPixel = 2.54 / 96.0;
 
 // Character widths in ems: wide (CJK) characters take a whole em, the rest
 // a little over half of one, which holds for the serif faces of the charts.
@@ -50,7 +49,7 @@ private:
 
 } // namespace
 
-std::optional<QRectF> DrawnExtent(const OpList& ops)
+std::optional<QRectF> DrawnExtent(const OpList& ops, SurfaceKind kind)
 {
     Extent extent;
     for (const SurfaceOp& op : ops) {
@@ -68,7 +67,7 @@ std::optional<QRectF> DrawnExtent(const OpList& ops)
                 continue;
             // An upright text runs right from its top-left corner; a rotated
             // one runs upward, its line height to the right of the point.
-            const double em = t->angle == 0 ? t->size * kCentimetresPerPoint : t->height * kCentimetresPerPixel;
+            const double em = t->angle == 0 ? t->size * kCentimetresPerPoint : rotatedFontUnits(kind, t->height) / deviceUnitsPerInch(kind) * 2.54;
             const double length = widthInEms(t->text) * em;
             const double depth = em * 1.15;
             if (!std::isfinite(length) || !std::isfinite(depth))

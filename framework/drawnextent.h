@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawingsurface.h"
 #include "surfaceops.h"
 
 #include <QRectF>
@@ -12,6 +13,7 @@ namespace kavel {
 // characters make them (an estimate that needs no fonts, the same on every
 // machine). Nullopt when nothing was drawn. Coordinates the renderer leaves
 // out (not finite, or a kilometre off the page) are left out here too.
-std::optional<QRectF> DrawnExtent(const OpList& ops);
+// Rotated fonts count the device units of the surface `kind`.
+std::optional<QRectF> DrawnExtent(const OpList& ops, SurfaceKind kind = SurfaceKind::Screen);
 
 } // namespace kavel

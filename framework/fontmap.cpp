@@ -1,8 +1,24 @@
 #include "fontmap.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace kavel::FontMap {
+
+namespace {
+
+bool isMincho(const QString& key)
+{
+    return key == QString::fromUtf8("標準明朝") || key.contains(QString::fromUtf8("明朝")) || key.contains(QLatin1String("mincho"));
+}
+
+bool isSerif(const QString& face)
+{
+    const QString key = face.trimmed().toLower();
+    return key == QLatin1String("times new roman") || key == QLatin1String("century") || isMincho(key);
+}
+
+} // namespace
 
 QStringList families(const QString& face)
 {
@@ -14,7 +30,7 @@ QStringList families(const QString& face)
         list = QStringList { QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif") } + serifJapanese;
     else if (key == QLatin1String("century"))
         list = QStringList { QStringLiteral("Century"), QStringLiteral("Century Schoolbook L"), QStringLiteral("C059"), QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif") } + serifJapanese;
-    else if (key == QString::fromUtf8("標準明朝") || key.contains(QString::fromUtf8("明朝")) || key.contains(QLatin1String("mincho")))
+    else if (isMincho(key))
         list = QStringList { QString::fromUtf8("標準明朝") } + serifJapanese + QStringList { QStringLiteral("Liberation Serif") };
     else if (key == QLatin1String("small fonts"))
         list = QStringList { QStringLiteral("Small Fonts"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") } + sansJapanese;
@@ -23,6 +39,21 @@ QStringList families(const QString& face)
     else
         list = QStringList { face, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") } + sansJapanese;
     return list;
+}
+
+QString cssFamilies(const QString& face)
+{
+    // Quotes and markup in a name would end the attribute.
+    static const QRegularExpression unsafe(QStringLiteral("[\"'<>&\\\\]"));
+    QStringList names;
+    for (QString family : families(face)) {
+        family = family.remove(unsafe).trimmed();
+        const QString quoted = QLatin1Char('\'') + family + QLatin1Char('\'');
+        if (!family.isEmpty() && !names.contains(quoted))
+            names.append(quoted);
+    }
+    names.append(isSerif(face) ? QStringLiteral("serif") : QStringLiteral("sans-serif"));
+    return names.join(QStringLiteral(", "));
 }
 
 QFont font(const QString& face, double pixelSize)

@@ -16,6 +16,11 @@ QFont font(const QString& face, double pixelSize);
 // The installed families tried for a face, best first.
 QStringList families(const QString& face);
 
+// The same families as a CSS font-family list (for SVG), ending in the
+// generic family, so that a reader without the named faces gets a serif
+// or a sans-serif face rather than its default.
+QString cssFamilies(const QString& face);
+
 } // namespace FontMap
 
 } // namespace kavel

@@ -2,7 +2,9 @@
 
 #include "fontmap.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QTransform>
 #include <cmath>
 
 namespace kavel {
@@ -21,42 +23,71 @@ QPen chartPen(const Rgb& c, double widthPixels)
 
 } // namespace
 
-DeviceMapping DeviceMapping::page(double dpi)
+DeviceMapping DeviceMapping::page(double dpi, SurfaceKind kind)
 {
     DeviceMapping mapping;
+    mapping.kind = kind;
     mapping.pixelsPerCm = dpi / 2.54;
     mapping.fontDpi = dpi;
-    mapping.pixelDpi = dpi / 300.0 * 96.0;
+    mapping.unitPixels = dpi / deviceUnitsPerInch(kind);
     return mapping;
 }
 
-DeviceMapping DeviceMapping::page(double dpi, const QSizeF& pageCm, const QRectF& drawn)
+DeviceMapping DeviceMapping::page(double dpi, SurfaceKind kind, const QSizeF& pageCm, const QRectF& drawn)
 {
-    DeviceMapping mapping = page(dpi);
     double shrink = 1;
     if (drawn.right() > pageCm.width() && pageCm.width() > 0)
         shrink = std::min(shrink, pageCm.width() / drawn.right());
     if (drawn.bottom() > pageCm.height() && pageCm.height() > 0)
         shrink = std::min(shrink, pageCm.height() / drawn.bottom());
     if (!(shrink > 0) || shrink >= 1)
-        return mapping;
-    mapping.pixelsPerCm *= shrink;
-    mapping.fontDpi *= shrink;
-    mapping.pixelDpi *= shrink;
-    return mapping;
+        return page(dpi, kind);
+    return page(dpi * shrink, kind);
 }
 
-DeviceMapping DeviceMapping::fitted(const QRectF& area, double screenDpi, const QRectF& region)
+DeviceMapping DeviceMapping::fitted(const QRectF& area, double screenDpi, const QRectF& region, SurfaceKind kind)
 {
     DeviceMapping mapping;
+    mapping.kind = kind;
     const QRectF r = region.isValid() ? region : kChartRegion;
     const double scale = std::min(area.width() / r.width(), area.height() / r.height());
     mapping.pixelsPerCm = std::max(scale, 1e-3);
     mapping.origin = QPointF(area.left() + (area.width() - r.width() * mapping.pixelsPerCm) / 2 - r.left() * mapping.pixelsPerCm,
         area.top() + (area.height() - r.height() * mapping.pixelsPerCm) / 2 - r.top() * mapping.pixelsPerCm);
-    mapping.fontDpi = screenDpi;
-    mapping.pixelDpi = 96;
+    if (kind == SurfaceKind::Printer) {
+        mapping.fontDpi = mapping.pixelsPerCm * 2.54;
+        mapping.unitPixels = mapping.fontDpi / deviceUnitsPerInch(kind);
+    } else {
+        mapping.fontDpi = screenDpi;
+        mapping.unitPixels = 1;
+    }
     return mapping;
+}
+
+double DeviceMapping::rotatedFontPixels(int height) const
+{
+    return rotatedFontUnits(kind, height) * unitPixels;
+}
+
+double DeviceMapping::lineWidthPixels(int width) const
+{
+    return std::max(std::max(1, width) * unitPixels, thinnestLine);
+}
+
+QFont DeviceMapping::textFont(const Op::Text& text) const
+{
+    const double pixelSize = text.angle == 0 ? text.size * fontDpi / 72.0 : rotatedFontPixels(text.height);
+    return FontMap::font(text.font, pixelSize);
+}
+
+QRectF DeviceMapping::textBox(const Op::Text& text) const
+{
+    const QFontMetricsF metrics(textFont(text));
+    const QRectF upright(0, 0, metrics.horizontalAdvance(text.text), metrics.ascent() + metrics.descent());
+    QTransform placement;
+    placement.translate(origin.x() + double(text.x) * pixelsPerCm, origin.y() + double(text.y) * pixelsPerCm);
+    placement.rotate(-text.angle);
+    return placement.mapRect(upright);
 }
 
 QRectF shownRegion(const std::optional<QRectF>& drawn)
@@ -75,11 +106,6 @@ QPointF PainterRenderer::map(float x, float y) const
     return m_mapping.origin + QPointF(double(x), double(y)) * m_mapping.pixelsPerCm;
 }
 
-double PainterRenderer::lineWidthPixels(int width) const
-{
-    return std::max(1, width) * m_mapping.pixelDpi / 96.0;
-}
-
 PainterRenderer::~PainterRenderer()
 {
     flush();
@@ -96,7 +122,7 @@ void PainterRenderer::flush()
 {
     if (m_lines.empty())
         return;
-    m_painter.setPen(chartPen(m_linesRgb, lineWidthPixels(m_linesWidth)));
+    m_painter.setPen(chartPen(m_linesRgb, m_mapping.lineWidthPixels(m_linesWidth)));
     m_painter.drawLines(m_lines.data(), int(m_lines.size()));
     m_lines.clear();
 }
@@ -104,7 +130,7 @@ void PainterRenderer::flush()
 void PainterRenderer::paint(const SurfaceOp& op)
 {
     QPainter& p = m_painter;
-    auto pen = [&](const Rgb& c, int width) { return chartPen(c, lineWidthPixels(width)); };
+    auto pen = [&](const Rgb& c, int width) { return chartPen(c, m_mapping.lineWidthPixels(width)); };
     // Coordinates far outside any page (a range of 1e30 in a settings file)
     // are left out rather than handed to the raster engine.
     auto sane = [](float v) { return std::isfinite(v) && std::fabs(v) < 1e6f; };
@@ -142,8 +168,7 @@ void PainterRenderer::paint(const SurfaceOp& op)
     } else if (const auto* t = std::get_if<Op::Text>(&op)) {
         if (!sane(t->x) || !sane(t->y) || t->text.isEmpty())
             return;
-        const double pixelSize = t->angle == 0 ? t->size * m_mapping.fontDpi / 72.0 : t->height * m_mapping.fontDpi / 96.0;
-        const QFont font = FontMap::font(t->font, pixelSize);
+        const QFont font = m_mapping.textFont(*t);
         p.setFont(font);
         p.setPen(QColor(t->rgb.r, t->rgb.g, t->rgb.b));
         const QFontMetricsF metrics(font, p.device());

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "drawingsurface.h"
 #include "surfaceops.h"
 
+#include <QFont>
 #include <QLineF>
 #include <QPointF>
 #include <QRectF>
@@ -14,24 +16,37 @@ namespace kavel {
 
 // How chart centimetres land on a paint device.
 struct DeviceMapping {
+    SurfaceKind kind = SurfaceKind::Screen; // the surface the chart was drawn for
     double pixelsPerCm = 96 / 2.54;  // chart scale
     QPointF origin;                  // device position of chart (0, 0)
-    double fontDpi = 96;             // device pixels per inch for point sizes;
-                                     // a rotated font's height counts 96ths of it
-    double pixelDpi = 96;            // device pixels per inch of a "pixel" of line width
+    double fontDpi = 96;             // device pixels per inch of a point size
+    double unitPixels = 1;           // device pixels per device unit of the chart's
+                                     // surface (line widths, rotated-font heights)
+    double thinnestLine = 0;         // device pixels; a raster shows no thinner line
 
-    // The page mapping: one chart unit is one centimetre at `dpi`. Line
-    // widths count pixels of a classic 300 dpi printer; the rotated title
-    // heights count logical 96 dpi pixels, as the platform font API takes them.
-    static DeviceMapping page(double dpi);
+    // The page mapping: one chart unit is one centimetre at `dpi`, and the
+    // device units of `kind` keep their size on paper (deviceUnitsPerInch).
+    static DeviceMapping page(double dpi, SurfaceKind kind = SurfaceKind::Printer);
     // The same for a chart that covers `drawn`: centimetres where it fits on
     // a page of `pageCm`, else everything scaled down about the page's
     // top-left corner until it does, rather than lost past the paper's edge.
-    static DeviceMapping page(double dpi, const QSizeF& pageCm, const QRectF& drawn);
+    static DeviceMapping page(double dpi, SurfaceKind kind, const QSizeF& pageCm, const QRectF& drawn);
     // Fits `region` (by default the chart region, x 0..30, y 0..21 cm) into
-    // `area`, keeping its proportions; fonts and line widths keep their
-    // screen size in pixels.
-    static DeviceMapping fitted(const QRectF& area, double screenDpi = 96, const QRectF& region = QRectF(0, 0, 30, 21));
+    // `area`, keeping its proportions. A screen chart keeps its fonts and
+    // line widths at their screen size in pixels; a printed page is shown
+    // as the paper looks, everything at the scale of the chart.
+    static DeviceMapping fitted(const QRectF& area, double screenDpi = 96, const QRectF& region = QRectF(0, 0, 30, 21),
+        SurfaceKind kind = SurfaceKind::Screen);
+
+    // The pixel size of a rotated font of `height` device units.
+    double rotatedFontPixels(int height) const;
+    // The pen width of a line width of `width` device units.
+    double lineWidthPixels(int width) const;
+    // The font a text is drawn in.
+    QFont textFont(const Op::Text& text) const;
+    // The device box a text covers: its advance by the font's ascent and
+    // descent, from its top-left corner, turned with the text.
+    QRectF textBox(const Op::Text& text) const;
 };
 
 // The chart region every viewer draws into, in chart centimetres.
@@ -60,7 +75,6 @@ public:
 
 private:
     QPointF map(float x, float y) const;
-    double lineWidthPixels(int width) const;
 
     QPainter& m_painter;
     DeviceMapping m_mapping;

@@ -173,7 +173,7 @@ bool MirnokViewer::setOption(const QString& name, const QStringList& values)
 
 std::optional<QRectF> MirnokViewer::drawnRegion(const RecordingSurface& chart) const
 {
-    std::optional<QRectF> region = DrawnExtent(chart.ops());
+    std::optional<QRectF> region = DrawnExtent(chart.ops(), chart.kind());
     if (!chart.isPrinter()) {
         if (const std::optional<QRectF> whirl = WhirlEnvelope(ModeChartInput { settings, shapes, outline, modeShown }))
             region = region ? region->united(*whirl) : *whirl;

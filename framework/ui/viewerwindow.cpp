@@ -243,7 +243,7 @@ void ViewerWindow::Command4_Click()
                 tr("PDF files (*.pdf)"));
         if (path.isEmpty())
             return;
-        error = ChartOutput::writePdf(page.ops(), path, drawn);
+        error = ChartOutput::writePdf(page.ops(), SurfaceKind::Printer, path, drawn);
     }
     if (!error.isEmpty())
         showMessage(this, QMessageBox::Warning, m_viewer.identity().mainCaption, error);

@@ -56,16 +56,16 @@ TEST(DrawnExtent, CoversLinesPointsAndTheBoxesOfTexts)
 TEST(DrawnRegion, ThePageKeepsCentimetresUnlessTheDrawingRunsOffIt)
 {
     const DeviceMapping plain = DeviceMapping::page(300);
-    const DeviceMapping fits = DeviceMapping::page(300, QSizeF(29.7, 21), QRectF(0, 0, 29, 20.5));
+    const DeviceMapping fits = DeviceMapping::page(300, SurfaceKind::Printer, QSizeF(29.7, 21), QRectF(0, 0, 29, 20.5));
     EXPECT_EQ(fits.pixelsPerCm, plain.pixelsPerCm);
     EXPECT_EQ(fits.fontDpi, plain.fontDpi);
 
     // 42 cm deep on a 21 cm page: everything at half size, from the corner.
-    const DeviceMapping deep = DeviceMapping::page(300, QSizeF(29.7, 21), QRectF(0, 0, 20, 42));
+    const DeviceMapping deep = DeviceMapping::page(300, SurfaceKind::Printer, QSizeF(29.7, 21), QRectF(0, 0, 20, 42));
     EXPECT_DOUBLE_EQ(deep.pixelsPerCm, plain.pixelsPerCm / 2);
     EXPECT_DOUBLE_EQ(deep.fontDpi, plain.fontDpi / 2);
     EXPECT_EQ(deep.origin, QPointF(0, 0));
-    const DeviceMapping wide = DeviceMapping::page(300, QSizeF(29.7, 21), QRectF(0, 0, 59.4, 10));
+    const DeviceMapping wide = DeviceMapping::page(300, SurfaceKind::Printer, QSizeF(29.7, 21), QRectF(0, 0, 59.4, 10));
     EXPECT_DOUBLE_EQ(wide.pixelsPerCm, plain.pixelsPerCm / 2);
 
     EXPECT_EQ(shownRegion(std::nullopt), kChartRegion);
@@ -124,7 +124,7 @@ TEST_F(MirnokRegionTest, ThePageIsScaledOnlyWhenTheSketchRunsOffIt)
     const std::optional<QRectF> drawn = viewer->drawnRegion(page);
     ASSERT_TRUE(drawn);
     EXPECT_GT(drawn->bottom(), 27);
-    const DeviceMapping mapping = DeviceMapping::page(600, QSizeF(29.7, 21), *drawn);
+    const DeviceMapping mapping = DeviceMapping::page(600, SurfaceKind::Printer, QSizeF(29.7, 21), *drawn);
     EXPECT_LT(mapping.pixelsPerCm, 600 / 2.54 * 21 / 27);
     EXPECT_NEAR(drawn->bottom() * mapping.pixelsPerCm, 21 * 600 / 2.54, 1e-6);
 }
@@ -138,7 +138,7 @@ TEST_F(MirnokRegionTest, TheSamplesFallingSketchFitsThePageInCentimetres)
     ASSERT_TRUE(fits);
     EXPECT_LE(fits->bottom(), 21);
     EXPECT_LE(fits->right(), 29.7);
-    EXPECT_EQ(DeviceMapping::page(600, QSizeF(29.7, 21), *fits).pixelsPerCm, DeviceMapping::page(600).pixelsPerCm);
+    EXPECT_EQ(DeviceMapping::page(600, SurfaceKind::Printer, QSizeF(29.7, 21), *fits).pixelsPerCm, DeviceMapping::page(600).pixelsPerCm);
 }
 
 } // namespace
