@@ -27,11 +27,12 @@ LendrixEditDialog::LendrixEditDialog(LendrixViewer& viewer, QWidget* parent)
 
     const LendrixSettings& s = viewer.settings;
 
-    // Lendrix's axes name no unit.
-    addAxisRow(m_text, 1, 467, QStringLiteral("X axis  :"), s.X, AxisUnits::Unnamed);
+    // The field block as in SAVLEN's dialog.
+    addAxisRow(m_text, 1, 467, QStringLiteral("X axis  :"), s.X);
     addTitleRow(m_text, 5, 935, QStringLiteral("X title :"), s.XTitle);
-    addAxisRow(m_text, 6, 1870, QStringLiteral("Y axis  :"), s.Y, AxisUnits::Unnamed);
+    addAxisRow(m_text, 6, 1870, QStringLiteral("Y axis  :"), s.Y);
     addTitleRow(m_text, 10, 2337, QStringLiteral("Y title :"), s.YTitle);
+    addUnitNote(2685);
 
     addTitleAndCommentRows(m_text, 11, 3039, s.Title, viewer.model.FileComment);
 

@@ -53,7 +53,7 @@ Mirno1EditDialog::Mirno1EditDialog(Mirno1Viewer& viewer, QWidget* parent)
     addLabel(QStringLiteral("Y title :"), { 120, 2340, 840, kLabelHeight });
     text(10, s.YTitle, { 960, 2337, 2685, kMirno1FieldHeight });
 
-    addLabel(QStringLiteral("NOTE ! :  mm ; Physical length,  cm ; Chart length"), { 360, 2685, 5295, kLabelHeight });
+    addUnitNote(2685, 360);
     addLabel(QStringLiteral("Title    :"), { 675, 3045, 840, kLabelHeight });
     text(11, s.Title, { 1530, 3039, 2685, kMirno1FieldHeight });
     addLabel(QStringLiteral("File comment :"), { 0, 3510, 1400, kLabelHeight });

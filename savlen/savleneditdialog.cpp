@@ -30,7 +30,7 @@ SavlenEditDialog::SavlenEditDialog(SavlenViewer& viewer, QWidget* parent)
     addAxisRow(m_text, 6, 1870, QStringLiteral("Y axis  :"), s.Y);
     addTitleRow(m_text, 10, 2337, QStringLiteral("Y title :"), s.YTitle);
 
-    addLabel(QStringLiteral("NOTE ! :  mm ; Physical length,  cm ; Chart length"), { 390, 2685, 5295, kLabelHeight });
+    addUnitNote(2685);
 
     addTitleAndCommentRows(m_text, 11, 3039, s.Title, viewer.model.FileComment);
     addContourModeField(m_text, 13, s.ContourMode);

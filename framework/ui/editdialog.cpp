@@ -140,16 +140,14 @@ QString fieldName(int n)
 } // namespace
 
 void EditDialog::addAxisRow(std::span<QLineEdit*> fields, int first, int top, const QString& rowLabel, const AxisSettings& axis,
-    AxisUnits units, const QString& rowName)
+    const QString& rowName)
 {
     const int headingTop = top - 2 * kLabelHeight;
     addLabel(QStringLiteral("Length"), { 990, headingTop, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
     addLabel(QStringLiteral("Division pitch"), { 2900, headingTop, 1300, kLabelHeight });
     addLabel(QStringLiteral("Chert total length"), { 4240, headingTop, 1600, kLabelHeight });
-    if (units == AxisUnits::Millimetres) {
-        addLabel(QStringLiteral("(mm)"), { 990, headingTop + kLabelHeight, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-        addLabel(QStringLiteral("(mm)"), { 3030, headingTop + kLabelHeight, 843, kLabelHeight });
-    }
+    addLabel(QStringLiteral("(mm)"), { 990, headingTop + kLabelHeight, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
+    addLabel(QStringLiteral("(mm)"), { 3030, headingTop + kLabelHeight, 843, kLabelHeight });
     addLabel(QStringLiteral("(cm)"), { 4320, headingTop + kLabelHeight, 843, kLabelHeight });
     addLabel(rowLabel, { 120, top + 30, 840, kLabelHeight });
     if (!rowName.isEmpty())
@@ -173,6 +171,11 @@ void EditDialog::addTitleAndCommentRows(std::span<QLineEdit*> fields, int n, int
     fields[std::size_t(n)] = addTextField(fieldName(n), title, { 1560, top, 2685, kFieldHeight });
     addLabel(QStringLiteral("File comment :"), { 120, top + kRowStep + 30, 1400, kLabelHeight });
     fields[std::size_t(n + 1)] = addTextField(fieldName(n + 1), comment, { 1560, top + kRowStep, 3855, kFieldHeight });
+}
+
+void EditDialog::addUnitNote(int top, int left)
+{
+    addLabel(QStringLiteral("NOTE ! :  mm ; Physical length,  cm ; Chart length"), { left, top, 5295, kLabelHeight });
 }
 
 void EditDialog::addContourModeField(std::span<QLineEdit*> fields, int n, int mode)
