@@ -5,14 +5,12 @@
 #include "framework/ui/checkboxgrid.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace kavel {
 
 namespace {
 
-constexpr int kLabelHeight = 210;
 // The column boxes stand right of the SAVLEN-like field block.
 constexpr int kGridLeft = 7440;
 constexpr int kGridTop = 60;
@@ -36,8 +34,7 @@ LendrixEditDialog::LendrixEditDialog(LendrixViewer& viewer, QWidget* parent)
 
     addTitleAndCommentRows(m_text, 11, 3039, s.Title, viewer.model.FileComment);
 
-    addLabel(QStringLiteral("Number of Element"), { 5640, 1987 - kLabelHeight - 15, 1700, kLabelHeight });
-    m_check2 = addCheckBox(QStringLiteral("Check2"), viewer.NumberOfElement == 1, { 5895, 1987, 165, 240 });
+    m_check2 = addNumberOfElementBox(QStringLiteral("Check2"), viewer.NumberOfElement == 1);
 
     QStringList rows;
     for (int k = 1; k <= 10; ++k)

@@ -5,16 +5,9 @@
 #include "framework/numberparse.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace kavel {
-
-namespace {
-
-constexpr int kLabelHeight = 210;
-
-} // namespace
 
 SavlenEditDialog::SavlenEditDialog(SavlenViewer& viewer, QWidget* parent)
     : EditDialog(parent)
@@ -35,8 +28,7 @@ SavlenEditDialog::SavlenEditDialog(SavlenViewer& viewer, QWidget* parent)
     addTitleAndCommentRows(m_text, 11, 3039, s.Title, viewer.model.FileComment);
     addContourModeField(m_text, 13, s.ContourMode);
 
-    addLabel(QStringLiteral("Number of Element"), { 5640, 1987 - kLabelHeight - 15, 1700, kLabelHeight });
-    m_check1 = addCheckBox(QStringLiteral("Check1"), viewer.ShowNumbers == 1, { 5895, 1987, 165, 240 });
+    m_check1 = addNumberOfElementBox(QStringLiteral("Check1"), viewer.ShowNumbers == 1);
 
     addOkCancel({ 6045, 3039, 1110, 365 }, { 6045, 3480, 1110, 365 });
 }

@@ -186,4 +186,12 @@ void EditDialog::addContourModeField(std::span<QLineEdit*> fields, int n, int mo
     fields[std::size_t(n)] = addIntegerField(fieldName(n), mode, { 5895, kTop, 720, kFieldHeight });
 }
 
+QCheckBox* EditDialog::addNumberOfElementBox(const QString& name, bool checked)
+{
+    constexpr int kTop = 1987;
+    // The caption ends well inside the SAVLEN dialog's right edge.
+    addLabel(QStringLiteral("Number of Element"), { 5520, kTop - kLabelHeight - 15, 1700, kLabelHeight });
+    return addCheckBox(name, checked, { 5895, kTop, 165, 240 });
+}
+
 } // namespace kavel

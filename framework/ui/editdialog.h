@@ -75,6 +75,8 @@ protected:
     void addUnitNote(int top, int left = 390);
     // SAVLEN's and WESPAR's contour box, "1, Both" / "2, Upper": Text<n>.
     void addContourModeField(std::span<QLineEdit*> fields, int n, int mode);
+    // SAVLEN's and Lendrix's check box under "Number of Element".
+    QCheckBox* addNumberOfElementBox(const QString& name, bool checked);
 
     // Closing by the title bar is a Cancel.
     void reject() override;
