@@ -50,9 +50,9 @@ void DrawingSurface::circle(double x, double y, double radius, int colour)
     paint(Op::Circle { float(x), float(y), float(radius), Palette::colour(colour), m_lineWidth });
 }
 
-void DrawingSurface::print(const QString& text)
+void DrawingSurface::print(const QString& text, TextAnchor anchor)
 {
-    Op::Text op { float(m_position.x()), float(m_position.y()), text, m_fontName, m_fontSize, 0, 0, kForeground };
+    Op::Text op { float(m_position.x()), float(m_position.y()), text, m_fontName, m_fontSize, 0, 0, kForeground, anchor };
     if (m_rotatedFont) {
         op.font = m_rotatedFont->first;
         op.size = 0;
@@ -63,9 +63,9 @@ void DrawingSurface::print(const QString& text)
     m_position = QPointF(0, float(m_position.y() + lineHeight()));
 }
 
-void DrawingSurface::printNumber(double value)
+void DrawingSurface::printNumber(double value, TextAnchor anchor)
 {
-    print(NumberText::printed(value));
+    print(NumberText::printed(value), anchor);
 }
 
 void DrawingSurface::setFontName(const QString& face)

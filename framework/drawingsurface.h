@@ -61,11 +61,12 @@ public:
     void point(double x, double y, std::optional<int> colour = std::nullopt);
     void circle(double x, double y, double radius, int colour);
 
-    // Draws the text with its top-left corner at the current position, then
-    // moves to the start of the next line (x back to 0, y down one line).
-    void print(const QString& text);
+    // Draws the text with its top-left corner (or, anchored top-right, its
+    // top-right corner) at the current position, then moves to the start of
+    // the next line (x back to 0, y down one line).
+    void print(const QString& text, TextAnchor anchor = TextAnchor::TopLeft);
     // Prints a number in the number text (" 0 ", "-100 ").
-    void printNumber(double value);
+    void printNumber(double value, TextAnchor anchor = TextAnchor::TopLeft);
 
     void setFontName(const QString& face);
     void setFontSize(double points);

@@ -65,18 +65,20 @@ std::optional<QRectF> DrawnExtent(const OpList& ops, SurfaceKind kind)
         } else if (const auto* t = std::get_if<Op::Text>(&op)) {
             if (t->text.isEmpty())
                 continue;
-            // An upright text runs right from its top-left corner; a rotated
-            // one runs upward, its line height to the right of the point.
+            // An upright text runs right from its top-left corner (left from
+            // a top-right one); a rotated one runs upward (downward), its line
+            // height to the right of the point.
             const double em = t->angle == 0 ? t->size * kCentimetresPerPoint : rotatedFontUnits(kind, t->height) / deviceUnitsPerInch(kind) * 2.54;
             const double length = widthInEms(t->text) * em;
             const double depth = em * 1.15;
             if (!std::isfinite(length) || !std::isfinite(depth))
                 continue;
+            const double run = t->anchor == TextAnchor::TopRight ? -length : length;
             extent.add(t->x, t->y);
             if (t->angle == 0)
-                extent.add(t->x + length, t->y + depth);
+                extent.add(t->x + run, t->y + depth);
             else
-                extent.add(t->x + depth, t->y - length);
+                extent.add(t->x + depth, t->y - run);
         }
     }
     return extent.rect();

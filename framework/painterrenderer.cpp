@@ -176,8 +176,10 @@ void PainterRenderer::paint(const SurfaceOp& op)
         p.translate(map(t->x, t->y));
         if (t->angle != 0)
             p.rotate(-t->angle);
-        // The position is the text's top-left corner.
-        p.drawText(QPointF(0, metrics.ascent()), t->text);
+        // The position is the text's top-left corner, or its top-right one:
+        // measured in the font this device draws, the text ends there.
+        const double left = t->anchor == TextAnchor::TopRight ? -metrics.horizontalAdvance(t->text) : 0;
+        p.drawText(QPointF(left, metrics.ascent()), t->text);
         p.restore();
     }
     // EndDocument: the device's owner finishes the page.

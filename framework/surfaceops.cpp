@@ -57,9 +57,12 @@ QString toJson(const SurfaceOp& op)
         {
             const QString sizing = t.angle == 0 ? QStringLiteral("\"size\":%1").arg(NumberText::general(t.size))
                                                 : QStringLiteral("\"height\":%1").arg(t.height);
-            return QStringLiteral("{\"op\":\"text\",\"x\":%1,\"y\":%2,\"text\":%3,\"font\":%4,%5,\"angle\":%6}")
+            // The anchor is spelled only where it is not the usual top-left.
+            const QString anchor = t.anchor == TextAnchor::TopRight ? QStringLiteral(",\"anchor\":\"top-right\"") : QString();
+            return QStringLiteral("{\"op\":\"text\",\"x\":%1,\"y\":%2,\"text\":%3,\"font\":%4,%5,\"angle\":%6%7}")
                 .arg(coordinate(t.x), coordinate(t.y), quoted(t.text), quoted(t.font), sizing)
-                .arg(t.angle);
+                .arg(t.angle)
+                .arg(anchor);
         }
         QString operator()(const Op::EndDocument&) const { return QStringLiteral("{\"op\":\"end_document\"}"); }
     };

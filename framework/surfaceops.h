@@ -12,6 +12,11 @@ namespace kavel {
 // The operations a chart issues on a drawing surface, as plain values. The
 // recording surface keeps them in order; the painter renderer draws them.
 // Coordinates are chart centimetres (x right, y down, origin top-left).
+// Where a printed text stands against its point: its top-left corner there,
+// as every chart prints, or its top-right, so that it ends at the point
+// however wide the device's font draws it (a scale left of its axis).
+enum class TextAnchor { TopLeft, TopRight };
+
 namespace Op {
 
 struct Clear {
@@ -35,9 +40,10 @@ struct Circle {
     int width;
     bool operator==(const Circle&) const = default;
 };
-// A text whose top-left corner is at (x, y). An upright text has a size in
-// points; a rotated one (angle 90, running upward) has the height the
-// platform font API was given, in pixels.
+// A text whose top-left corner (or top-right, by its anchor) is at (x, y).
+// An upright text has a size in points; a rotated one (angle 90, running
+// upward) has the height the platform font API was given, in pixels, and
+// its anchor counts along its own direction.
 struct Text {
     float x, y;
     QString text;
@@ -46,6 +52,7 @@ struct Text {
     int angle = 0;
     int height = 0;
     Rgb rgb;
+    TextAnchor anchor = TextAnchor::TopLeft;
     bool operator==(const Text&) const = default;
 };
 struct EndDocument {

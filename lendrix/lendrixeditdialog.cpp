@@ -5,14 +5,12 @@
 #include "framework/ui/checkboxgrid.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace kavel {
 
 namespace {
 
-constexpr int kLabelHeight = 210;
 // The column boxes stand right of the SAVLEN-like field block.
 constexpr int kGridLeft = 7440;
 constexpr int kGridTop = 60;
@@ -27,16 +25,16 @@ LendrixEditDialog::LendrixEditDialog(LendrixViewer& viewer, QWidget* parent)
 
     const LendrixSettings& s = viewer.settings;
 
-    // Lendrix's axes name no unit.
-    addAxisRow(m_text, 1, 467, QStringLiteral("X axis  :"), s.X, AxisUnits::Unnamed);
+    // The field block as in SAVLEN's dialog.
+    addAxisRow(m_text, 1, 467, QStringLiteral("X axis  :"), s.X);
     addTitleRow(m_text, 5, 935, QStringLiteral("X title :"), s.XTitle);
-    addAxisRow(m_text, 6, 1870, QStringLiteral("Y axis  :"), s.Y, AxisUnits::Unnamed);
+    addAxisRow(m_text, 6, 1870, QStringLiteral("Y axis  :"), s.Y);
     addTitleRow(m_text, 10, 2337, QStringLiteral("Y title :"), s.YTitle);
+    addUnitNote(2685);
 
     addTitleAndCommentRows(m_text, 11, 3039, s.Title, viewer.model.FileComment);
 
-    addLabel(QStringLiteral("Number of Element"), { 5640, 1987 - kLabelHeight - 15, 1700, kLabelHeight });
-    m_check2 = addCheckBox(QStringLiteral("Check2"), viewer.NumberOfElement == 1, { 5895, 1987, 165, 240 });
+    m_check2 = addNumberOfElementBox(QStringLiteral("Check2"), viewer.NumberOfElement == 1);
 
     QStringList rows;
     for (int k = 1; k <= 10; ++k)

@@ -37,6 +37,11 @@ MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
         m_text[std::size_t(n)] = addTextField(QStringLiteral("Text%1").arg(n), value, rect);
     };
 
+    // The design in twips, but for a few captions and fields moved by a
+    // pixel or two, where today's wider fonts ran a caption under a field:
+    // the units "(deg)" (7440, 5160), "(mm)" (4320), "(cm)" (5640), the second "Length"
+    // (1680), the fields Text8 and Text9 (3480, 4800) and the frame (1200).
+
     // The shaft axis and the view angle.
     label(QStringLiteral("Z axis  :"), 150, 465, 820);
     label(QStringLiteral("Length"), 1605, 240, 700);
@@ -46,7 +51,7 @@ MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
     label(QStringLiteral("Chert length"), 4800, 240, 1100);
     label(QStringLiteral("(cm)"), 5760, 600, 520);
     label(QStringLiteral("Angle"), 6600, 240, 700);
-    label(QStringLiteral("(deg)"), 7440, 600, 560);
+    label(QStringLiteral("(deg)"), 7470, 600, 560);
     label(QStringLiteral("(min;-90,max90)"), 6240, 840, 1500);
     number(1, s.zMin, { 990, 467, 843, 278 });
     number(2, s.zMax, { 1965, 467, 843, 278 });
@@ -58,23 +63,23 @@ MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
 
     // The deflection axes.
     label(QStringLiteral("X,Y axis  :"), 120, 1875, 1060);
-    label(QStringLiteral("Length"), 1800, 1680, 700);
+    label(QStringLiteral("Length"), 1800, 1665, 700);
     label(QStringLiteral("(mm)"), 3000, 2040, 460);
     label(QStringLiteral("Division pitch"), 3240, 1680, 1200);
-    label(QStringLiteral("(mm)"), 4320, 2040, 460);
+    label(QStringLiteral("(mm)"), 4350, 2040, 460);
     label(QStringLiteral("Chert length"), 4800, 1680, 1100);
-    label(QStringLiteral("(cm)"), 5640, 2040, 520);
+    label(QStringLiteral("(cm)"), 5700, 2040, 520);
     number(6, s.xyMin, { 1200, 1875, 843, 278 });
     number(7, s.xyMax, { 2160, 1875, 843, 278 });
-    number(8, s.xyPitch, { 3480, 1920, 843, 278 });
-    number(9, s.xyChart, { 4800, 1920, 843, 278 });
+    number(8, s.xyPitch, { 3510, 1920, 843, 278 });
+    number(9, s.xyChart, { 4860, 1920, 843, 278 });
     label(QStringLiteral("X title :"), 120, 2400, 840);
     text(10, s.xTitle, { 990, 2337, 2685, 278 });
     label(QStringLiteral("Y title :"), 120, 2760, 820);
     text(14, s.yTitle, { 960, 2760, 2775, 270 });
 
     label(QStringLiteral("Speed"), 4320, 2520, 800);
-    label(QStringLiteral("(deg)"), 5160, 2880, 560);
+    label(QStringLiteral("(deg)"), 5190, 2880, 560);
     number(15, s.animStep, { 4320, 2760, 855, 270 });
 
     label(QStringLiteral("Title    :"), 705, 3165, 840);
@@ -82,8 +87,9 @@ MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
     label(QStringLiteral("File comment :"), 30, 3630, 1500);
     text(12, viewer.shapes.FileComment, { 1560, 3600, 3855, 278 });
 
-    // The mode boxes, two a row, "All" last; the frame lies behind them.
-    place(new QGroupBox(QStringLiteral("Slect Mode"), this), { 6240, 1200, 1575, 2055 });
+    // The mode boxes, two a row, "All" last; the frame lies behind them,
+    // its caption just above the first row.
+    place(new QGroupBox(QStringLiteral("Slect Mode"), this), { 6240, 1170, 1575, 2055 });
     for (int k = 0; k < kModeBoxCount; ++k) {
         const TwipsRect rect = k == kAllModesBox ? TwipsRect { 7080, 2880, kBoxWidth, kBoxHeight }
                                               : TwipsRect { k % 2 == 0 ? 6480 : 7080, 1440 + 240 * (k / 2), kBoxWidth, kBoxHeight };

@@ -103,6 +103,8 @@ void MirnokWindow::Command5_Click()
         m_command5->setText(QStringLiteral("Anime"));
         m_timer1.stop();
         m_status->hide();
+        // The frames leave the legend out; stopped, the chart is whole again.
+        Command3_Click();
     }
 }
 

@@ -32,7 +32,7 @@ public slots:
     // outline, the chart.
     void Form_Load() override;
     // "Anime" starts the animation from phase 0 (the caption becomes
-    // "Stop"); pressed again it stops.
+    // "Stop"); pressed again it stops and plots the whole chart.
     void Command5_Click() override;
     // "5:Default": the factory settings, reread and plotted.
     void Command7_Click();

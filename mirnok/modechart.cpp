@@ -103,8 +103,11 @@ private:
             }
             if (!vertical) {
                 s.line(w, p.yOrg - at, w + 0.5, p.yOrg - at);
+                // The value ends left of the axis: begun at its point, it ran
+                // under the axis, which hid the minus sign of every negative
+                // value ("-.5" read ".5").
                 s.point(w - 0.1, p.yOrg - at - 0.3, Palette::kLightGrey);
-                s.printNumber(v);
+                s.printNumber(v, TextAnchor::TopRight);
             }
         }
 

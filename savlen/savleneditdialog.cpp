@@ -5,16 +5,9 @@
 #include "framework/numberparse.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace kavel {
-
-namespace {
-
-constexpr int kLabelHeight = 210;
-
-} // namespace
 
 SavlenEditDialog::SavlenEditDialog(SavlenViewer& viewer, QWidget* parent)
     : EditDialog(parent)
@@ -30,13 +23,12 @@ SavlenEditDialog::SavlenEditDialog(SavlenViewer& viewer, QWidget* parent)
     addAxisRow(m_text, 6, 1870, QStringLiteral("Y axis  :"), s.Y);
     addTitleRow(m_text, 10, 2337, QStringLiteral("Y title :"), s.YTitle);
 
-    addLabel(QStringLiteral("NOTE ! :  mm ; Physical length,  cm ; Chart length"), { 390, 2685, 5295, kLabelHeight });
+    addUnitNote(2685);
 
     addTitleAndCommentRows(m_text, 11, 3039, s.Title, viewer.model.FileComment);
     addContourModeField(m_text, 13, s.ContourMode);
 
-    addLabel(QStringLiteral("Number of Element"), { 5640, 1987 - kLabelHeight - 15, 1700, kLabelHeight });
-    m_check1 = addCheckBox(QStringLiteral("Check1"), viewer.ShowNumbers == 1, { 5895, 1987, 165, 240 });
+    m_check1 = addNumberOfElementBox(QStringLiteral("Check1"), viewer.ShowNumbers == 1);
 
     addOkCancel({ 6045, 3039, 1110, 365 }, { 6045, 3480, 1110, 365 });
 }

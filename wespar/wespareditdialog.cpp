@@ -4,16 +4,9 @@
 
 #include "framework/numberparse.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 namespace kavel {
-
-namespace {
-
-constexpr int kLabelHeight = 210;
-
-} // namespace
 
 WesparEditDialog::WesparEditDialog(WesparViewer& viewer, QWidget* parent)
     : EditDialog(parent)
@@ -26,12 +19,12 @@ WesparEditDialog::WesparEditDialog(WesparViewer& viewer, QWidget* parent)
 
     addAxisRow(m_text, 1, 467, QStringLiteral("X axis  :"), s.X);
     addTitleRow(m_text, 5, 935, QStringLiteral("X title :"), s.XTitle);
-    addAxisRow(m_text, 6, 1870, QStringLiteral("Y axis  :"), s.Y, AxisUnits::Millimetres, QStringLiteral("wespar"));
+    addAxisRow(m_text, 6, 1870, QStringLiteral("Y axis  :"), s.Y, QStringLiteral("wespar"));
     addTitleRow(m_text, 10, 2337, QStringLiteral("Y title :"), s.YTitle);
-    addAxisRow(m_text, 11, 3270, QStringLiteral("Y axis  :"), s.R, AxisUnits::Millimetres, QStringLiteral("savlen"));
+    addAxisRow(m_text, 11, 3270, QStringLiteral("Y axis  :"), s.R, QStringLiteral("savlen"));
     addTitleRow(m_text, 15, 3737, QStringLiteral("Y title :"), s.RTitle);
 
-    addLabel(QStringLiteral("NOTE ! :  mm ; Physical length,  cm ; Chart length"), { 390, 4085, 5295, kLabelHeight });
+    addUnitNote(4085);
 
     addTitleAndCommentRows(m_text, 16, 4439, s.Title, viewer.deflection.FileComment);
     addContourModeField(m_text, 18, s.ContourMode);

@@ -59,6 +59,11 @@ void DrawPolarGrid(DrawingSurface& s, const ZeptalSettings& settings, const Char
         else
             s.line(g.OffsetX + R * c, g.OffsetY - R * sn, g.OffsetX + 0.9 * R * c, g.OffsetY - 0.9 * R * sn, grid);
     }
+    // Each spoke is labelled with the phase MapPolar plots on it. A phase
+    // turns clockwise on the page, so the spoke above the centre carries
+    // -90 (a lag, as the response files give it), the left one -180 and the
+    // one below -270; counter-clockwise labels would read a lag of 137
+    // degrees as +137.
     struct AngleLabel {
         int angle;
         double factor;
@@ -67,7 +72,7 @@ void DrawPolarGrid(DrawingSurface& s, const ZeptalSettings& settings, const Char
         const double f = label.factor * R;
         const std::optional<int> colour = printer ? std::nullopt : std::optional<int>(label.angle == 0 ? kDarkGrey : 0);
         s.point(g.OffsetX + f * std::cos(radians(label.angle)), g.OffsetY - f * std::sin(radians(label.angle)), colour);
-        s.printNumber(label.angle);
+        s.printNumber(-label.angle);
     }
 }
 

@@ -20,7 +20,8 @@ inline constexpr double kPolarOriginY = 18;
 std::optional<ChartGeometry> PolarGeometry(const ZeptalSettings& settings);
 
 // Circles every Ypitch out to Ymax, radial lines every 30 degrees, ticks
-// every 10 on the outer tenth, angle labels counter-clockwise. On screen in
+// every 10 on the outer tenth, each of the four spokes labelled with the
+// phase MapPolar plots on it (0, -90 above, -180, -270). On screen in
 // dark grey; on paper black, with only the radius-label points grey.
 void DrawPolarGrid(DrawingSurface& surface, const ZeptalSettings& settings, const ChartGeometry& g);
 

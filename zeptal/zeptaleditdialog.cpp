@@ -88,8 +88,9 @@ ZeptalEditDialog::ZeptalEditDialog(ZeptalViewer& viewer, QWidget* parent)
     m_option1->setObjectName(QStringLiteral("Option1"));
     m_option2 = new QRadioButton(QStringLiteral("Polar"), this);
     m_option2->setObjectName(QStringLiteral("Option2"));
-    place(m_option1, { 7440, 960, 720, 300 });
-    place(m_option2, { 8160, 960, 900, 300 });
+    // "Polar" stands clear of the caption "Bode".
+    place(m_option1, { 7440, 960, 840, 300 });
+    place(m_option2, { 8280, 960, 900, 300 });
     m_option1->setChecked(viewer.chartStyle == BodeChart);
     m_option2->setChecked(viewer.chartStyle != BodeChart);
 

@@ -193,16 +193,14 @@ QString fieldName(int n)
 } // namespace
 
 void EditDialog::addAxisRow(std::span<QLineEdit*> fields, int first, int top, const QString& rowLabel, const AxisSettings& axis,
-    AxisUnits units, const QString& rowName)
+    const QString& rowName)
 {
     const int headingTop = top - 2 * kLabelHeight;
     addLabel(QStringLiteral("Length"), { 990, headingTop, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
     addLabel(QStringLiteral("Division pitch"), { 2900, headingTop, 1300, kLabelHeight });
     addLabel(QStringLiteral("Chert total length"), { 4240, headingTop, 1600, kLabelHeight });
-    if (units == AxisUnits::Millimetres) {
-        addLabel(QStringLiteral("(mm)"), { 990, headingTop + kLabelHeight, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-        addLabel(QStringLiteral("(mm)"), { 3030, headingTop + kLabelHeight, 843, kLabelHeight });
-    }
+    addLabel(QStringLiteral("(mm)"), { 990, headingTop + kLabelHeight, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
+    addLabel(QStringLiteral("(mm)"), { 3030, headingTop + kLabelHeight, 843, kLabelHeight });
     addLabel(QStringLiteral("(cm)"), { 4320, headingTop + kLabelHeight, 843, kLabelHeight });
     addLabel(rowLabel, { 120, top + 30, 840, kLabelHeight });
     if (!rowName.isEmpty())
@@ -228,12 +226,25 @@ void EditDialog::addTitleAndCommentRows(std::span<QLineEdit*> fields, int n, int
     fields[std::size_t(n + 1)] = addTextField(fieldName(n + 1), comment, { 1560, top + kRowStep, 3855, kFieldHeight });
 }
 
+void EditDialog::addUnitNote(int top, int left)
+{
+    addLabel(QStringLiteral("NOTE ! :  mm ; Physical length,  cm ; Chart length"), { left, top, 5295, kLabelHeight });
+}
+
 void EditDialog::addContourModeField(std::span<QLineEdit*> fields, int n, int mode)
 {
     constexpr int kTop = 1286;
     addLabel(QStringLiteral("1, Both"), { 5895, kTop - 2 * kLabelHeight, 1200, kLabelHeight });
     addLabel(QStringLiteral("2, Upper"), { 5895, kTop - kLabelHeight, 1200, kLabelHeight });
     fields[std::size_t(n)] = addIntegerField(fieldName(n), mode, { 5895, kTop, 720, kFieldHeight });
+}
+
+QCheckBox* EditDialog::addNumberOfElementBox(const QString& name, bool checked)
+{
+    constexpr int kTop = 1987;
+    // The caption ends well inside the SAVLEN dialog's right edge.
+    addLabel(QStringLiteral("Number of Element"), { 5520, kTop - kLabelHeight - 15, 1700, kLabelHeight });
+    return addCheckBox(name, checked, { 5895, kTop, 165, 240 });
 }
 
 } // namespace kavel

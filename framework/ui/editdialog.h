@@ -78,21 +78,25 @@ protected:
 
     // The axis block of the dialogs that draw along the rotor (SAVLEN,
     // WESPAR, Lendrix): the column headings above the row ("Length",
-    // "Division pitch", "Chert total length", with "(mm)" under the first
-    // two where the axis counts millimetres), the row label (and a second
-    // line naming the file the axis belongs to, if any), and the fields
-    // Text<first> .. Text<first + 3>: minimum, maximum, pitch, chart length,
-    // kept in `fields` (the dialog's fields by number) at those numbers.
-    enum class AxisUnits { Millimetres, Unnamed };
+    // "Division pitch", "Chert total length") with their units ("(mm)",
+    // "(mm)", "(cm)"), the row label (and a second line naming the file the
+    // axis belongs to, if any), and the fields Text<first> .. Text<first + 3>:
+    // minimum, maximum, pitch, chart length, kept in `fields` (the dialog's
+    // fields by number) at those numbers.
     void addAxisRow(std::span<QLineEdit*> fields, int first, int top, const QString& rowLabel, const AxisSettings& axis,
-        AxisUnits units = AxisUnits::Millimetres, const QString& rowName = {});
+        const QString& rowName = {});
     // A title under its axis: the label and the field Text<n>, kept in fields[n].
     void addTitleRow(std::span<QLineEdit*> fields, int n, int top, const QString& label, const QString& text);
     // The same dialogs' "Title    :" row at `top` and "File comment :" row
     // 441 twips below it: the fields Text<n> and Text<n + 1>.
     void addTitleAndCommentRows(std::span<QLineEdit*> fields, int n, int top, const QString& title, const QString& comment);
+    // The note under the axis rows of the same dialogs (and MIRNO1's) that
+    // says what the units count.
+    void addUnitNote(int top, int left = 390);
     // SAVLEN's and WESPAR's contour box, "1, Both" / "2, Upper": Text<n>.
     void addContourModeField(std::span<QLineEdit*> fields, int n, int mode);
+    // SAVLEN's and Lendrix's check box under "Number of Element".
+    QCheckBox* addNumberOfElementBox(const QString& name, bool checked);
 
     // Closing by the title bar is a Cancel.
     void reject() override;

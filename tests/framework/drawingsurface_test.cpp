@@ -88,6 +88,9 @@ TEST(DrawingSurface, JsonLinesSpellEveryOperation)
     s.print(QString::fromUtf8("半径 \"mm\""));
     s.circle(1, 2, 0.5, 4);
     s.endDocument();
+    s.resetOwnFont();
+    s.point(3, 4);
+    s.printNumber(-0.5, TextAnchor::TopRight);
     const OpList& ops = s.ops();
     EXPECT_EQ(toJson(ops[0]), R"({"op":"line","x1":0.5,"y1":1,"x2":2,"y2":3.25,"rgb":[0,0,255],"width":1})");
     EXPECT_EQ(toJson(ops[1]), R"({"op":"point","x":5,"y":18.2000008,"rgb":[192,192,192],"width":1})");
@@ -95,4 +98,5 @@ TEST(DrawingSurface, JsonLinesSpellEveryOperation)
     EXPECT_EQ(toJson(ops[4]).toStdString(), R"({"op":"text","x":1.5,"y":16,"text":"半径 \"mm\"","font":"標準明朝","height":20,"angle":90})");
     EXPECT_EQ(toJson(ops[5]), R"({"op":"circle","x":1,"y":2,"r":0.5,"rgb":[128,0,0],"width":1})");
     EXPECT_EQ(toJson(ops[6]), R"({"op":"end_document"})");
+    EXPECT_EQ(toJson(ops[8]), R"({"op":"text","x":3,"y":4,"text":"-.5 ","font":"times new roman","size":12,"angle":0,"anchor":"top-right"})");
 }

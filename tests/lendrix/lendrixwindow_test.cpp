@@ -131,8 +131,11 @@ TEST_F(LendrixWindowTest, DialogShowsTheSettingsTheElevenBoxesAndTheInertBox)
     QStringList labels;
     for (QLabel* label : dialog->findChildren<QLabel*>())
         labels << label->text();
-    for (const char* caption : { "1", "10", "All", "Number of Element" })
+    for (const char* caption : { "1", "10", "All", "Number of Element", "NOTE ! :  mm ; Physical length,  cm ; Chart length" })
         EXPECT_TRUE(labels.contains(QString::fromLatin1(caption))) << caption;
+    // The units over both axis rows, as in SAVLEN's dialog.
+    EXPECT_EQ(labels.count(QStringLiteral("(mm)")), 4);
+    EXPECT_EQ(labels.count(QStringLiteral("(cm)")), 2);
 
     // Columns 2 and 4 only; the inert box checked: it draws nothing more.
     box(dialog, 10)->setChecked(false);

@@ -46,6 +46,16 @@ TEST(DrawnExtent, CoversLinesPointsAndTheBoxesOfTexts)
     EXPECT_NEAR(r->top(), 10 - 2 * 0.55 * 15 * 2.54 / 96, 1e-6);
     EXPECT_NEAR(r->right(), 1 + 1.15 * 15 * 2.54 / 96, 1e-6);
 
+    // Anchored at its top-right corner, a text runs left.
+    RecordingSurface v;
+    v.setFontSize(10);
+    v.point(3, 5);
+    v.print(QStringLiteral("-.5 "), TextAnchor::TopRight);
+    r = DrawnExtent(v.ops());
+    ASSERT_TRUE(r);
+    EXPECT_NEAR(r->left(), 3 - 4 * 0.55 * 10 * kPt, 1e-6);
+    EXPECT_EQ(r->right(), 3);
+
     // Japanese characters take a whole em.
     RecordingSurface j;
     j.setFontSize(10);

@@ -129,6 +129,24 @@ TEST_F(MirnokWindowTest, AnimeStartsAndStopsTheTimerAndEachTickRedrawsAtTheNextP
     EXPECT_EQ(viewer->animation.phi(), 0.f);
 }
 
+TEST_F(MirnokWindowTest, StopLeavesTheWholeChartWithItsLegend)
+{
+    start();
+    const OpList whole = picture();
+    QPushButton* anime = window->animeButton();
+    anime->click();
+    for (int tick = 0; tick < 3; ++tick)
+        window->Timer1_Timer();
+    EXPECT_TRUE(pictureTexts().filter(QStringLiteral("Speed=")).isEmpty());
+
+    anime->click();
+    EXPECT_EQ(anime->text(), QStringLiteral("Anime"));
+    EXPECT_EQ(plots, 2);
+    EXPECT_EQ(viewer->animation.phi(), 0.f);
+    EXPECT_EQ(picture(), whole);
+    EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Speed= 50  Hz")));
+}
+
 TEST_F(MirnokWindowTest, AFrameThatCannotBeDrawnSaysWhyTheAnimationStandsStill)
 {
     start();

@@ -28,6 +28,14 @@ SurfaceOp text(double x, double y, const QString& t, const QString& font = QStri
     return Op::Text { float(x), float(y), t, font, size, 0, 0, kBlack };
 }
 
+// A value of the vertical scale: it ends at its point, left of the axis.
+SurfaceOp scaleValue(double x, double y, const QString& t)
+{
+    Op::Text op = std::get<Op::Text>(text(x, y, t));
+    op.anchor = TextAnchor::TopRight;
+    return op;
+}
+
 RotorModel outlineOf(const QString& records, int elements)
 {
     RotorModel m;
@@ -105,9 +113,10 @@ TEST(ModeChart, TheFlatSketchOnTheScreenExactly)
         line(3, 23, 3, 19),
         line(3, 23, 13, 23),
         // Vertical divisions only: a flat sketch has no horizontal deflection.
-        line(3, 23, 3.5, 23), point(3 - 0.1, 23 - 0.3), text(3 - 0.1, 23 - 0.3, QStringLiteral(" 0 ")),
-        line(3, 21, 3.5, 21), point(3 - 0.1, 21 - 0.3), text(3 - 0.1, 21 - 0.3, QStringLiteral(" 1 ")),
-        line(3, 19, 3.5, 19), point(3 - 0.1, 19 - 0.3), text(3 - 0.1, 19 - 0.3, QStringLiteral(" 2 ")),
+        // Each value ends just left of the axis.
+        line(3, 23, 3.5, 23), point(3 - 0.1, 23 - 0.3), scaleValue(3 - 0.1, 23 - 0.3, QStringLiteral(" 0 ")),
+        line(3, 21, 3.5, 21), point(3 - 0.1, 21 - 0.3), scaleValue(3 - 0.1, 21 - 0.3, QStringLiteral(" 1 ")),
+        line(3, 19, 3.5, 19), point(3 - 0.1, 19 - 0.3), scaleValue(3 - 0.1, 19 - 0.3, QStringLiteral(" 2 ")),
         // Shaft divisions: crosses every 5 cm, the value at the end of the bar.
         line(3, 23.5, 3, 22.5), line(2.5, 23, 3.5, 23), text(3.5, 23, QStringLiteral(" 0 ")),
         line(8, 23.5, 8, 22.5), line(7.5, 23, 8.5, 23), text(8.5, 23, QStringLiteral(" 50 ")),
@@ -259,6 +268,35 @@ TEST(ModeChart, DivisionsRunFromTheLowerEndsInPitchSteps)
     // Each deflection value is printed twice, on the horizontal and the
     // vertical axis; the last pitch of the shaft does not reach 120.
     EXPECT_EQ(numbers, (QStringList { "-.5 ", "-.5 ", " 0 ", " 0 ", " .5 ", " .5 ", " 1 ", " 1 ", " 20 ", " 60 ", " 100 " }));
+}
+
+TEST(ModeChart, NegativeValuesOfTheVerticalScaleEndLeftOfTheAxis)
+{
+    // Crossing layout: the vertical axis at zeroX = 3 + 2.5 × 1.6 = 7 runs
+    // from y 23 up to 15, a value every 0.5 mm (0.8 cm).
+    Chart chart;
+    chart.settings.viewAngle = 30;
+    chart.settings.xyMin = -2.5;
+    chart.settings.xyMax = 2.5;
+    chart.settings.xyPitch = 0.5;
+    chart.settings.xyChart = 8;
+    const OpList ops = chart.draw();
+    ASSERT_TRUE(std::find(ops.begin(), ops.end(), line(7, 23, 7, 15)) != ops.end());
+
+    std::vector<Op::Text> scale;
+    for (const Op::Text& t : all<Op::Text>(ops)) {
+        if (t.anchor == TextAnchor::TopRight)
+            scale.push_back(t);
+    }
+    const QStringList values { "-2.5 ", "-2 ", "-1.5 ", "-1 ", "-.5 ", " 0 ", " .5 ", " 1 ", " 1.5 ", " 2 ", " 2.5 " };
+    ASSERT_EQ(scale.size(), std::size_t(values.size()));
+    for (std::size_t n = 0; n < scale.size(); ++n) {
+        EXPECT_EQ(scale[n].text, values[qsizetype(n)]) << n;
+        EXPECT_EQ(scale[n].x, float(7 - 0.1)) << n;
+        EXPECT_EQ(scale[n].y, float(23 - 0.8 * double(n) - 0.3)) << n;
+    }
+    // The horizontal scale still starts at its ticks.
+    EXPECT_EQ(all<Op::Text>(ops).front(), std::get<Op::Text>(text(3, 23 - 4 - 0.2, QStringLiteral("-2.5 "))));
 }
 
 TEST(ModeChart, TitlesStandWhereTheViewAngleCallsForThem)

@@ -3,6 +3,7 @@
 #include "zeptal/polarchart.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -75,7 +76,7 @@ TEST(PolarChart, CirclesRadialLinesTicksAndAngleLabels)
         labels << t.text.trimmed();
         at.push_back(QPointF(t.x, t.y));
     }
-    ASSERT_EQ(labels, (QStringList { "0", "20", "40", "60", "0", "90", "180", "270", "title", "amp" }));
+    ASSERT_EQ(labels, (QStringList { "0", "20", "40", "60", "0", "-90", "-180", "-270", "title", "amp" }));
     EXPECT_EQ(at[1], QPointF(11, float(12.2)));
     EXPECT_NEAR(at[4].x(), 9 + 1.15 * 6, 1e-5);
     EXPECT_NEAR(at[5].y(), 12 - 1.14 * 6, 1e-5); // 90 above the centre
@@ -89,6 +90,38 @@ TEST(PolarChart, CirclesRadialLinesTicksAndAngleLabels)
         points.push_back(p.rgb);
     const Rgb grey = Palette::colour(7), black = Palette::colour(0);
     EXPECT_EQ(points, (std::vector<Rgb> { grey, grey, grey, grey, kDark, black, black, black, grey, grey }));
+}
+
+TEST(PolarChart, EachSpokeIsLabelledWithThePhasePlottedOnIt)
+{
+    const std::optional<ChartGeometry> g = PolarGeometry(polarSettings());
+    ASSERT_TRUE(g);
+    // The angle labels are the four texts after the circles' values.
+    const std::vector<Op::Text> texts = opsOf<Op::Text>(polar(kQuarter, flagsOf({ 10 })));
+    ASSERT_GE(texts.size(), 8u);
+    const std::vector<Op::Text> spokes(texts.begin() + 4, texts.begin() + 8);
+    // Directions on the page (y down) seen from the centre, in degrees.
+    auto direction = [&](double x, double y) { return std::atan2(y - g->OffsetY, x - g->OffsetX) * 180 / kPi; };
+    auto apart = [](double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); };
+    // The labels of the spokes nearest to where a phase is plotted, nearest first.
+    auto labelsBeside = [&](float phase) {
+        const UnbalanceResponse data = responseOf({ { { 0, 60, phase } } });
+        ChartPos pos(data);
+        MapPolar(data, *g, pos);
+        const double at = direction(pos(1, 1, 0), pos(1, 1, 1));
+        std::vector<Op::Text> byDistance = spokes;
+        std::sort(byDistance.begin(), byDistance.end(), [&](const Op::Text& a, const Op::Text& b) {
+            return apart(direction(a.x, a.y), at) < apart(direction(b.x, b.y), at);
+        });
+        return std::pair { byDistance[0], byDistance[1] };
+    };
+    for (const float phase : { 0.f, -90.f, -180.f, -270.f }) {
+        const auto [nearest, next] = labelsBeside(phase);
+        EXPECT_EQ(nearest.text.trimmed(), QString::number(phase)) << phase;
+    }
+    // A lag of 137 degrees lies between the spokes of -90 and -180.
+    const auto [nearest, next] = labelsBeside(-137);
+    EXPECT_EQ(QStringList({ nearest.text.trimmed(), next.text.trimmed() }), QStringList({ "-180", "-90" }));
 }
 
 TEST(PolarChart, OnPaperTheGridIsBlackAndCurvesInCurveWidth)
