@@ -14,6 +14,9 @@
 #include <QPrinter>
 #include <QSvgGenerator>
 
+#include <algorithm>
+#include <cmath>
+
 namespace kavel::ChartOutput {
 
 namespace {
@@ -33,13 +36,17 @@ DeviceMapping pageMapping(double dpi, const QSizeF& pageCm, const std::optional<
     return drawn ? DeviceMapping::page(dpi, pageCm, *drawn) : DeviceMapping::page(dpi);
 }
 
-// The picture's size for a region of chart centimetres at `dpi`.
-QSize pixelSize(const QRectF& region, double dpi)
-{
-    return QSize(qRound(region.width() / 2.54 * dpi), qRound(region.height() / 2.54 * dpi));
-}
-
 } // namespace
+
+QSize pictureSize(const QRectF& region, double dpi)
+{
+    const double width = region.width() / 2.54 * dpi;
+    const double height = region.height() / 2.54 * dpi;
+    const double shrink = std::min(1.0, double(kMaxPictureSide) / std::max({ width, height, 1.0 }));
+    if (!std::isfinite(shrink) || !(shrink > 0))
+        return QSize(1, 1);
+    return QSize(std::max(1, qRound(width * shrink)), std::max(1, qRound(height * shrink)));
+}
 
 std::optional<Format> formatFor(const QString& path)
 {
@@ -79,7 +86,7 @@ QString writeSvg(const OpList& ops, const QString& path, const std::optional<QRe
 {
     constexpr double dpi = 96;
     const QRectF region = shownRegion(drawn);
-    const QSize size = pixelSize(region, dpi);
+    const QSize size = pictureSize(region, dpi);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -102,8 +109,10 @@ QString writeSvg(const OpList& ops, const QString& path, const std::optional<QRe
 QString writePng(const OpList& ops, const QString& path, double dpi, const std::optional<QRectF>& drawn)
 {
     const QRectF region = shownRegion(drawn);
-    const QSize size = pixelSize(region, dpi);
+    const QSize size = pictureSize(region, dpi);
     QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return cannotWrite(path, QStringLiteral("no memory for a picture of %1 × %2 pixels").arg(size.width()).arg(size.height()));
     image.fill(Qt::white);
     image.setDotsPerMeterX(qRound(dpi / 0.0254));
     image.setDotsPerMeterY(qRound(dpi / 0.0254));
