@@ -65,7 +65,6 @@ TEST(ExportArguments, MalformedCommandLinesAreUsageErrors)
         "savlen -o a",                      // nor without one
         "savlen valden -o a.pdf",           // two viewers
         "kavel -o a.pdf",                   // not a viewer of the suite
-        "SAVLEN -o a.pdf",                  // names are lower case
         "savlen --surface paper -o a.pdf",
         "savlen --option ShowNumbers -o a.pdf",
         "savlen --option =1 -o a.pdf",
@@ -77,6 +76,16 @@ TEST(ExportArguments, MalformedCommandLinesAreUsageErrors)
         EXPECT_FALSE(parsed.request) << line;
         EXPECT_FALSE(parsed.error.isEmpty()) << line;
         EXPECT_FALSE(parsed.error.contains(QLatin1Char('\n'))) << line;
+    }
+}
+
+// The README and the launcher spell the viewers in capitals.
+TEST(ExportArguments, ViewerNamesIgnoreLetterCase)
+{
+    for (const char* line : { "SAVLEN -o a.pdf", "Mirno1 -o a.pdf" }) {
+        const ParsedExportArguments parsed = parse(QLatin1String(line));
+        ASSERT_TRUE(parsed.request) << line;
+        EXPECT_EQ(parsed.request->viewer, QString::fromLatin1(line).section(QLatin1Char(' '), 0, 0).toLower());
     }
 }
 
