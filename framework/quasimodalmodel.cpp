@@ -40,9 +40,12 @@ std::optional<qint64> readCount(FieldReader& reader, const QString& what)
 
 // A line of counts read by their columns holds each count in its six
 // columns; a line of another kind of file read as counts leaves some of them
-// blank, and the read stops there.
+// blank, and the read stops there. The last line of a file cut short is
+// left to the next read, which says that the file ends.
 bool expectCountLine(FieldReader& reader, QStringView line, const QStringList& counts, const QString& whose)
 {
+    if (reader.atEnd())
+        return true;
     for (int k = 0; k < int(counts.size()); ++k) {
         if (!NumberParse::hasLeadingNumber(line.mid(std::min<qsizetype>(6 * k, line.size()), 6))) {
             reader.failInLine(k + 1, QStringLiteral("%1 has no %2 in columns %3 to %4").arg(whose, counts[k]).arg(6 * k + 1).arg(6 * k + 6));
