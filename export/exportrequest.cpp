@@ -1,5 +1,6 @@
 #include "exportrequest.h"
 
+#include "matricescommand.h"
 #include "viewerregistry.h"
 
 #include "framework/viewer.h"
@@ -38,12 +39,9 @@ QString exportUsage()
         "            animate=1  the chart's animation (mirnok), OUT a .gif or a directory of PNG frames\n"
         "  --check   prints how far each file was read; exit 1 when the data file did not\n"
         "            read to its end or stopped making sense. Without -o no chart is written.\n"
-        "       kavel-export matrices [--root DIR] [--data FILE] [--out-dir DIR]\n"
-        "            the launcher's matrix export: reads the model file (data/lendrix.mac) and\n"
-        "            writes mdata16.dat, kdata16.dat, gdata16.dat, zzahyo.dat, ttmsnd.dat and\n"
-        "            fc.dat into DIR (data/)\n"
+        "       %4"
         "       kavel-export --list-viewers prints the built viewers, one a line.\n")
-        .arg(ViewerRegistry::suiteViewers().join(QStringLiteral(", ")), ViewerRegistry::builtViewers().join(QStringLiteral(", ")), options);
+        .arg(ViewerRegistry::suiteViewers().join(QStringLiteral(", ")), ViewerRegistry::builtViewers().join(QStringLiteral(", ")), options, matricesUsage());
 }
 
 ParsedExportArguments parseExportArguments(const QStringList& arguments)

@@ -8,6 +8,15 @@
 
 namespace kavel {
 
+QString matricesUsage()
+{
+    return QStringLiteral(
+        "kavel-export matrices [--root DIR] [--data FILE] [--out-dir DIR]\n"
+        "            the launcher's matrix export: reads the model file (data/lendrix.mac) and\n"
+        "            writes mdata16.dat, kdata16.dat, gdata16.dat, zzahyo.dat, ttmsnd.dat and\n"
+        "            fc.dat into DIR (data/)\n");
+}
+
 int runMatricesCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     const QString program = QStringLiteral("kavel-export matrices: ");
@@ -15,7 +24,7 @@ int runMatricesCommand(const QStringList& arguments, QTextStream& out, QTextStre
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
-            out << "usage: kavel-export matrices [--root DIR] [--data FILE] [--out-dir DIR]\n" << Qt::flush;
+            out << "usage: " << matricesUsage() << Qt::flush;
             return ExportSucceeded;
         }
         if (argument != QLatin1String("--root") && argument != QLatin1String("--data") && argument != QLatin1String("--out-dir")) {

@@ -14,4 +14,7 @@ namespace kavel {
 // root that is none, a --data file that does not exist).
 int runMatricesCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
+// Its usage, the command line and what it does, for both commands' --help.
+QString matricesUsage();
+
 } // namespace kavel
