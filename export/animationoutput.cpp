@@ -25,16 +25,11 @@ QString cannotWrite(const QString& path, const QString& why)
     return QStringLiteral("%1 could not be written: %2").arg(path, why);
 }
 
-QSize pictureSize(const QRectF& region)
-{
-    return QSize(std::max(1, qRound(region.width() / 2.54 * kDpi)), std::max(1, qRound(region.height() / 2.54 * kDpi)));
-}
-
 // The frame as the picture shows it, on white, without antialiasing: every
 // pixel is one of the palette's colours.
 QImage render(const OpList& ops, const QRectF& region)
 {
-    const QSize size = pictureSize(region);
+    const QSize size = ChartOutput::pictureSize(region, kDpi);
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -199,7 +194,7 @@ QString AnimationWriter::addFrame(const OpList& ops, const QRectF& region)
     }
     if (!m_gif) {
         m_gif = std::make_unique<Gif>(m_path);
-        if (QString error = m_gif->start(pictureSize(region)); !error.isEmpty())
+        if (QString error = m_gif->start(ChartOutput::pictureSize(region, kDpi)); !error.isEmpty())
             return error;
     }
     QImage image = render(ops, region);

@@ -1,15 +1,13 @@
 #include "chartexport.h"
 
 #include "animationoutput.h"
+#include "commandpaths.h"
 #include "viewerregistry.h"
 
-#include "framework/hostpaths.h"
 #include "framework/painterrenderer.h"
 #include "framework/recordingsurface.h"
 #include "framework/viewer.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 
 namespace kavel {
@@ -24,16 +22,17 @@ ExportOutcome usageError(const QString& message)
     return outcome;
 }
 
-// A file named on the command line must exist: a mistyped name would
-// otherwise export an empty chart without a word.
-std::optional<QString> namedFile(const QString& given, const char* option, QString& error)
+// An option the viewer refuses, with the options it takes.
+QString optionError(const Viewer& viewer, const QString& viewerName, const QString& name, const QStringList& values)
 {
-    if (given.isEmpty())
-        return std::nullopt;
-    const QString path = HostPaths::resolve(given);
-    if (!QFileInfo(path).isFile())
-        error = QStringLiteral("%1 %2: no such file").arg(QLatin1String(option), path);
-    return path;
+    const QStringList usage = viewer.optionUsage();
+    if (usage.isEmpty())
+        return QStringLiteral("%1 has no option %2: it takes none").arg(viewerName, name);
+    for (const QString& option : usage) {
+        if (option.section(QLatin1Char('='), 0, 0) == name)
+            return QStringLiteral("%1 --option %2=%3: the values do not fit %4").arg(viewerName, name, values.join(QLatin1Char(',')), option);
+    }
+    return QStringLiteral("%1 has no option %2; its options: %3").arg(viewerName, name, usage.join(QStringLiteral("  ")));
 }
 
 void noteIncomplete(const ReaderDiagnostic& diagnostic, QStringList& warnings)
@@ -116,10 +115,8 @@ ExportOutcome runExport(const ExportRequest& request)
 {
     // The root first: every logical path below resolves against it.
     if (!request.root.isEmpty()) {
-        const QFileInfo root(request.root);
-        if (!root.isDir())
-            return usageError(QStringLiteral("--root %1: no such directory").arg(request.root));
-        qputenv("KAVEL_ROOT", QFile::encodeName(root.absoluteFilePath()));
+        if (const QString error = CommandPaths::useRoot(request.root); !error.isEmpty())
+            return usageError(error);
     }
 
     // Before any viewer exists: a chart may measure its texts.
@@ -129,9 +126,9 @@ ExportOutcome runExport(const ExportRequest& request)
         return usageError(QStringLiteral("the viewer '%1' is not part of this build").arg(request.viewer));
 
     QString error;
-    const std::optional<QString> settings = namedFile(request.settings, "--settings", error);
-    const std::optional<QString> data = namedFile(request.data, "--data", error);
-    const std::optional<QString> outline = namedFile(request.outline, "--outline", error);
+    const std::optional<QString> settings = CommandPaths::namedFile(request.settings, "--settings", error);
+    const std::optional<QString> data = CommandPaths::namedFile(request.data, "--data", error);
+    const std::optional<QString> outline = CommandPaths::namedFile(request.outline, "--outline", error);
     if (!error.isEmpty())
         return usageError(error);
 
@@ -148,7 +145,7 @@ ExportOutcome runExport(const ExportRequest& request)
 
     for (const auto& [name, values] : request.options) {
         if (!viewer->setOption(name, values))
-            return usageError(QStringLiteral("%1 has no option %2=%3").arg(request.viewer, name, values.join(QLatin1Char(','))));
+            return usageError(optionError(*viewer, request.viewer, name, values));
     }
 
     // The readings, after the options: a usage error reports nothing else.

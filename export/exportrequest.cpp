@@ -1,8 +1,10 @@
 #include "exportrequest.h"
 
+#include "matricescommand.h"
 #include "viewerregistry.h"
 
 #include "framework/numberparse.h"
+#include "framework/viewer.h"
 
 #include <QFileInfo>
 
@@ -36,17 +38,26 @@ bool isNonFinite(const QString& value)
 
 QString exportUsage()
 {
+    QString options;
+    for (const QString& name : ViewerRegistry::builtViewers()) {
+        const QStringList usage = ViewerRegistry::create(name)->optionUsage();
+        options += QStringLiteral("              %1 %2\n").arg(name, -8).arg(usage.isEmpty() ? QStringLiteral("(none)") : usage.join(QStringLiteral("  ")));
+    }
     return QStringLiteral(
         "usage: kavel-export VIEWER [--root DIR] [--data FILE] [--outline FILE] [--settings FILE]\n"
         "                    [--surface screen|printer] [--option NAME=VALUE[,VALUE...]]... [--check] -o OUT\n"
-        "  VIEWER    one of %1 (built: %2)\n"
+        "  VIEWER    one of %1 (built: %2), in any letter case\n"
+        "  --root    the installation root, a folder holding Gavrine/ and data/\n"
         "  OUT       .pdf, .svg, .png or .json (the recorded operations, one per line)\n"
         "  --surface printer (the \"4:Print\" page, default) or screen (the \"3:Plot\" chart)\n"
-        "  --option animate=1  the chart's animation (mirnok), OUT a .gif or a directory of PNG frames\n"
+        "  --option  the viewer's in-memory choices, as its editing dialog sets them:\n"
+        "%3"
+        "            animate=1  the chart's animation (mirnok), OUT a .gif or a directory of PNG frames\n"
         "  --check   prints how far each file was read; exit 1 when the data file did not\n"
-        "            read to its end. Without -o no chart is written.\n"
-        "kavel-export --list-viewers prints the built viewers, one a line.\n")
-        .arg(ViewerRegistry::suiteViewers().join(QStringLiteral(", ")), ViewerRegistry::builtViewers().join(QStringLiteral(", ")));
+        "            read to its end or stopped making sense. Without -o no chart is written.\n"
+        "       %4"
+        "       kavel-export --list-viewers prints the built viewers, one a line.\n")
+        .arg(ViewerRegistry::suiteViewers().join(QStringLiteral(", ")), ViewerRegistry::builtViewers().join(QStringLiteral(", ")), options, matricesUsage());
 }
 
 ParsedExportArguments parseExportArguments(const QStringList& arguments)
@@ -77,6 +88,11 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
             if (haveViewer)
                 return usageError(QStringLiteral("unexpected argument '%1' (the viewer is already '%2')").arg(argument, request.viewer));
             request.viewer = argument;
+            // The README and the launcher spell the viewers in capitals.
+            for (const QString& name : ViewerRegistry::suiteViewers()) {
+                if (name.compare(argument, Qt::CaseInsensitive) == 0)
+                    request.viewer = name;
+            }
             haveViewer = true;
             continue;
         }

@@ -16,7 +16,8 @@ enum ExportStatus {
     ExportSucceeded = 0,
     ExportCannotWrite = 1,
     ExportUsageError = 2,
-    // --check: the data file did not read to its end.
+    // --check: the data file did not read to its end, or stopped making
+    // sense there (a file of another kind).
     ExportDataIncomplete = 1,
 };
 

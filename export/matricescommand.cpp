@@ -1,21 +1,30 @@
 #include "matricescommand.h"
 
+#include "commandpaths.h"
 #include "exportrequest.h"
 #include "launcher/outmatrix.h"
 
-#include <QDir>
 #include <QTextStream>
 
 namespace kavel {
 
+QString matricesUsage()
+{
+    return QStringLiteral(
+        "kavel-export matrices [--root DIR] [--data FILE] [--out-dir DIR]\n"
+        "            the launcher's matrix export: reads the model file (data/lendrix.mac) and\n"
+        "            writes mdata16.dat, kdata16.dat, gdata16.dat, zzahyo.dat, ttmsnd.dat and\n"
+        "            fc.dat into DIR (data/)\n");
+}
+
 int runMatricesCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     const QString program = QStringLiteral("kavel-export matrices: ");
-    QString dataFile, outDir;
+    QString root, dataFile, outDir;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
-            out << "usage: kavel-export matrices [--root DIR] [--data FILE] [--out-dir DIR]\n" << Qt::flush;
+            out << "usage: " << matricesUsage() << Qt::flush;
             return ExportSucceeded;
         }
         if (argument != QLatin1String("--root") && argument != QLatin1String("--data") && argument != QLatin1String("--out-dir")) {
@@ -28,13 +37,20 @@ int runMatricesCommand(const QStringList& arguments, QTextStream& out, QTextStre
         }
         const QString value = arguments[++i];
         if (argument == QLatin1String("--root"))
-            qputenv("KAVEL_ROOT", QDir(value).absolutePath().toLocal8Bit());
+            root = value;
         else if (argument == QLatin1String("--data"))
             dataFile = value;
         else
             outDir = value;
     }
-    const ExportResult result = ExportMatrices(dataFile, outDir);
+    // The root first: --data resolves against it, as in the chart export.
+    QString error = root.isEmpty() ? QString() : CommandPaths::useRoot(root);
+    const std::optional<QString> data = error.isEmpty() ? CommandPaths::namedFile(dataFile, "--data", error) : std::nullopt;
+    if (!error.isEmpty()) {
+        err << program << error << Qt::endl;
+        return ExportUsageError;
+    }
+    const ExportResult result = ExportMatrices(data.value_or(QString()), outDir);
     for (const QString& file : result.written)
         out << file << '\n';
     out << Qt::flush;

@@ -17,6 +17,9 @@
 #include <QRegularExpression>
 #include <QSvgGenerator>
 
+#include <algorithm>
+#include <cmath>
+
 namespace kavel::ChartOutput {
 
 namespace {
@@ -34,12 +37,6 @@ constexpr QSizeF kA4Landscape { 29.7, 21.0 };
 DeviceMapping pageMapping(double dpi, SurfaceKind kind, const QSizeF& pageCm, const std::optional<QRectF>& drawn)
 {
     return drawn ? DeviceMapping::page(dpi, kind, pageCm, *drawn) : DeviceMapping::page(dpi, kind);
-}
-
-// The picture's size for a region of chart centimetres at `dpi`.
-QSize pixelSize(const QRectF& region, double dpi)
-{
-    return QSize(qRound(region.width() / 2.54 * dpi), qRound(region.height() / 2.54 * dpi));
 }
 
 // QSvgGenerator names only the first face of a font (QFont::family()), one
@@ -67,6 +64,16 @@ QByteArray withFontFallbacks(const QByteArray& svg)
 }
 
 } // namespace
+
+QSize pictureSize(const QRectF& region, double dpi)
+{
+    const double width = region.width() / 2.54 * dpi;
+    const double height = region.height() / 2.54 * dpi;
+    const double shrink = std::min(1.0, double(kMaxPictureSide) / std::max({ width, height, 1.0 }));
+    if (!std::isfinite(shrink) || !(shrink > 0))
+        return QSize(1, 1);
+    return QSize(std::max(1, qRound(width * shrink)), std::max(1, qRound(height * shrink)));
+}
 
 std::optional<Format> formatFor(const QString& path)
 {
@@ -106,7 +113,7 @@ QString writeSvg(const OpList& ops, SurfaceKind kind, const QString& path, const
 {
     constexpr double dpi = 96;
     const QRectF region = shownRegion(drawn);
-    const QSize size = pixelSize(region, dpi);
+    const QSize size = pictureSize(region, dpi);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -129,8 +136,10 @@ QString writeSvg(const OpList& ops, SurfaceKind kind, const QString& path, const
 QString writePng(const OpList& ops, SurfaceKind kind, const QString& path, double dpi, const std::optional<QRectF>& drawn)
 {
     const QRectF region = shownRegion(drawn);
-    const QSize size = pixelSize(region, dpi);
+    const QSize size = pictureSize(region, dpi);
     QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return cannotWrite(path, QStringLiteral("no memory for a picture of %1 × %2 pixels").arg(size.width()).arg(size.height()));
     image.fill(Qt::white);
     image.setDotsPerMeterX(qRound(dpi / 0.0254));
     image.setDotsPerMeterY(qRound(dpi / 0.0254));

@@ -4,6 +4,7 @@
 #include "surfaceops.h"
 
 #include <QRectF>
+#include <QSize>
 #include <QString>
 #include <optional>
 
@@ -35,6 +36,15 @@ QString writePdf(const OpList& ops, SurfaceKind kind, const QString& path, const
 // what `drawn` adds beyond it.
 QString writeSvg(const OpList& ops, SurfaceKind kind, const QString& path, const std::optional<QRectF>& drawn = std::nullopt);
 QString writePng(const OpList& ops, SurfaceKind kind, const QString& path, double dpi = 96, const std::optional<QRectF>& drawn = std::nullopt);
+// The longest side of a picture in pixels. A chart drawn from a file of
+// another kind can reach a kilometre past the page; its picture is scaled
+// down to fit, as the window fits it into the picture area, rather than
+// allocated at gigabytes.
+inline constexpr int kMaxPictureSide = 4096;
+// The picture of `region` (chart centimetres) at `dpi`, its longest side at
+// most kMaxPictureSide pixels and each at least one.
+QSize pictureSize(const QRectF& region, double dpi);
+
 // JSON Lines: `header` first, then one object per operation.
 QString writeJson(const OpList& ops, const QString& path, const QString& header);
 

@@ -3,6 +3,8 @@
 #include "numberparse.h"
 #include "textfile.h"
 
+#include <algorithm>
+
 namespace kavel {
 
 namespace {
@@ -46,6 +48,42 @@ void FieldReader::fail(const QString& reason)
     m_diagnostic.line = m_itemLine;
     m_diagnostic.field = m_fieldCount;
     m_diagnostic.reason = reason;
+}
+
+void FieldReader::failInLine(int field, const QString& reason)
+{
+    if (!m_diagnostic.complete())
+        return;
+    fail(reason);
+    m_diagnostic.field = field;
+}
+
+bool FieldReader::expectNumbers(QStringView line, int count, const QString& what, int firstColumn, int width)
+{
+    for (int k = 1; k <= count && ok(); ++k) {
+        const qint64 start = qint64(firstColumn - 1) + qint64(width) * (k - 1);
+        if (start >= line.size())
+            break;
+        const QStringView field = line.mid(start, std::min<qint64>(width, line.size() - start));
+        const bool words = std::any_of(field.begin(), field.end(), [](QChar c) { return c.isLetter(); });
+        if (words && !NumberParse::hasLeadingNumber(field))
+            failInLine(k, QStringLiteral("columns %1 to %2 hold \"%3\", not %4").arg(start + 1).arg(start + field.size()).arg(field.trimmed().toString(), what));
+    }
+    return ok();
+}
+
+void FieldReader::expectEnd(const QString& counts)
+{
+    if (!ok())
+        return;
+    finishLine();
+    while (!atEnd()) {
+        const std::optional<QString> line = wholeLine();
+        if (line && !line->trimmed().isEmpty()) {
+            failInLine(0, QStringLiteral("the file goes on past the lines called for by its %1").arg(counts));
+            return;
+        }
+    }
 }
 
 bool FieldReader::atLineEnd() const
@@ -163,13 +201,16 @@ std::optional<QString> FieldReader::textItem()
 
 bool FieldReader::skipPastMarker(QLatin1String marker)
 {
-    for (;;) {
+    if (!ok())
+        return false;
+    while (!atEnd()) {
         const std::optional<QString> line = wholeLine();
-        if (!line)
-            return false;
         if (*line == marker || *line == QLatin1String(" "))
             return true;
     }
+    m_itemLine = m_line;
+    fail(QStringLiteral("the file ends without the line \"%1\" its data follow").arg(marker));
+    return false;
 }
 
 std::optional<QString> FieldReader::wholeLine()

@@ -43,7 +43,7 @@ public:
     std::optional<QString> wholeLine();
     // Passes whole lines up to and including the first that is `marker`
     // or a single blank, where a result's header ends; false when the file
-    // ends first.
+    // ends first, which a file of another kind does.
     bool skipPastMarker(QLatin1String marker);
     // Moves to the start of the next line unless the last field already
     // ended its line: whatever follows the last numeric field of a line is
@@ -53,6 +53,21 @@ public:
     // Stops the read with a reason of the caller's own (a count that the
     // file cannot hold, a value out of range).
     void fail(const QString& reason);
+    // The same about the line just read whole, at its fixed-column field
+    // `field` (0: the line as a whole).
+    void failInLine(int field, const QString& reason);
+
+    // After the last line a result's counts call for: a line that is not
+    // blank means the counts do not describe the file (a file of another
+    // kind, or counts edited by hand), and the read stops there. `counts`
+    // names them for the reason ("counts N1 = 32, N2 = 6").
+    void expectEnd(const QString& counts);
+    // Fixed-column fields 1..count of the line just read must not hold
+    // words where numbers belong, as a column heading read as values does;
+    // blank fields and numbers followed by text are what the suite's files
+    // hold. `what` names the values ("a station position"); false when the
+    // read stopped.
+    bool expectNumbers(QStringView line, int count, const QString& what, int firstColumn = 8, int width = 11);
 
     int lineNumber() const { return m_line; }
 

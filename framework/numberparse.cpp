@@ -124,7 +124,10 @@ double lenient(QStringView text)
     return numberPrefix(text.mid(begin), number) > 0 ? toDouble(number) : 0.0;
 }
 
-double leadingNumber(QStringView field)
+namespace {
+
+// The field without the blanks and line feeds the rule ignores.
+QString packedField(QStringView field)
 {
     QString packed;
     packed.reserve(field.size());
@@ -132,8 +135,21 @@ double leadingNumber(QStringView field)
         if (!isBlank(c) && c != QLatin1Char('\n') && c != QLatin1Char('\r'))
             packed += c;
     }
+    return packed;
+}
+
+} // namespace
+
+double leadingNumber(QStringView field)
+{
     QByteArray number;
-    return numberPrefix(packed, number) > 0 ? toDouble(number) : 0.0;
+    return numberPrefix(packedField(field), number) > 0 ? toDouble(number) : 0.0;
+}
+
+bool hasLeadingNumber(QStringView field)
+{
+    QByteArray number;
+    return numberPrefix(packedField(field), number) > 0;
 }
 
 } // namespace kavel::NumberParse

@@ -25,6 +25,8 @@ double lenient(QStringView text);
 // are ignored wherever they stand; the longest leading run that forms a
 // number (exponent letter E or D) gives the value; no number gives 0.
 double leadingNumber(QStringView field);
+// Whether that rule finds a number in the field at all.
+bool hasLeadingNumber(QStringView field);
 
 } // namespace NumberParse
 

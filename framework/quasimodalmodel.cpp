@@ -1,6 +1,9 @@
 #include "quasimodalmodel.h"
 
 #include "fieldreader.h"
+#include "numberparse.h"
+
+#include <QStringList>
 
 #include <climits>
 #include <cmath>
@@ -33,6 +36,23 @@ std::optional<qint64> readCount(FieldReader& reader, const QString& what)
         return std::nullopt;
     }
     return qint64(*value);
+}
+
+// A line of counts read by their columns holds each count in its six
+// columns; a line of another kind of file read as counts leaves some of them
+// blank, and the read stops there. The last line of a file cut short is
+// left to the next read, which says that the file ends.
+bool expectCountLine(FieldReader& reader, QStringView line, const QStringList& counts, const QString& whose)
+{
+    if (reader.atEnd())
+        return true;
+    for (int k = 0; k < int(counts.size()); ++k) {
+        if (!NumberParse::hasLeadingNumber(line.mid(std::min<qsizetype>(6 * k, line.size()), 6))) {
+            reader.failInLine(k + 1, QStringLiteral("%1 has no %2 in columns %3 to %4").arg(whose, counts[k]).arg(6 * k + 1).arg(6 * k + 6));
+            return false;
+        }
+    }
+    return true;
 }
 
 // A count standing in columns first .. first + 5 of a line.
@@ -78,7 +98,7 @@ bool readMatrixCounts(FieldReader& reader, ModelBlock& block, int number, bool b
             return false;
         block.rows = *rows;
         block.cols = *cols;
-        return true;
+        return expectCountLine(reader, *line, { QStringLiteral("row count"), QStringLiteral("column count") }, QStringLiteral("the line of %1").arg(name));
     }
     const std::optional<qint64> rows = readCount(reader, name + QStringLiteral(" row count"));
     if (!rows)
@@ -137,7 +157,7 @@ bool readTableCounts(FieldReader& reader, QuasiModalModel& m, const QuasiModalRe
         m.p = *p;
         m.q = *q;
         m.nz = qint64(nz);
-        return true;
+        return expectCountLine(reader, *line, { QStringLiteral("p"), QStringLiteral("q"), QStringLiteral("nz") }, QStringLiteral("the line of the station table"));
     }
     const std::optional<qint64> p = readCount(reader, QStringLiteral("p"));
     const std::optional<qint64> q = p ? readCount(reader, QStringLiteral("q")) : std::nullopt;

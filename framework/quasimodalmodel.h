@@ -35,7 +35,9 @@ struct QuasiModalModel {
 // free item and keeps every block; the model viewer takes the matrix
 // blocks' counts and p, q, nz from their columns (1–6, 7–12, 13–18), keeps
 // only the two vectors, and holds nz as a 16-bit integer. Both read the
-// same counts when the fields are separated by blanks.
+// same counts when the fields are separated by blanks. Read by columns, a
+// line of counts must hold each in its columns, or the read stops there:
+// that is where a file of another kind shows.
 struct QuasiModalReading {
     bool countsByColumn = false;
     bool keepMatrixBlocks = true;

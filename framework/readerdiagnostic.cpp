@@ -16,7 +16,7 @@ QString ReaderDiagnostic::toString() const
 
 ReaderDiagnostic ReaderDiagnostic::notRead(const QString& file, const QString& before)
 {
-    return { file, 0, 0, QStringLiteral("not read, as %1 broke off before it").arg(before) };
+    return { file, 0, 0, QStringLiteral("not read, as %1 was not read whole").arg(before) };
 }
 
 } // namespace kavel

@@ -13,7 +13,7 @@ struct ReaderDiagnostic {
     QString reason;     // empty when the file was read to its end
 
     bool complete() const { return reason.isEmpty(); }
-    // A file left unread because the one before it broke off.
+    // A file left unread because the one before it was not read whole.
     static ReaderDiagnostic notRead(const QString& file, const QString& before);
     QString toString() const;
 };

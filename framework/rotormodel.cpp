@@ -2,6 +2,7 @@
 
 #include "chartframe.h"
 #include "fieldreader.h"
+#include "numberparse.h"
 #include "single.h"
 
 #include <algorithm>
@@ -49,10 +50,17 @@ ReaderDiagnostic readModel(FieldReader& reader, RotorModel& model)
     model.points.assign(std::size_t(model.N), ModelPoint {});
 
     for (ModelPoint& p : model.points) {
-        const std::optional<qint16> number = reader.int16();
-        if (!number)
+        // Element numbers are whole: a fraction there is a value of another
+        // kind of file, read as records.
+        const std::optional<QString> text = reader.field();
+        if (!text)
             break;
-        p.number = *number;
+        const std::optional<double> number = text->isEmpty() ? 0.0 : NumberParse::strict(*text);
+        if (!number || *number != std::floor(*number) || *number < -32768 || *number > 32767) {
+            reader.fail(QStringLiteral("\"%1\" is not an element number").arg(text->left(40)));
+            break;
+        }
+        p.number = qint16(*number);
         const std::optional<double> x = reader.number();
         if (!x)
             break;

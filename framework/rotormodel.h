@@ -32,6 +32,8 @@ struct RotorModel {
 
 // Reads a rotor model file. A file that cannot be opened keeps the previous
 // model; any later failure keeps what was read, the remaining points zero.
+// An element number that is not whole is a failure too: the values of
+// another kind of file read as records.
 ReaderDiagnostic ReadRotorModel(const QString& path, RotorModel& model);
 ReaderDiagnostic ReadRotorModelText(const QString& name, const QString& text, RotorModel& model);
 

@@ -16,6 +16,16 @@ bool Viewer::setOption(const QString&, const QStringList&)
     return false;
 }
 
+QStringList Viewer::optionUsage() const
+{
+    return {};
+}
+
+QString Viewer::flagsUsage(const QString& name, int count)
+{
+    return QStringLiteral("%1=0|1,... (%2 values)").arg(name).arg(count);
+}
+
 std::optional<QRectF> Viewer::drawnRegion(const RecordingSurface&) const
 {
     return std::nullopt;

@@ -62,6 +62,11 @@ public:
     // Sets an in-memory option by its name ("ShowNumbers", values "1");
     // false for a name or value the viewer does not know.
     virtual bool setOption(const QString& name, const QStringList& values);
+    // The options setOption takes, one "NAME=VALUES" text each
+    // ("ShowNumbers=0|1"), as the export's usage lists them; none by default.
+    virtual QStringList optionUsage() const;
+    // "NAME=0|1,… (count values)": an option of a row of check boxes.
+    static QString flagsUsage(const QString& name, int count);
 
     // The editing dialog "2:Edit" opens, on the in-memory settings.
     virtual EditDialog* createEditDialog(QWidget* parent) = 0;

@@ -1,4 +1,5 @@
 #include "framework/fieldreader.h"
+#include "framework/numberparse.h"
 #include "framework/textfile.h"
 
 #include <QByteArray>
@@ -27,13 +28,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const qsizetype budget = text.size() * 2 + 64;
     for (qsizetype i = 0; i < budget && reader.ok() && !reader.atEnd(); ++i) {
         const qsizetype before = reader.remaining();
-        switch (static_cast<unsigned char>(script[i % script.size()]) % 6) {
+        switch (static_cast<unsigned char>(script[i % script.size()]) % 9) {
         case 0: reader.field(); break;
         case 1: reader.number(); break;
         case 2: reader.int16(); break;
         case 3: reader.textItem(); break;
         case 4: reader.wholeLine(); break;
         case 5: reader.finishLine(); break;
+        case 6: reader.skipPastMarker(QLatin1String("    *** MAC VALDEN **")); break;
+        case 7: reader.expectEnd(QStringLiteral("counts")); break;
+        case 8:
+            if (const std::optional<QString> line = reader.wholeLine())
+                reader.expectNumbers(*line, 8, QStringLiteral("a value"), 1 + int(i % 8), 1 + int(i % 11));
+            break;
         }
         if (reader.remaining() > before)
             __builtin_trap();
@@ -41,6 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     (void)reader.diagnostic().toString();
 
     for (const QString& line : text.split(QLatin1Char('\n'))) {
+        // A field without a leading number reads as 0.
+        if (!kavel::NumberParse::hasLeadingNumber(QStringView(line).left(11)) && kavel::NumberParse::leadingNumber(QStringView(line).left(11)) != 0)
+            __builtin_trap();
         for (int k = 1; k <= 8; ++k) {
             (void)kavel::fixedColumnField(line, k);
             (void)kavel::fixedColumnField(line, k, 7, 11);

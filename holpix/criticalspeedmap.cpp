@@ -14,11 +14,68 @@ namespace {
 // points × 7 modes × 3 kinds, under 3 MB).
 constexpr qsizetype kModesAlwaysAllowed = 6;
 
+// The line's words, separated by blanks; `visit` returns false to stop.
+template <typename Visit>
+void forEachWord(QStringView line, Visit visit)
+{
+    const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
+    for (qsizetype i = 0; i < line.size();) {
+        if (blank(line[i])) {
+            ++i;
+            continue;
+        }
+        const qsizetype begin = i;
+        while (i < line.size() && !blank(line[i]))
+            ++i;
+        if (!visit(line.mid(begin, i - begin)))
+            return;
+    }
+}
+
+// The numbers among a line's words, counted up to two.
+int numbersOn(QStringView line)
+{
+    int numbers = 0;
+    forEachWord(line, [&](QStringView word) {
+        numbers += NumberParse::strict(word).has_value();
+        return numbers < 2;
+    });
+    return numbers;
+}
+
+// One value a line: a line of several numbers is a row of another file's
+// table (a unit or a note after the value is fine).
 float valueLine(FieldReader& reader, bool& ok)
 {
     const std::optional<QString> line = reader.wholeLine();
     ok = line.has_value();
-    return ok ? float(NumberParse::lenient(*line)) : 0.0f;
+    if (!ok)
+        return 0.0f;
+    if (numbersOn(*line) > 1) {
+        reader.failInLine(0, QStringLiteral("several numbers stand where one value belongs"));
+        ok = false;
+        return 0.0f;
+    }
+    return float(NumberParse::lenient(*line));
+}
+
+// A header line in words: one that opens with a number is a value, and the
+// counts do not fit the file.
+bool headerLine(FieldReader& reader, const QString& header)
+{
+    const std::optional<QString> line = reader.wholeLine();
+    if (!line)
+        return false;
+    bool opensWithNumber = false;
+    forEachWord(*line, [&](QStringView word) {
+        opensWithNumber = NumberParse::strict(word).has_value();
+        return false;
+    });
+    if (opensWithNumber) {
+        reader.failInLine(0, QStringLiteral("a number stands where %1 belongs").arg(header));
+        return false;
+    }
+    return true;
 }
 
 ReaderDiagnostic readMap(FieldReader& reader, CriticalSpeedMap& map)
@@ -49,16 +106,18 @@ ReaderDiagnostic readMap(FieldReader& reader, CriticalSpeedMap& map)
     const bool capped = *NM > modesHeld;
     map.resize(*NP, capped ? qint16(modesHeld) : *NM);
 
-    bool ok = bool(reader.wholeLine());
+    bool ok = headerLine(reader, QStringLiteral("the stiffness header"));
     for (int i = 1; ok && i <= map.pointCount; ++i)
         map.stiffness[std::size_t(i)] = valueLine(reader, ok);
     for (int j = 1; ok && j <= map.modeCount; ++j) {
         for (int k = 0; ok && k < kMapCurveKinds; ++k) {
-            ok = bool(reader.wholeLine());
+            ok = headerLine(reader, QStringLiteral("the header of mode %1, kind %2").arg(j).arg(k));
             for (int i = 1; ok && i <= map.pointCount; ++i)
                 map.frequency(i, j, k) = valueLine(reader, ok);
         }
     }
+    if (ok && !capped)
+        reader.expectEnd(QStringLiteral("counts NP = %1, NM = %2").arg(*NP).arg(*NM));
     ReaderDiagnostic diagnostic = reader.diagnostic();
     if (capped)
         diagnostic.reason = QStringLiteral("the mode count %1 is more than the file can hold").arg(*NM);

@@ -38,6 +38,9 @@ private:
 // counts, a header line, the stiffness values a line each, then for each
 // mode and kind a header line and the values a line each. A value line is
 // taken by its leading number ("  1.5E+03 Hz" is 1500, letters are 0).
+// The read stops where the file stops making sense as a map: a header line
+// that opens with a number, a value line of several numbers, or lines past
+// the last block (another kind of file, or counts that do not fit it).
 // A file that cannot be opened keeps the previous map; once both counts are
 // read the map is replaced, and a later failure keeps what was read, the
 // rest zero.

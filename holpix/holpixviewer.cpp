@@ -65,6 +65,11 @@ bool HolpixViewer::setOption(const QString& name, const QStringList& values)
     return false;
 }
 
+QStringList HolpixViewer::optionUsage() const
+{
+    return { flagsUsage(QStringLiteral("curveFlags"), kMapCurveFlagCount), QStringLiteral("axisOptions=xLIN,xLOG,yLIN,yLOG (each 0|1, one of each pair)") };
+}
+
 EditDialog* HolpixViewer::createEditDialog(QWidget* parent)
 {
     return new HolpixEditDialog(*this, parent);

@@ -21,6 +21,7 @@ public:
     // "curveFlags" (14 values, 0 or 1) and "axisOptions" (4 values, 0 or 1,
     // one of the first two and one of the last two set).
     bool setOption(const QString& name, const QStringList& values) override;
+    QStringList optionUsage() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
     HolpixSettings settings;

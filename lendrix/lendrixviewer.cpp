@@ -68,6 +68,11 @@ bool LendrixViewer::setOption(const QString& name, const QStringList& values)
     return true;
 }
 
+QStringList LendrixViewer::optionUsage() const
+{
+    return { QStringLiteral("modeFlags=N,... (11 16-bit integers)") };
+}
+
 EditDialog* LendrixViewer::createEditDialog(QWidget* parent)
 {
     return new LendrixEditDialog(*this, parent);

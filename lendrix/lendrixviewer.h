@@ -23,6 +23,7 @@ public:
     void print(DrawingSurface& printer) override;
     // "modeFlags" with eleven values, each a 16-bit integer.
     bool setOption(const QString& name, const QStringList& values) override;
+    QStringList optionUsage() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
     LendrixSettings settings;

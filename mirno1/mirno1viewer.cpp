@@ -74,6 +74,11 @@ bool Mirno1Viewer::setOption(const QString& name, const QStringList& values)
     return false;
 }
 
+QStringList Mirno1Viewer::optionUsage() const
+{
+    return { flagsUsage(QStringLiteral("modeShown"), kModeFlags) };
+}
+
 EditDialog* Mirno1Viewer::createEditDialog(QWidget* parent)
 {
     return new Mirno1EditDialog(*this, parent);

@@ -24,6 +24,7 @@ public:
     void plot(DrawingSurface& screen) override;
     void print(DrawingSurface& printer) override;
     bool setOption(const QString& name, const QStringList& values) override;
+    QStringList optionUsage() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
     Mirno1Settings settings;

@@ -55,7 +55,7 @@ ReaderDiagnostic readResult(FieldReader& reader, PlanarModeShapes& s)
     s.stationPos.assign(std::size_t(s.N1), 0.f);
     reader.finishLine();
     const std::optional<QString> stations = reader.wholeLine();
-    if (!stations)
+    if (!stations || !reader.expectNumbers(*stations, s.N1, QStringLiteral("a station position"), kFirstColumn, kFieldWidth))
         return reader.diagnostic();
     const std::vector<float> pos = fieldsOf(*stations, s.N1);
     std::copy(pos.begin(), pos.end(), s.stationPos.begin());
@@ -67,6 +67,8 @@ ReaderDiagnostic readResult(FieldReader& reader, PlanarModeShapes& s)
             s.setShapeLine(i, j, fieldsOf(*line, s.N1));
         }
     }
+    // Nothing follows the shapes.
+    reader.expectEnd(QStringLiteral("counts N1 = %1, N2 = %2").arg(s.N1).arg(s.N2));
     return reader.diagnostic();
 }
 

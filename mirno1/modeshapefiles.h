@@ -36,6 +36,8 @@ private:
 // station line, then for every mode a line per direction, all but the
 // counts in fixed columns (a 7-character label, then fields of 11). A file
 // that cannot be opened changes nothing; a later failure keeps what was read.
+// Words on the station line where positions belong, or lines past the last
+// shape, stop the read too: that is where a file of another kind shows.
 ReaderDiagnostic ReadModeShapeResult(const QString& path, PlanarModeShapes& shapes);
 ReaderDiagnostic ReadModeShapeResultText(const QString& name, const QString& text, PlanarModeShapes& shapes);
 

@@ -186,6 +186,11 @@ std::optional<QRectF> MirnokViewer::drawnRegion(const RecordingSurface& chart) c
     return region;
 }
 
+QStringList MirnokViewer::optionUsage() const
+{
+    return { flagsUsage(QStringLiteral("modeShown"), kModeBoxCount), QStringLiteral("phase=DEGREES") };
+}
+
 EditDialog* MirnokViewer::createEditDialog(QWidget* parent)
 {
     return new MirnokEditDialog(*this, parent);

@@ -37,6 +37,7 @@ public:
     // "modeShown" with thirteen values 0 or 1, "phase" with one angle in
     // degrees at which the still chart is drawn.
     bool setOption(const QString& name, const QStringList& values) override;
+    QStringList optionUsage() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
     // The sketch reaches below a landscape page (its base at y 23, the
     // outline 12 cm lower): everything drawn, and on the screen all that the

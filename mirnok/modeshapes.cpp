@@ -71,7 +71,7 @@ ReaderDiagnostic readResult(FieldReader& reader, ComplexModeShapes& shapes)
 
     std::vector<float> fields;
     std::optional<QString> line = reader.wholeLine();
-    if (!line)
+    if (!line || !reader.expectNumbers(*line, *N1, QStringLiteral("a station position"), kFirstColumn, kFieldWidth))
         return reader.diagnostic();
     const bool stationsRead = readFields(reader, *line, *N1, fields);
     for (std::size_t k = 0; k < fields.size(); ++k)
@@ -102,6 +102,7 @@ ReaderDiagnostic readResult(FieldReader& reader, ComplexModeShapes& shapes)
         if (!read)
             return reader.diagnostic();
     }
+    reader.expectEnd(QStringLiteral("counts N1 = %1, N2 = %2").arg(*N1).arg(*N2));
     return reader.diagnostic();
 }
 

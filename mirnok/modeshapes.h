@@ -52,7 +52,9 @@ private:
 // per mode, all but the counts in fixed columns (a 7-character label, then
 // fields of 11). Stops at the first failure without a message: what was read
 // stays, the tables sized for the new counts keep 0 where nothing was read,
-// and a file that cannot be opened changes nothing.
+// and a file that cannot be opened changes nothing. A file of another kind
+// stops where it stops making sense: words on the station line where
+// positions belong, or lines past those the counts call for.
 ReaderDiagnostic ReadComplexModeShapes(const QString& path, ComplexModeShapes& shapes);
 ReaderDiagnostic ReadComplexModeShapesText(const QString& name, const QString& text, ComplexModeShapes& shapes);
 

@@ -53,6 +53,11 @@ bool SavlenViewer::setOption(const QString& name, const QStringList& values)
     return false;
 }
 
+QStringList SavlenViewer::optionUsage() const
+{
+    return { QStringLiteral("ShowNumbers=0|1") };
+}
+
 EditDialog* SavlenViewer::createEditDialog(QWidget* parent)
 {
     return new SavlenEditDialog(*this, parent);

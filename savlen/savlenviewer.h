@@ -18,6 +18,7 @@ public:
     void plot(DrawingSurface& screen) override;
     void print(DrawingSurface& printer) override;
     bool setOption(const QString& name, const QStringList& values) override;
+    QStringList optionUsage() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
     SavlenSettings settings;

@@ -82,6 +82,11 @@ bool ValdenViewer::setOption(const QString& name, const QStringList& values)
     return false;
 }
 
+QStringList ValdenViewer::optionUsage() const
+{
+    return { QStringLiteral("ChartMode=1|2"), flagsUsage(QStringLiteral("ShowCurve"), kShowCurveCount) };
+}
+
 EditDialog* ValdenViewer::createEditDialog(QWidget* parent)
 {
     if (ChartMode == XYChart)

@@ -11,13 +11,10 @@ namespace {
 constexpr int kFirstColumn = 7;
 constexpr int kFieldWidth = 11;
 
-void readRow(FieldReader& reader, int n, std::vector<float>& row)
+void fillRow(const QString& line, int n, std::vector<float>& row)
 {
-    const std::optional<QString> line = reader.wholeLine();
-    if (!line)
-        return;
     for (int i = 1; i <= n; ++i)
-        row[std::size_t(i - 1)] = float(fixedColumnField(*line, i, kFirstColumn, kFieldWidth));
+        row[std::size_t(i - 1)] = float(fixedColumnField(line, i, kFirstColumn, kFieldWidth));
 }
 
 ReaderDiagnostic readDeflection(FieldReader& reader, DeflectionData& data)
@@ -46,9 +43,17 @@ ReaderDiagnostic readDeflection(FieldReader& reader, DeflectionData& data)
     data.xs.assign(std::size_t(data.n), 0.f);
     data.defl.assign(std::size_t(data.n), 0.f);
     reader.finishLine();
-    readRow(reader, data.n, data.xs);
-    if (reader.ok())
-        readRow(reader, data.n, data.defl);
+    // A column heading where the positions belong is another kind of file;
+    // a deflection with words in its field reads as 0, as any field does.
+    const std::optional<QString> positions = reader.wholeLine();
+    if (!positions || !reader.expectNumbers(*positions, data.n, QStringLiteral("a position"), kFirstColumn, kFieldWidth))
+        return reader.diagnostic();
+    fillRow(*positions, data.n, data.xs);
+    const std::optional<QString> deflections = reader.wholeLine();
+    if (!deflections)
+        return reader.diagnostic();
+    fillRow(*deflections, data.n, data.defl);
+    reader.expectEnd(QStringLiteral("count n = %1").arg(data.n));
     return reader.diagnostic();
 }
 

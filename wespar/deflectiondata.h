@@ -20,7 +20,9 @@ struct DeflectionData {
 // Reads a deflection file: a header line, the comment line, the count n,
 // then a line of positions and a line of deflections, each a 6-character
 // label and n fields of 11 characters. A file that cannot be opened keeps
-// the previous data; a later failure keeps what was read.
+// the previous data; a later failure keeps what was read. Words where
+// the positions belong, or lines after the deflections, stop the read as
+// failures: that is where a file of another kind shows.
 ReaderDiagnostic ReadDeflectionData(const QString& path, DeflectionData& data);
 ReaderDiagnostic ReadDeflectionDataText(const QString& name, const QString& text, DeflectionData& data);
 

@@ -62,6 +62,11 @@ bool ZeptalViewer::setOption(const QString& name, const QStringList& values)
     return false;
 }
 
+QStringList ZeptalViewer::optionUsage() const
+{
+    return { QStringLiteral("chartStyle=1|2"), flagsUsage(QStringLiteral("curveFlags"), kCurveFlagCount) };
+}
+
 EditDialog* ZeptalViewer::createEditDialog(QWidget* parent)
 {
     return new ZeptalEditDialog(*this, parent);

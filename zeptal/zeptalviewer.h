@@ -21,6 +21,7 @@ public:
     void print(DrawingSurface& printer) override;
     // "chartStyle" (1 or 2) and "curveFlags" (11 values, 0 or 1).
     bool setOption(const QString& name, const QStringList& values) override;
+    QStringList optionUsage() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
     ZeptalSettings settings;

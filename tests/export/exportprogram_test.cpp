@@ -1,4 +1,5 @@
 #include "export/viewerregistry.h"
+#include "framework/viewer.h"
 #include "framework/textfile.h"
 #include "support/qtprint.h"
 
@@ -286,12 +287,60 @@ TEST_F(ExportProgram, PngShowsTheChartOnWhite)
     EXPECT_LT(darkest, 160);
 }
 
-TEST_F(ExportProgram, HelpListsTheViewers)
+TEST_F(ExportProgram, HelpListsTheViewersTheirOptionsAndTheMatricesCommand)
 {
     const ProgramRun run = exportChart({ QStringLiteral("--help") });
     EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.out.contains("savlen"));
-    EXPECT_TRUE(run.out.contains("-o OUT"));
+    const QString help = QString::fromUtf8(run.out);
+    EXPECT_TRUE(help.contains(QStringLiteral("-o OUT")));
+    EXPECT_TRUE(help.contains(QStringLiteral("kavel-export matrices [--root DIR] [--data FILE] [--out-dir DIR]")));
+    for (const QString& name : kavel::ViewerRegistry::builtViewers()) {
+        const QStringList options = kavel::ViewerRegistry::create(name)->optionUsage();
+        const QString line = QStringLiteral("%1 %2").arg(name, -8).arg(options.isEmpty() ? QStringLiteral("(none)") : options.join(QStringLiteral("  ")));
+        EXPECT_TRUE(help.contains(line)) << line.toStdString();
+    }
+}
+
+TEST_F(ExportProgram, UnknownOptionListsTheViewersOptions)
+{
+    const ProgramRun run = exportChart({ QStringLiteral("valden"), QStringLiteral("--root"), root.path(), QStringLiteral("--option"),
+        QStringLiteral("ChartMod=2"), QStringLiteral("-o"), path("a.json") });
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, QStringLiteral("kavel-export: valden has no option ChartMod; its options: ChartMode=1|2  ShowCurve=0|1,... (17 values)\n"));
+}
+
+// Neither Gavrine/ nor data/ (in any letter case): no Kavel root, where every
+// file would be missing and the chart empty.
+TEST_F(ExportProgram, RootWithoutGavrineOrDataIsAUsageError)
+{
+    ASSERT_TRUE(QDir().mkpath(path("elsewhere/notes")));
+    const ProgramRun run = exportChart({ QStringLiteral("savlen"), QStringLiteral("--root"), path("elsewhere"), QStringLiteral("-o"), path("a.json") });
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, QStringLiteral("kavel-export: --root %1: holds neither Gavrine/ nor data/, so it is no Kavel root\n").arg(path("elsewhere")));
+    EXPECT_FALSE(QFile::exists(path("a.json")));
+
+    write(path("upper/DATA/savlen.mac"), contents(path("data/savlen.mac")));
+    const ProgramRun upper = exportChart({ QStringLiteral("savlen"), QStringLiteral("--root"), path("upper"), QStringLiteral("-o"), path("a.json") });
+    EXPECT_EQ(upper.status, 0) << upper.err.toStdString();
+    EXPECT_TRUE(contents(path("a.json")).contains("Tiny rotor"));
+}
+
+// valden.mac given to MIRNOK: --check says where it stopped making sense,
+// and the export draws what was read with that as its only warning.
+TEST_F(ExportProgram, FileOfAnotherKindIsDrawnAsFarAsItMakesSenseWithAWarning)
+{
+    const QString sampleRoot = QStringLiteral(KAVEL_SAMPLE_ROOT);
+    const QString valden = sampleRoot + QStringLiteral("/data/valden.mac");
+    const QString reason = valden + QStringLiteral(", line 4, item 1: columns 8 to 18 hold \"SIGMA1\", not a station position");
+    const ProgramRun check = exportChart({ QStringLiteral("mirnok"), QStringLiteral("--root"), sampleRoot, QStringLiteral("--data"), valden, QStringLiteral("--check") });
+    EXPECT_EQ(check.status, 1);
+    EXPECT_TRUE(check.out.startsWith((reason + QLatin1Char('\n')).toUtf8())) << check.out.toStdString();
+
+    const QString png = path(QStringLiteral("wrong.png"));
+    const ProgramRun run = exportChart({ QStringLiteral("mirnok"), QStringLiteral("--root"), sampleRoot, QStringLiteral("--data"), valden, QStringLiteral("-o"), png });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, QStringLiteral("kavel-export: warning: ") + reason + QLatin1Char('\n'));
+    EXPECT_EQ(QImage(png).size(), QSize(1134, 794));
 }
 
 TEST_F(ExportProgram, ListsTheBuiltViewersOneALine)

@@ -65,7 +65,6 @@ TEST(ExportArguments, MalformedCommandLinesAreUsageErrors)
         "savlen -o a",                      // nor without one
         "savlen valden -o a.pdf",           // two viewers
         "kavel -o a.pdf",                   // not a viewer of the suite
-        "SAVLEN -o a.pdf",                  // names are lower case
         "savlen --surface paper -o a.pdf",
         "savlen --option ShowNumbers -o a.pdf",
         "savlen --option =1 -o a.pdf",
@@ -88,6 +87,16 @@ TEST(ExportArguments, AnOptionValueBeyondTheDoubleRangeIsAUsageError)
         EXPECT_TRUE(parsed.error.startsWith(QStringLiteral("--option phase: '"))) << parsed.error.toStdString();
     }
     EXPECT_TRUE(parse(QStringLiteral("mirnok --option phase=1e300 -o a.pdf")).request);
+}
+
+// The README and the launcher spell the viewers in capitals.
+TEST(ExportArguments, ViewerNamesIgnoreLetterCase)
+{
+    for (const char* line : { "SAVLEN -o a.pdf", "Mirno1 -o a.pdf" }) {
+        const ParsedExportArguments parsed = parse(QLatin1String(line));
+        ASSERT_TRUE(parsed.request) << line;
+        EXPECT_EQ(parsed.request->viewer, QString::fromLatin1(line).section(QLatin1Char(' '), 0, 0).toLower());
+    }
 }
 
 TEST(ExportArguments, HelpWinsOverEverythingElse)

@@ -60,3 +60,14 @@ TEST(MatricesCommand, UnknownOrIncompleteArgumentsAreUsageErrors)
     EXPECT_EQ(matrices({ QStringLiteral("--bogus") }).status, 2);
     EXPECT_EQ(matrices({ QStringLiteral("--data") }).status, 2);
 }
+
+// As in the chart export: a mistyped model file writes nothing.
+TEST(MatricesCommand, MissingDataFileIsAUsageError)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("lendrx.mac"));
+    const CommandRun run = matrices({ QStringLiteral("--data"), missing, QStringLiteral("--out-dir"), dir.path() });
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, QStringLiteral("kavel-export matrices: --data %1: no such file\n").arg(missing));
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}

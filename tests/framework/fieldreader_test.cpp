@@ -83,3 +83,29 @@ TEST(FixedColumnField, ElevenCharacterFieldsFromColumnEight)
     EXPECT_EQ(fixedColumnField(line, 0), 0);
     EXPECT_EQ(fixedColumnField(QStringLiteral("ABCDEF12345678901"), 1, 7), 12345678901.0);
 }
+
+// A result's counts end it: blank lines may follow; anything else is where
+// a file of another kind, or counts edited by hand, shows.
+TEST(FieldReader, LinesPastTheCountsStopTheRead)
+{
+    FieldReader blank(QStringLiteral("r.mac"), QStringLiteral("data\r\n  \r\n\r\n"));
+    blank.wholeLine();
+    blank.expectEnd(QStringLiteral("count n = 1"));
+    EXPECT_TRUE(blank.ok());
+
+    FieldReader more(QStringLiteral("r.mac"), QStringLiteral("data\r\n\r\n 2  3\r\n"));
+    more.wholeLine();
+    more.expectEnd(QStringLiteral("count n = 1"));
+    EXPECT_EQ(more.diagnostic().toString(), "r.mac, line 3: the file goes on past the lines called for by its count n = 1");
+}
+
+// A column heading read as a row of values has words where numbers belong;
+// blank fields, numbers with a unit after them and a sign alone are no words.
+TEST(FieldReader, WordsWhereNumbersBelongStopTheRead)
+{
+    FieldReader r(QStringLiteral("r.mac"), QStringLiteral(" Z(mm) " "        0.0" "  1.25E+02 " "     1.5mm " "          -" "\r\n"
+                                                          "  STEP " "     SIGMA1" "     OMEGA1" "\r\n"));
+    EXPECT_TRUE(r.expectNumbers(*r.wholeLine(), 5, QStringLiteral("a position")));
+    EXPECT_FALSE(r.expectNumbers(*r.wholeLine(), 2, QStringLiteral("a position")));
+    EXPECT_EQ(r.diagnostic().toString(), "r.mac, line 2, item 1: columns 8 to 18 hold \"SIGMA1\", not a position");
+}

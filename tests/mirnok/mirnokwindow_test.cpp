@@ -286,6 +286,26 @@ TEST_F(MirnokWindowTest, AResultChosenInTheFileDialogBringsItsModesButNotItsSpee
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("No.2   -3 +j 80  Hz")));
 }
 
+// valden.mac chosen by mistake: the reading report (the picture's tooltip,
+// Ctrl+I) says where it stopped making sense as mode shapes.
+TEST_F(MirnokWindowTest, AFileOfAnotherKindIsReportedWhereItStopsMakingSense)
+{
+    start();
+    watcher.expect([this](QWidget* modal) {
+        auto* dialog = qobject_cast<FileOpenDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setDirectory(root.path(QStringLiteral("data")));
+        typeInto(dialog, QStringLiteral("Text1"), QStringLiteral("valden.mac"));
+        control<QPushButton>(dialog, QStringLiteral("Command2"))->click();
+    });
+    window->button(1)->click();
+    EXPECT_EQ(watcher.pending(), 0);
+    const QString report = window->picture()->toolTip();
+    EXPECT_TRUE(report.startsWith(viewer->dataPath + QStringLiteral(", line 4, item 1: columns 8 to 18 hold \"SIGMA1\", not a station position")))
+        << report.toStdString();
+    EXPECT_EQ(viewer->shapes.N1(), 41);
+}
+
 TEST_F(MirnokWindowTest, DefaultRestoresTheFactorySettingsAndReplots)
 {
     QByteArray edited = root.read(kWorkingFile);
