@@ -19,6 +19,6 @@ TEST(ChartOutput, PictureOfAFarReachingChartIsScaledDownToFit)
     const OpList ops { Op::Line { 0, 0, 99999, 21, Rgb { 0, 0, 0 }, 1 } };
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("far.png"));
-    EXPECT_EQ(ChartOutput::writePng(ops, png, 96, DrawnExtent(ops)), QString());
+    EXPECT_EQ(ChartOutput::writePng(ops, SurfaceKind::Screen, png, 96, DrawnExtent(ops)), QString());
     EXPECT_EQ(QImage(png).width(), ChartOutput::kMaxPictureSide);
 }
