@@ -120,18 +120,16 @@ void DrawFrameEdges(DrawingSurface& surface, const FrameInputs& frame)
     surface.line(right, bottom, right, top);
 }
 
-void DrawChartFrame(DrawingSurface& surface, const FrameInputs& frame)
+void DrawChartFrame(DrawingSurface& surface, const FrameInputs& frame, double printerFrameWidth)
 {
-    DrawFrameEdges(surface, frame);
-    DrawFrameTicks(surface, frame);
-}
-
-void PrintChartFrame(DrawingSurface& surface, const FrameInputs& frame, double FrameWidth)
-{
-    surface.setLineWidth(printerLineWidth(FrameWidth));
-    edges(surface, frame);
-    surface.setLineWidth(1);
-    zeroLine(surface, frame);
+    if (!surface.isPrinter()) {
+        DrawFrameEdges(surface, frame);
+    } else {
+        surface.setLineWidth(printerLineWidth(printerFrameWidth));
+        edges(surface, frame);
+        surface.setLineWidth(1);
+        zeroLine(surface, frame);
+    }
     DrawFrameTicks(surface, frame);
 }
 

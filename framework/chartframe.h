@@ -43,10 +43,12 @@ struct FrameInputs {
     bool yGrid = false;
 };
 
-// The frame on the picture area: four edges and the zero line in the
+// The frame: on the picture area four edges and the zero line in the
 // current line width, inward ticks every pitch from physical 0 outward on
-// both sides, each labelled at a light-grey point.
-void DrawChartFrame(DrawingSurface& surface, const FrameInputs& frame);
+// both sides, each labelled at a light-grey point; on the printer page the
+// edges in `printerFrameWidth` (the settings' FrameWidth, rounded) and the
+// rest in width 1.
+void DrawChartFrame(DrawingSurface& surface, const FrameInputs& frame, double printerFrameWidth = 1);
 // Its two halves, for charts that draw their edges in another width: the
 // bottom edge, the zero line, the left, top and right edges; then the ticks.
 void DrawFrameEdges(DrawingSurface& surface, const FrameInputs& frame);
@@ -56,8 +58,6 @@ void DrawFrameTicks(DrawingSurface& surface, const FrameInputs& frame);
 // (the frame's left edge, or an axis inside the chart).
 void DrawXTicks(DrawingSurface& surface, const FrameInputs& frame, const std::vector<double>& values);
 void DrawYTicks(DrawingSurface& surface, const FrameInputs& frame, const std::vector<double>& values, double axisX);
-// The same on the printer page: edges in FrameWidth, the rest in width 1.
-void PrintChartFrame(DrawingSurface& surface, const FrameInputs& frame, double FrameWidth);
 
 // The tick values from 0 towards `end` in steps of `step`, end included.
 // Nothing for a zero step, or for more ticks than a page can show (a pitch

@@ -68,6 +68,24 @@ void DrawingSurface::printNumber(double value, TextAnchor anchor)
     print(NumberText::printed(value), anchor);
 }
 
+void DrawingSurface::printAt(double x, double y, const QString& text, int colour)
+{
+    point(x, y, colour);
+    print(text);
+}
+
+void DrawingSurface::printNumberAt(double x, double y, double value, int colour)
+{
+    point(x, y, colour);
+    printNumber(value);
+}
+
+void DrawingSurface::setFont(const QString& face, double points)
+{
+    setFontName(face);
+    setFontSize(points);
+}
+
 void DrawingSurface::setFontName(const QString& face)
 {
     m_fontName = face;

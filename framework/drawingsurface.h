@@ -67,9 +67,15 @@ public:
     void print(const QString& text, TextAnchor anchor = TextAnchor::TopLeft);
     // Prints a number in the number text (" 0 ", "-100 ").
     void printNumber(double value, TextAnchor anchor = TextAnchor::TopLeft);
+    // The charts' label idiom: a dot in `colour` (the labels' light grey)
+    // where the text is to start, then the text.
+    void printAt(double x, double y, const QString& text, int colour = Palette::kLightGrey);
+    void printNumberAt(double x, double y, double value, int colour = Palette::kLightGrey);
 
     void setFontName(const QString& face);
     void setFontSize(double points);
+    // Both at once, as a chart names its fonts.
+    void setFont(const QString& face, double points);
     // In device units (deviceUnitsPerInch).
     void setLineWidth(int pixels);
     int lineWidth() const { return m_lineWidth; }
@@ -80,9 +86,6 @@ public:
     void selectRotatedFont(const QString& face, int height);
     void resetOwnFont();
 
-    // Printer page set-up; surfaces without pages ignore them.
-    virtual void setLandscape() { }
-    virtual void setCentimetreScale() { }
     // Finishes the page: recorded, and on a printer the page is sent.
     void endDocument();
 

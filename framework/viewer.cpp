@@ -1,5 +1,6 @@
 #include "viewer.h"
 
+#include "drawingsurface.h"
 #include "hostpaths.h"
 
 namespace kavel {
@@ -9,6 +10,18 @@ ReaderDiagnostic Viewer::readOutline(const QString& hostPath)
     ReaderDiagnostic diagnostic;
     diagnostic.file = hostPath;
     return diagnostic;
+}
+
+void Viewer::plot(DrawingSurface& screen)
+{
+    Q_ASSERT(!screen.isPrinter());
+    drawChart(screen);
+}
+
+void Viewer::print(DrawingSurface& printer)
+{
+    Q_ASSERT(printer.isPrinter());
+    drawChart(printer);
 }
 
 bool Viewer::setOption(const QString&, const QStringList&)

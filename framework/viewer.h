@@ -55,9 +55,11 @@ public:
     virtual ReaderDiagnostic readOutline(const QString& hostPath);
 
     // "3:Plot": clears the picture area and draws the chart.
-    virtual void plot(DrawingSurface& screen) = 0;
+    void plot(DrawingSurface& screen);
     // "4:Print": the same chart on one landscape page, ended in every case.
-    virtual void print(DrawingSurface& printer) = 0;
+    void print(DrawingSurface& printer);
+    // The chart on either surface, opened and closed by DrawChartPage.
+    virtual void drawChart(DrawingSurface& surface) = 0;
 
     // Sets an in-memory option by its name ("ShowNumbers", values "1");
     // false for a name or value the viewer does not know.

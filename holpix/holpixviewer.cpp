@@ -36,14 +36,9 @@ ReaderDiagnostic HolpixViewer::readData(const QString& hostPath)
     return ReadCriticalSpeedMap(hostPath, map);
 }
 
-void HolpixViewer::plot(DrawingSurface& screen)
+void HolpixViewer::drawChart(DrawingSurface& surface)
 {
-    DrawCriticalSpeedMap(screen, settings, map, curveFlags, axisOptions);
-}
-
-void HolpixViewer::print(DrawingSurface& printer)
-{
-    DrawCriticalSpeedMap(printer, settings, map, curveFlags, axisOptions);
+    DrawCriticalSpeedMap(surface, settings, map, curveFlags, axisOptions);
 }
 
 bool HolpixViewer::setOption(const QString& name, const QStringList& values)

@@ -16,8 +16,7 @@ public:
     const ViewerIdentity& identity() const override;
     SettingsLayout settingsLayout() override { return settings.layout(); }
     ReaderDiagnostic readData(const QString& hostPath) override;
-    void plot(DrawingSurface& screen) override;
-    void print(DrawingSurface& printer) override;
+    void drawChart(DrawingSurface& surface) override;
     // "curveFlags" (14 values, 0 or 1) and "axisOptions" (4 values, 0 or 1,
     // one of the first two and one of the last two set).
     bool setOption(const QString& name, const QStringList& values) override;

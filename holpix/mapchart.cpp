@@ -5,18 +5,13 @@
 #include "mapaxes.h"
 #include "maptochart.h"
 
+#include "framework/chartpage.h"
 #include "framework/drawingsurface.h"
 #include "framework/palette.h"
 
 namespace kavel {
 
 namespace {
-
-void setFont(DrawingSurface& s, const QString& face, double points)
-{
-    s.setFontName(face);
-    s.setFontSize(points);
-}
 
 // Each selected curve in the next colour: the standstill curves continue
 // the sequence where the critical speed curves stopped.
@@ -60,7 +55,7 @@ void drawBody(DrawingSurface& s, HolpixSettings& settings, const CriticalSpeedMa
     s.selectRotatedFont(face, 15);
     s.point(0.5, g.CentreY + 4, Palette::kLightGrey);
     s.print(settings.YTitle);
-    setFont(s, face, 8);
+    s.setFont(face, 8);
 
     // An axis the routine could not tick is named under the X title.
     double noteY = g.OriginY + 2.2;
@@ -81,23 +76,11 @@ void drawBody(DrawingSurface& s, HolpixSettings& settings, const CriticalSpeedMa
 void DrawCriticalSpeedMap(DrawingSurface& s, HolpixSettings& settings, const CriticalSpeedMap& map,
     const MapCurveFlags& curveFlags, const AxisOptions& axisOptions)
 {
-    const bool printer = s.isPrinter();
-    if (printer)
-        s.setCentimetreScale();
-    else
-        s.clear();
-    setFont(s, QStringLiteral("times new roman"), 8);
-    drawBody(s, settings, map, curveFlags, axisOptions);
-
-    // The closing step runs whatever happened above.
-    if (printer)
-        s.setLineWidth(1);
-    s.point(printer ? 4 : 5, 0, Palette::kLightGrey);
-    setFont(s, QStringLiteral("Small Fonts"), 7);
-    s.print(map.FileComment);
-    s.setFontName(QStringLiteral("System"));
-    if (printer)
-        s.endDocument();
+    ChartPageStyle style;
+    style.printerCommentX = 4;
+    style.printerCommentFont = style.commentFont;
+    style.printerThinComment = true;
+    DrawChartPage(s, map.FileComment, style, [&] { drawBody(s, settings, map, curveFlags, axisOptions); });
 }
 
 } // namespace kavel

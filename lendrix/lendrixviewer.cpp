@@ -43,14 +43,9 @@ ReaderDiagnostic LendrixViewer::readOutline(const QString& hostPath)
     return ReadRotorModel(hostPath, model.rotor);
 }
 
-void LendrixViewer::plot(DrawingSurface& screen)
+void LendrixViewer::drawChart(DrawingSurface& surface)
 {
-    DrawModelChart(screen, settings, model, modeFlags);
-}
-
-void LendrixViewer::print(DrawingSurface& printer)
-{
-    DrawModelChart(printer, settings, model, modeFlags);
+    DrawModelChart(surface, settings, model, modeFlags);
 }
 
 bool LendrixViewer::setOption(const QString& name, const QStringList& values)

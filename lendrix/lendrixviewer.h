@@ -19,8 +19,7 @@ public:
     // readOutline (the fixed savlen.mac unless the export names another).
     ReaderDiagnostic readData(const QString& hostPath) override;
     ReaderDiagnostic readOutline(const QString& hostPath) override;
-    void plot(DrawingSurface& screen) override;
-    void print(DrawingSurface& printer) override;
+    void drawChart(DrawingSurface& surface) override;
     // "modeFlags" with eleven values, each a 16-bit integer.
     bool setOption(const QString& name, const QStringList& values) override;
     QStringList optionUsage() const override;

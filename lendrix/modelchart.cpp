@@ -4,6 +4,7 @@
 #include "lendrixsettings.h"
 
 #include "framework/chartframe.h"
+#include "framework/chartpage.h"
 #include "framework/drawingsurface.h"
 #include "framework/palette.h"
 
@@ -14,12 +15,6 @@ namespace {
 constexpr double kOriginX = 4;
 constexpr double kOriginY = 18;
 constexpr int kDarkBlue = 1;
-
-void setFont(DrawingSurface& s, const QString& face, double points)
-{
-    s.setFontName(face);
-    s.setFontSize(points);
-}
 
 // Steps that may fail: a zero range or frequencies block 5 cannot give stop
 // the drawing here, and the caller goes on with the comment.
@@ -32,12 +27,9 @@ void drawBody(DrawingSurface& s, const LendrixSettings& settings, const LendrixM
     const ChartGeometry& g = *geometry;
     const double top = g.OriginY - settings.Y.length;
 
-    setFont(s, QStringLiteral("times new roman"), 8);
+    s.setFont(QStringLiteral("times new roman"), 8);
     const FrameInputs frame { settings.X, settings.Y, g };
-    if (printer)
-        PrintChartFrame(s, frame, settings.FrameWidth);
-    else
-        DrawChartFrame(s, frame);
+    DrawChartFrame(s, frame, settings.FrameWidth);
 
     s.point(g.CentreX - 5, top - 3, Palette::kLightGrey);
     s.print(settings.Title);
@@ -107,25 +99,9 @@ bool isBareStation(const LendrixModel& model, qint64 i)
 
 void DrawModelChart(DrawingSurface& s, const LendrixSettings& settings, const LendrixModel& model, const LendrixModeFlags& flags)
 {
-    const bool printer = s.isPrinter();
-    if (printer)
-        s.setCentimetreScale();
-    else
-        s.clear();
-    drawBody(s, settings, model, flags);
-
-    // The closing step runs whatever happened above.
-    if (printer) {
-        s.setLineWidth(1);
-        s.point(10, 0, Palette::kLightGrey);
-        s.print(model.FileComment);
-        s.endDocument();
-    } else {
-        s.point(5, 0, Palette::kLightGrey);
-        setFont(s, QStringLiteral("Small Fonts"), 7);
-        s.print(model.FileComment);
-        s.setFontName(QStringLiteral("System"));
-    }
+    ChartPageStyle style;
+    style.printerThinComment = true;
+    DrawChartPage(s, model.FileComment, style, [&] { drawBody(s, settings, model, flags); });
 }
 
 } // namespace kavel

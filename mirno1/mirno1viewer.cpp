@@ -53,14 +53,9 @@ ReaderDiagnostic Mirno1Viewer::readOutline(const QString& hostPath)
     return {};
 }
 
-void Mirno1Viewer::plot(DrawingSurface& screen)
+void Mirno1Viewer::drawChart(DrawingSurface& surface)
 {
-    DrawPlanarModeChart(screen, settings, shapes, outline, modeShown);
-}
-
-void Mirno1Viewer::print(DrawingSurface& printer)
-{
-    DrawPlanarModeChart(printer, settings, shapes, outline, modeShown);
+    DrawPlanarModeChart(surface, settings, shapes, outline, modeShown);
 }
 
 bool Mirno1Viewer::setOption(const QString& name, const QStringList& values)

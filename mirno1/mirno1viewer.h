@@ -21,8 +21,7 @@ public:
     // Remembers the outline for the next result read: a result that cannot
     // be read leaves the outline unread.
     ReaderDiagnostic readOutline(const QString& hostPath) override;
-    void plot(DrawingSurface& screen) override;
-    void print(DrawingSurface& printer) override;
+    void drawChart(DrawingSurface& surface) override;
     bool setOption(const QString& name, const QStringList& values) override;
     QStringList optionUsage() const override;
     EditDialog* createEditDialog(QWidget* parent) override;

@@ -3,6 +3,7 @@
 #include "modeshapefiles.h"
 
 #include "framework/chartframe.h"
+#include "framework/chartpage.h"
 #include "framework/drawingsurface.h"
 #include "framework/palette.h"
 #include "framework/rotormodel.h"
@@ -16,12 +17,6 @@ namespace kavel {
 namespace {
 
 constexpr int kOutlineColour = 1; // dark blue
-
-void setFont(DrawingSurface& s, const QString& face, double points)
-{
-    s.setFontName(face);
-    s.setFontSize(points);
-}
 
 // Modes beyond the flag table have no box of their own: "All" shows them.
 bool isShown(const ModeFlags& modeShown, int mode)
@@ -61,10 +56,7 @@ void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarMod
     const ChartGeometry& g = *geometry;
 
     const FrameInputs frame { settings.X, settings.Y, g };
-    if (printer)
-        PrintChartFrame(s, frame, settings.FrameWidth);
-    else
-        DrawChartFrame(s, frame);
+    DrawChartFrame(s, frame, settings.FrameWidth);
 
     s.point(g.CentreX - 5, g.OriginY - settings.Y.length - 2, Palette::kLightGrey);
     s.print(settings.Title);
@@ -116,26 +108,7 @@ void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarMod
 void DrawPlanarModeChart(DrawingSurface& s, const Mirno1Settings& settings, const PlanarModeShapes& shapes, const RotorModel& outline,
     const ModeFlags& modeShown)
 {
-    const bool printer = s.isPrinter();
-    if (printer) {
-        s.setLandscape();
-        s.setCentimetreScale();
-    } else {
-        s.clear();
-    }
-    setFont(s, QStringLiteral("times new roman"), 8);
-    drawBody(s, settings, shapes, outline, modeShown);
-
-    // The closing step runs whatever happened above.
-    s.point(printer ? 10 : 5, 0, Palette::kLightGrey);
-    if (printer) {
-        s.print(shapes.FileComment);
-        s.endDocument();
-    } else {
-        setFont(s, QStringLiteral("Small Fonts"), 7);
-        s.print(shapes.FileComment);
-        s.setFontName(QStringLiteral("System"));
-    }
+    DrawChartPage(s, shapes.FileComment, ChartPageStyle {}, [&] { drawBody(s, settings, shapes, outline, modeShown); });
 }
 
 } // namespace kavel

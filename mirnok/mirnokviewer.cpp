@@ -104,19 +104,12 @@ ModeChartOutcome MirnokViewer::DrawModeChart(DrawingSurface& surface, float phi,
     return lastOutcome;
 }
 
-void MirnokViewer::plot(DrawingSurface& screen)
+void MirnokViewer::drawChart(DrawingSurface& surface)
 {
+    // The still chart; the page keeps the printer's orientation and has no
+    // legend.
     animation.resetPhase();
-    DrawModeChart(screen, stillPhase, ModeLegend::Shown);
-}
-
-void MirnokViewer::print(DrawingSurface& printer)
-{
-    // The page keeps the printer's orientation; one chart unit is a centimetre.
-    printer.setCentimetreScale();
-    animation.resetPhase();
-    DrawModeChart(printer, stillPhase, ModeLegend::Hidden);
-    printer.endDocument();
+    DrawModeChart(surface, stillPhase, surface.isPrinter() ? ModeLegend::Hidden : ModeLegend::Shown);
 }
 
 ModeChartOutcome MirnokViewer::tick(DrawingSurface& screen, ModeAnimation& state)

@@ -32,8 +32,7 @@ public:
     ReaderDiagnostic readData(const QString& hostPath) override;
     ReaderDiagnostic readOutline(const QString& hostPath) override;
     // "3:Plot" with the legend, "4:Print" without; both set φ back to 0.
-    void plot(DrawingSurface& screen) override;
-    void print(DrawingSurface& printer) override;
+    void drawChart(DrawingSurface& surface) override;
     // "modeShown" with thirteen values 0 or 1, "phase" with one angle in
     // degrees at which the still chart is drawn.
     bool setOption(const QString& name, const QStringList& values) override;

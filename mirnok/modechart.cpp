@@ -3,6 +3,7 @@
 #include "modeshapes.h"
 
 #include "framework/chartframe.h"
+#include "framework/chartpage.h"
 #include "framework/drawingsurface.h"
 #include "framework/numbertext.h"
 #include "framework/palette.h"
@@ -317,20 +318,13 @@ bool isModeShown(const ModeShown& modeShown, int i)
 
 ModeChartOutcome DrawModeChart(DrawingSurface& s, const ModeChartInput& input, float phi, ModeLegend legend)
 {
-    if (!s.isPrinter())
-        s.clear();
-    s.setFontName(QStringLiteral("times new roman"));
-    s.setFontSize(8);
-
+    ChartPageStyle style;
+    style.screenCommentX = style.printerCommentX = 3;
+    style.commentFont = ChartFont { QStringLiteral("small fonts"), 7 };
+    style.printerCommentFont = style.commentFont;
+    style.systemFace = QStringLiteral("system");
     ModeChartOutcome outcome;
-    outcome.failure = ModeChart(s, input).drawBody(phi, legend);
-
-    // The closing step runs whatever happened above.
-    s.point(3, 0, Palette::kLightGrey);
-    s.setFontName(QStringLiteral("small fonts"));
-    s.setFontSize(7);
-    s.print(input.shapes.FileComment);
-    s.setFontName(QStringLiteral("system"));
+    DrawChartPage(s, input.shapes.FileComment, style, [&] { outcome.failure = ModeChart(s, input).drawBody(phi, legend); });
     return outcome;
 }
 

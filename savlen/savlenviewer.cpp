@@ -34,14 +34,9 @@ ReaderDiagnostic SavlenViewer::readData(const QString& hostPath)
     return ReadRotorModel(hostPath, model);
 }
 
-void SavlenViewer::plot(DrawingSurface& screen)
+void SavlenViewer::drawChart(DrawingSurface& surface)
 {
-    DrawSectionChart(screen, settings, model, ShowNumbers);
-}
-
-void SavlenViewer::print(DrawingSurface& printer)
-{
-    DrawSectionChart(printer, settings, model, ShowNumbers);
+    DrawSectionChart(surface, settings, model, ShowNumbers);
 }
 
 bool SavlenViewer::setOption(const QString& name, const QStringList& values)

@@ -15,8 +15,7 @@ public:
     const ViewerIdentity& identity() const override;
     SettingsLayout settingsLayout() override { return settings.layout(); }
     ReaderDiagnostic readData(const QString& hostPath) override;
-    void plot(DrawingSurface& screen) override;
-    void print(DrawingSurface& printer) override;
+    void drawChart(DrawingSurface& surface) override;
     bool setOption(const QString& name, const QStringList& values) override;
     QStringList optionUsage() const override;
     EditDialog* createEditDialog(QWidget* parent) override;

@@ -4,6 +4,7 @@
 #include "savlensettings.h"
 
 #include "framework/chartframe.h"
+#include "framework/chartpage.h"
 #include "framework/drawingsurface.h"
 #include "framework/palette.h"
 
@@ -13,12 +14,6 @@ namespace {
 
 constexpr double kOriginX = 5;
 constexpr double kOriginY = 18;
-
-void setFont(DrawingSurface& s, const QString& face, double points)
-{
-    s.setFontName(face);
-    s.setFontSize(points);
-}
 
 // Steps that may fail: a zero range or an overflow stops the drawing here,
 // and the caller goes on with the comment.
@@ -30,12 +25,9 @@ void drawBody(DrawingSurface& s, const SavlenSettings& settings, const RotorMode
         return;
     const ChartGeometry& g = *geometry;
 
-    setFont(s, QStringLiteral("times new roman"), printer ? 12 : 8);
+    s.setFont(QStringLiteral("times new roman"), printer ? 12 : 8);
     const FrameInputs frame { settings.X, settings.Y, g };
-    if (printer)
-        PrintChartFrame(s, frame, settings.FrameWidth);
-    else
-        DrawChartFrame(s, frame);
+    DrawChartFrame(s, frame, settings.FrameWidth);
 
     s.point(g.CentreX - 4, g.OriginY - settings.Y.length - 2, Palette::kLightGrey);
     s.print(settings.Title);
@@ -58,7 +50,7 @@ void drawBody(DrawingSurface& s, const SavlenSettings& settings, const RotorMode
     // label on the last-but-one point or on the last.
     const int k1 = bothHalves ? 0 : 1;
     const int k2 = bothHalves ? 1 : 0;
-    setFont(s, QStringLiteral("Small Fonts"), 6);
+    s.setFont(QStringLiteral("Small Fonts"), 6);
 
     const int N = model.N;
     auto at = [](const std::vector<float>& v, int i) { return v[std::size_t(i - 1)]; };
@@ -90,27 +82,9 @@ void drawBody(DrawingSurface& s, const SavlenSettings& settings, const RotorMode
 
 void DrawSectionChart(DrawingSurface& s, const SavlenSettings& settings, const RotorModel& model, int ShowNumbers)
 {
-    const bool printer = s.isPrinter();
-    if (printer) {
-        s.setLandscape();
-        s.setCentimetreScale();
-    } else {
-        s.clear();
-    }
-    drawBody(s, settings, model, ShowNumbers);
-
-    // The closing step runs whatever happened above.
-    if (printer) {
-        setFont(s, QStringLiteral("times new roman"), 12);
-        s.point(10, 0, Palette::kLightGrey);
-        s.print(model.FileComment);
-        s.endDocument();
-    } else {
-        s.point(5, 0, Palette::kLightGrey);
-        setFont(s, QStringLiteral("Small Fonts"), 7);
-        s.print(model.FileComment);
-        s.setFontName(QStringLiteral("System"));
-    }
+    ChartPageStyle style;
+    style.printerCommentFont = ChartFont { QStringLiteral("times new roman"), 12 };
+    DrawChartPage(s, model.FileComment, style, [&] { drawBody(s, settings, model, ShowNumbers); });
 }
 
 } // namespace kavel

@@ -56,14 +56,9 @@ ReaderDiagnostic ValdenViewer::readData(const QString& hostPath)
     return ReadEigenData(hostPath, data);
 }
 
-void ValdenViewer::plot(DrawingSurface& screen)
+void ValdenViewer::drawChart(DrawingSurface& surface)
 {
-    DrawValdenChart(screen, settings, data, ShowCurve, ChartMode);
-}
-
-void ValdenViewer::print(DrawingSurface& printer)
-{
-    DrawValdenChart(printer, settings, data, ShowCurve, ChartMode);
+    DrawValdenChart(surface, settings, data, ShowCurve, ChartMode);
 }
 
 bool ValdenViewer::setOption(const QString& name, const QStringList& values)

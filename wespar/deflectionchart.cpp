@@ -4,6 +4,7 @@
 #include "wesparsettings.h"
 
 #include "framework/chartframe.h"
+#include "framework/chartpage.h"
 #include "framework/drawingsurface.h"
 #include "framework/palette.h"
 #include "framework/rotormodel.h"
@@ -19,12 +20,6 @@ namespace {
 // The frames' Y labels stand 2 cm left of the frame, clear of the wider
 // deflection numbers.
 constexpr double kYLabelOffset = 2;
-
-void setFont(DrawingSurface& s, const QString& face, double points)
-{
-    s.setFontName(face);
-    s.setFontSize(points);
-}
 
 // Steps that may fail: a zero range or an overflow stops the drawing here,
 // and the caller goes on with the comment.
@@ -43,13 +38,8 @@ void drawBody(DrawingSurface& s, const WesparSettings& settings, const Deflectio
     FrameInputs outlineFrame { settings.X, settings.R, g2 };
     deflectionFrame.yLabelOffset = kYLabelOffset;
     outlineFrame.yLabelOffset = kYLabelOffset;
-    if (printer) {
-        PrintChartFrame(s, deflectionFrame, settings.FrameWidth);
-        PrintChartFrame(s, outlineFrame, settings.FrameWidth);
-    } else {
-        DrawChartFrame(s, deflectionFrame);
-        DrawChartFrame(s, outlineFrame);
-    }
+    DrawChartFrame(s, deflectionFrame, settings.FrameWidth);
+    DrawChartFrame(s, outlineFrame, settings.FrameWidth);
 
     // Above the outline chart by its own height, so that a tall outline
     // chart never runs into the title.
@@ -71,7 +61,7 @@ void drawBody(DrawingSurface& s, const WesparSettings& settings, const Deflectio
         s.point(1.5, float(g2.CentreY) + 4, Palette::kLightGrey);
         s.print(settings.RTitle);
         s.resetOwnFont();
-        setFont(s, QStringLiteral("times new roman"), 8);
+        s.setFont(QStringLiteral("times new roman"), 8);
     }
 
     // A positive deflection goes down the page: the sign is added, not
@@ -116,26 +106,9 @@ double OriginY2(const WesparSettings& settings)
 
 void DrawDeflectionChart(DrawingSurface& s, const WesparSettings& settings, const DeflectionData& data, const RotorModel& model)
 {
-    const bool printer = s.isPrinter();
-    if (printer)
-        s.setCentimetreScale();
-    else
-        s.clear();
-    setFont(s, QStringLiteral("times new roman"), 8);
-    drawBody(s, settings, data, model);
-
-    // The closing step runs whatever happened above.
-    if (printer) {
-        s.setLineWidth(1);
-        s.point(10, 0, Palette::kLightGrey);
-        s.print(data.FileComment);
-        s.endDocument();
-    } else {
-        s.point(5, 0, Palette::kLightGrey);
-        setFont(s, QStringLiteral("Small Fonts"), 7);
-        s.print(data.FileComment);
-        s.setFontName(QStringLiteral("System"));
-    }
+    ChartPageStyle style;
+    style.printerThinComment = true;
+    DrawChartPage(s, data.FileComment, style, [&] { drawBody(s, settings, data, model); });
 }
 
 } // namespace kavel

@@ -41,14 +41,9 @@ ReaderDiagnostic WesparViewer::readOutline(const QString& hostPath)
     return ReadRotorModel(hostPath, model);
 }
 
-void WesparViewer::plot(DrawingSurface& screen)
+void WesparViewer::drawChart(DrawingSurface& surface)
 {
-    DrawDeflectionChart(screen, settings, deflection, model);
-}
-
-void WesparViewer::print(DrawingSurface& printer)
-{
-    DrawDeflectionChart(printer, settings, deflection, model);
+    DrawDeflectionChart(surface, settings, deflection, model);
 }
 
 EditDialog* WesparViewer::createEditDialog(QWidget* parent)

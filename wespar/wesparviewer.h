@@ -17,8 +17,7 @@ public:
     SettingsLayout settingsLayout() override { return settings.layout(); }
     ReaderDiagnostic readData(const QString& hostPath) override;
     ReaderDiagnostic readOutline(const QString& hostPath) override;
-    void plot(DrawingSurface& screen) override;
-    void print(DrawingSurface& printer) override;
+    void drawChart(DrawingSurface& surface) override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
     WesparSettings settings;

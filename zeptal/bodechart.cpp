@@ -41,11 +41,6 @@ FrameInputs BodeFrameInputs(const ZeptalSettings& settings, const ChartGeometry&
     return frame;
 }
 
-void DrawBodeFrame(DrawingSurface& surface, const FrameInputs& frame)
-{
-    DrawChartFrame(surface, frame);
-}
-
 double PhaseScale(const ZeptalSettings& settings, const ChartGeometry& g)
 {
     return g.ScaleY * settings.Ypitch / 90;
@@ -76,10 +71,7 @@ void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const Unba
     const double right = kBodeOriginX + settings.Xlength;
 
     const FrameInputs frame = BodeFrameInputs(settings, g, PhaseCount(curveFlags), printer);
-    if (printer)
-        PrintChartFrame(s, frame, settings.FrameWidth);
-    else
-        DrawBodeFrame(s, frame);
+    DrawChartFrame(s, frame, settings.FrameWidth);
 
     s.point(g.CentreX - 5, kBodeOriginY - height - 2, Palette::kLightGrey);
     s.print(settings.Title);

@@ -17,7 +17,6 @@ inline constexpr double kBodeOriginY = 18;
 // Y labels stand 2 cm left of the frame, with a grid line after each only
 // while no phase curve is selected; on paper the framework's plain frame.
 FrameInputs BodeFrameInputs(const ZeptalSettings& settings, const ChartGeometry& g, int phaseCount, bool printer);
-void DrawBodeFrame(DrawingSurface& surface, const FrameInputs& frame);
 
 // Chart units per degree of phase: 90 degrees take one amplitude division.
 double PhaseScale(const ZeptalSettings& settings, const ChartGeometry& g);

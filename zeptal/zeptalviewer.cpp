@@ -36,14 +36,9 @@ ReaderDiagnostic ZeptalViewer::readData(const QString& hostPath)
     return ReadUnbalanceResponse(hostPath, data);
 }
 
-void ZeptalViewer::plot(DrawingSurface& screen)
+void ZeptalViewer::drawChart(DrawingSurface& surface)
 {
-    DrawZeptalChart(screen, settings, data, curveFlags, chartStyle);
-}
-
-void ZeptalViewer::print(DrawingSurface& printer)
-{
-    DrawZeptalChart(printer, settings, data, curveFlags, chartStyle);
+    DrawZeptalChart(surface, settings, data, curveFlags, chartStyle);
 }
 
 bool ZeptalViewer::setOption(const QString& name, const QStringList& values)

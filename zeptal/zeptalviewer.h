@@ -17,8 +17,7 @@ public:
     const ViewerIdentity& identity() const override;
     SettingsLayout settingsLayout() override { return settings.layout(); }
     ReaderDiagnostic readData(const QString& hostPath) override;
-    void plot(DrawingSurface& screen) override;
-    void print(DrawingSurface& printer) override;
+    void drawChart(DrawingSurface& surface) override;
     // "chartStyle" (1 or 2) and "curveFlags" (11 values, 0 or 1).
     bool setOption(const QString& name, const QStringList& values) override;
     QStringList optionUsage() const override;

@@ -121,7 +121,7 @@ TEST(ChartFrame, ZeroOrTinyPitchDrawsNoTicksInsteadOfStalling)
 TEST(ChartFrame, PrinterFrameDrawsEdgesInFrameWidthThenTheRestInOne)
 {
     RecordingSurface s(SurfaceKind::Printer);
-    PrintChartFrame(s, savlenFrame({ 0, 100, 100, 10 }, { 0, 10, 10, 5 }), 2.6);
+    DrawChartFrame(s, savlenFrame({ 0, 100, 100, 10 }, { 0, 10, 10, 5 }), 2.6);
     const Frame f = parse(s.ops());
     ASSERT_EQ(f.lines.size(), 5u);
     EXPECT_EQ(f.lines[0], (Op::Line { 5, 18, 15, 18, kBlack, 3 }));
