@@ -47,7 +47,7 @@ const ViewerIdentity& MirnokViewer::identity() const
         .workingFile = QStringLiteral("mirnok.tmp"),
         .factoryFile = QStringLiteral("mirnok.org"),
         .defaultCaption = QStringLiteral("5:Default"),
-        .keys = QString(),
+        .keys = {}, // the buttons only
     };
     return id;
 }
@@ -112,7 +112,9 @@ void MirnokViewer::plot(DrawingSurface& screen)
 
 void MirnokViewer::print(DrawingSurface& printer)
 {
-    // The page keeps the printer's orientation; one chart unit is a centimetre.
+    // The chart asks for no orientation (its display list has no landscape
+    // call), yet the page is landscape: the chart output prints every page
+    // so. One chart unit is a centimetre.
     printer.setCentimetreScale();
     animation.resetPhase();
     DrawModeChart(printer, stillPhase, ModeLegend::Hidden);
