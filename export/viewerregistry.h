@@ -10,8 +10,9 @@ namespace kavel {
 class Viewer;
 
 // The viewers the chart export can drive, by the name the command line
-// takes. A viewer joins by one line in viewerregistry.cpp (and its library in
-// export/CMakeLists.txt).
+// takes. A viewer joins in two places: its line in viewerregistry.cpp and its
+// library in export/CMakeLists.txt. Its --option names follow the naming rule
+// at Viewer::setOption (framework/viewer.h).
 namespace ViewerRegistry {
 
 using Factory = std::function<std::unique_ptr<Viewer>()>;

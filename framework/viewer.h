@@ -2,6 +2,7 @@
 
 #include "chartsettings.h"
 #include "readerdiagnostic.h"
+#include "windowaction.h"
 
 #include <QRectF>
 #include <QString>
@@ -18,7 +19,7 @@ class EditDialog;
 class RecordingSurface;
 
 // What differs between viewers in the common main window: captions, the
-// fixed files, which keys exist. Paths are the logical names under
+// fixed files, what each key does. Paths are the logical names under
 // C:\Kavel\ (HostPaths maps them onto the host).
 struct ViewerIdentity {
     QString program;             // "SAVLEN": names the single-instance lock
@@ -32,7 +33,7 @@ struct ViewerIdentity {
     QString workingFile;         // "savlen.tmp"
     QString factoryFile;         // "savlen.org"
     QString defaultCaption = QStringLiteral("5:Default");
-    QString keys = QStringLiteral("12346"); // the typed characters the main window answers
+    KeyTable keys;               // the typed characters the main window answers
 };
 
 // A chart viewer's logic: its settings record, its data and its two chart
@@ -63,6 +64,17 @@ public:
 
     // Sets an in-memory option by its name ("ShowNumbers", values "1");
     // false for a name or value the viewer does not know.
+    //
+    // How settings items and options are named, for every viewer: a settings
+    // item (the members a viewer's settings layout lists) and an option each
+    // carry the name of the variable they stand for in the original design,
+    // spelt as that design spells it: its record fields "FrameWidth", "Xmin",
+    // "zMin", its variables "ShowNumbers", "ChartMode", "modeShown",
+    // "curveFlags". That is why some are capitalised and some are not; none
+    // is renamed to match the others, as command lines use them.
+    // An option's values are the variable's elements in index order. Only a
+    // variable the original design has no name for gets one of its own, in
+    // lower camelCase (Lendrix's "modeFlags", MIRNOK's "phase").
     virtual bool setOption(const QString& name, const QStringList& values);
     // The options setOption takes, one "NAME=VALUES" text each
     // ("ShowNumbers=0|1"), as the export's usage lists them; none by default.

@@ -62,6 +62,7 @@ HolpixEditDialog::HolpixEditDialog(HolpixViewer& viewer, QWidget* parent)
     label(QStringLiteral("Division pitch"), 3840, 120);
     label(QStringLiteral("(kgf/mm)"), 4920, 600, 900);
     number(4, s.X.length, { 6000, 467, 843, kFieldHeight });
+    // "Chert" (for Chart) is the historic spelling of this caption: keep it.
     label(QStringLiteral("Chert total length"), 5760, 120, 1700);
     label(QStringLiteral("(cm)"), 6960, 600, 600);
     label(QStringLiteral("X title :"), 150, 930, 800);
@@ -93,6 +94,7 @@ HolpixEditDialog::HolpixEditDialog(HolpixViewer& viewer, QWidget* parent)
     for (int row = 1; row <= kMapModeRows; ++row)
         rows << QStringLiteral("S%1").arg(row);
     rows << QStringLiteral("All");
+    // "Crtcal" (for Critical) is the historic spelling of this caption: keep it.
     m_flags = new CheckBoxGrid(QStringLiteral("Drawing Data"), { QStringLiteral("Crtcal"), QStringLiteral("0 rpm") }, rows, this);
     for (int row = 0; row <= kMapModeRows; ++row) {
         m_flags->addBox(row, 0, row, viewer.curveFlags);

@@ -26,7 +26,7 @@ const ViewerIdentity& HolpixViewer::identity() const
         .workingFile = QStringLiteral("holpix.tmp"),
         .factoryFile = QStringLiteral("holpix.org"),
         .defaultCaption = QStringLiteral("5:Default"),
-        .keys = QString(),
+        .keys = {}, // the buttons only
     };
     return id;
 }

@@ -27,7 +27,13 @@ const ViewerIdentity& LendrixViewer::identity() const
         .workingFile = QStringLiteral("lendrix.tmp"),
         .factoryFile = QStringLiteral("lendrix.org"),
         .defaultCaption = QStringLiteral("5:Default"),
-        .keys = QStringLiteral("12346"),
+        .keys = {
+            { u'1', WindowAction::OpenDataFile },
+            { u'2', WindowAction::EditSettings },
+            { u'3', WindowAction::Plot },
+            { u'4', WindowAction::Print },
+            { u'6', WindowAction::Quit },
+        },
     };
     return id;
 }

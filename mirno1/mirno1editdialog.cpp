@@ -36,6 +36,7 @@ Mirno1EditDialog::Mirno1EditDialog(Mirno1Viewer& viewer, QWidget* parent)
         addLabel(QStringLiteral("(mm)"), { 2130, unitTop, 600, kLabelHeight });
         addLabel(QStringLiteral("Division pitch"), { pitchHeadingLeft, headingTop, 1300, kLabelHeight });
         addLabel(QStringLiteral("(mm)"), { 3180, unitTop, 600, kLabelHeight });
+        // "Chert" (for Chart) is the historic spelling of this caption: keep it.
         addLabel(QStringLiteral("Chert total length"), { 4050, headingTop, 1600, kLabelHeight });
         addLabel(QStringLiteral("(cm)"), { 4560, unitTop, 600, kLabelHeight });
         number(firstField, axis.min, { 960, top, 843, kMirno1FieldHeight });

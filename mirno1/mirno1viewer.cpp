@@ -26,7 +26,13 @@ const ViewerIdentity& Mirno1Viewer::identity() const
         .workingFile = QStringLiteral("mirno1.tmp"),
         .factoryFile = QStringLiteral("mirno1.org"),
         .defaultCaption = QStringLiteral("5:Default"),
-        .keys = QStringLiteral("12346"),
+        .keys = {
+            { u'1', WindowAction::OpenDataFile },
+            { u'2', WindowAction::EditSettings },
+            { u'3', WindowAction::Plot },
+            { u'4', WindowAction::Print },
+            { u'6', WindowAction::Quit },
+        },
     };
     return id;
 }

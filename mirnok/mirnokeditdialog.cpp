@@ -48,6 +48,7 @@ MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
     label(QStringLiteral("(mm)"), 2880, 600, 520);
     label(QStringLiteral("Division pitch"), 3240, 240, 1200);
     label(QStringLiteral("(mm)"), 4320, 600, 520);
+    // "Chert" (for Chart) is the historic spelling of this caption: keep it.
     label(QStringLiteral("Chert length"), 4800, 240, 1100);
     label(QStringLiteral("(cm)"), 5760, 600, 520);
     label(QStringLiteral("Angle"), 6600, 240, 700);
@@ -88,7 +89,8 @@ MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
     text(12, viewer.shapes.FileComment, { 1560, 3600, 3855, 278 });
 
     // The mode boxes, two a row, "All" last; the frame lies behind them,
-    // its caption just above the first row.
+    // its caption just above the first row. "Slect Mode" (for Select) is the
+    // historic spelling of this caption: keep it.
     place(new QGroupBox(QStringLiteral("Slect Mode"), this), { 6240, 1170, 1575, 2055 });
     for (int k = 0; k < kModeBoxCount; ++k) {
         const TwipsRect rect = k == kAllModesBox ? TwipsRect { 7080, 2880, kBoxWidth, kBoxHeight }
@@ -103,6 +105,7 @@ MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
 
 bool MirnokEditDialog::apply()
 {
+    // "Chert" (for Chart) is the historic spelling of this caption: keep it.
     const QString chertLength = QStringLiteral("Chert length");
     const AxisSettings z = axisFrom(m_text, 1, QStringLiteral("Z axis"), Precision::Double, chertLength);
     const AxisSettings xy = axisFrom(m_text, 6, QStringLiteral("X,Y axis"), Precision::Double, chertLength);

@@ -47,7 +47,7 @@ const ViewerIdentity& MirnokViewer::identity() const
         .workingFile = QStringLiteral("mirnok.tmp"),
         .factoryFile = QStringLiteral("mirnok.org"),
         .defaultCaption = QStringLiteral("5:Default"),
-        .keys = QString(),
+        .keys = {}, // the buttons only
     };
     return id;
 }
@@ -106,8 +106,8 @@ ModeChartOutcome MirnokViewer::DrawModeChart(DrawingSurface& surface, float phi,
 
 void MirnokViewer::drawChart(DrawingSurface& surface)
 {
-    // The still chart; the page keeps the printer's orientation and has no
-    // legend.
+    // The still chart; on paper (a landscape page, as the chart output
+    // prints every page) without its legend.
     animation.resetPhase();
     DrawModeChart(surface, stillPhase, surface.isPrinter() ? ModeLegend::Hidden : ModeLegend::Shown);
 }

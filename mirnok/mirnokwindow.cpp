@@ -58,13 +58,10 @@ MirnokWindow::MirnokWindow(MirnokViewer& viewer, QWidget* parent)
     , m_mirnok(viewer)
 {
     // In this window Command5 is "Anime"; "5:Default" is Command7.
-    QPushButton* defaultButton = button(5);
-    defaultButton->setObjectName(QStringLiteral("Command7"));
-    disconnect(defaultButton, &QPushButton::clicked, this, nullptr);
-    connect(defaultButton, &QPushButton::clicked, this, &MirnokWindow::Command7_Click);
+    button(5)->setObjectName(QStringLiteral("Command7"));
 
     m_command5 = addButton(QStringLiteral("Command5"), QStringLiteral("Anime"), { 7680, 600, 973, 372 });
-    connect(m_command5, &QPushButton::clicked, this, &MirnokWindow::Command5_Click);
+    connect(m_command5, &QPushButton::clicked, this, &MirnokWindow::toggleAnimation);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("AnimeStatus"));
@@ -89,10 +86,10 @@ void MirnokWindow::Form_Load()
     m_mirnok.dataPath = m_mirnok.defaultDataPath();
     m_mirnok.readSettings(m_mirnok.workingSettingsPath());
     m_mirnok.ReadModeShapeFiles(m_mirnok.dataPath, m_mirnok.outlinePath());
-    Command3_Click();
+    plot();
 }
 
-void MirnokWindow::Command5_Click()
+void MirnokWindow::toggleAnimation()
 {
     if (!m_mirnok.animation.isRunning()) {
         m_mirnok.animation.start();
@@ -104,13 +101,8 @@ void MirnokWindow::Command5_Click()
         m_timer1.stop();
         m_status->hide();
         // The frames leave the legend out; stopped, the chart is whole again.
-        Command3_Click();
+        plot();
     }
-}
-
-void MirnokWindow::Command7_Click()
-{
-    ViewerWindow::Command5_Click();
 }
 
 void MirnokWindow::Timer1_Timer()

@@ -33,9 +33,7 @@ public slots:
     void Form_Load() override;
     // "Anime" starts the animation from phase 0 (the caption becomes
     // "Stop"); pressed again it stops and plots the whole chart.
-    void Command5_Click() override;
-    // "5:Default": the factory settings, reread and plotted.
-    void Command7_Click();
+    void toggleAnimation();
     // Every 100 ms while running: the whole chart redrawn at the next phase.
     void Timer1_Timer();
 

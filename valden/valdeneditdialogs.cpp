@@ -58,6 +58,7 @@ void ValdenEditDialog::addAxisRow(int top, int firstField, const AxisFields& axi
     const int unitTop = headingTop + kLabelHeight;
     addLabel(QStringLiteral("Length"), { kFieldLeft, headingTop, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
     addLabel(QStringLiteral("Division pitch"), { 2900, headingTop, 1300, kLabelHeight });
+    // "Chert" (for Chart) is the historic spelling of this caption: keep it.
     addLabel(QStringLiteral("Chert total length"), { 4240, headingTop, 1600, kLabelHeight });
     const int unitLeft[3] = { kFieldLeft, 3030, 4320 };
     const int unitWidth[3] = { 1818, kNumberWidth, kNumberWidth };

@@ -41,7 +41,14 @@ const ViewerIdentity& ValdenViewer::identity() const
         .workingFile = QStringLiteral("valdens.tmp"),
         .factoryFile = QStringLiteral("valdens.org"),
         .defaultCaption = QStringLiteral("5: Default"),
-        .keys = QStringLiteral("123456"),
+        .keys = {
+            { u'1', WindowAction::OpenDataFile },
+            { u'2', WindowAction::EditSettings },
+            { u'3', WindowAction::Plot },
+            { u'4', WindowAction::Print },
+            { u'5', WindowAction::RestoreDefaults },
+            { u'6', WindowAction::Quit },
+        },
     };
     return id;
 }

@@ -34,24 +34,24 @@ ValdenWindow::ValdenWindow(ValdenViewer& viewer, QWidget* parent)
     , m_valden(viewer)
 {
     m_command7 = addButton(QStringLiteral("Command7"), chartButtonCaption(viewer.ChartMode), kCommand7);
-    connect(m_command7, &QPushButton::clicked, this, &ValdenWindow::Command7_Click);
+    connect(m_command7, &QPushButton::clicked, this, &ValdenWindow::switchChart);
 }
 
-void ValdenWindow::Command7_Click()
+void ValdenWindow::switchChart()
 {
     m_valden.ChartMode = m_valden.ChartMode == XYChart ? GaussChart : XYChart;
     m_command7->setText(chartButtonCaption(m_valden.ChartMode));
-    Command3_Click();
+    plot();
 }
 
-void ValdenWindow::Command2_Click()
+void ValdenWindow::editSettings()
 {
     const QString own = m_valden.ChartMode == XYChart ? QStringLiteral("Form2") : QStringLiteral("Form3");
     for (ValdenEditDialog* dialog : findChildren<ValdenEditDialog*>()) {
         if (dialog->isVisible() && dialog->objectName() != own)
-            dialog->command1_click();
+            dialog->reject();
     }
-    ViewerWindow::Command2_Click();
+    ViewerWindow::editSettings();
 }
 
 } // namespace kavel

@@ -17,11 +17,11 @@ public:
     QPushButton* chartButton() const { return m_command7; }
 
 public slots:
-    // "Gauss"/"XY".
-    void Command7_Click();
+    // "Gauss"/"XY" (Command7): shows the other chart.
+    void switchChart();
     // "2:Edit": the dialog of the chart shown. An open dialog of the other
     // chart gives way to it as by its Cancel.
-    void Command2_Click() override;
+    void editSettings() override;
 
 private:
     ValdenViewer& m_valden;

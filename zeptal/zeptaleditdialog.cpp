@@ -47,6 +47,7 @@ ZeptalEditDialog::ZeptalEditDialog(ZeptalViewer& viewer, QWidget* parent)
     addLabel(QStringLiteral("(rps)"), { 990, 255, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
     addLabel(QStringLiteral("Division pitch"), { 3450, 45, 1300, kLabelHeight });
     addLabel(QStringLiteral("(rpm)"), { 3600, 255, kNumberWidth, kLabelHeight })->setAlignment(Qt::AlignHCenter);
+    // "Chert" (for Chart) is the historic spelling of this caption: keep it.
     addLabel(QStringLiteral("Chert total length"), { 5160, 45, 1600, kLabelHeight });
     addLabel(QStringLiteral("(cm)"), { 5400, 255, kNumberWidth, kLabelHeight })->setAlignment(Qt::AlignHCenter);
     addLabel(QStringLiteral("X axis  :"), { 150, 465, 840, kLabelHeight });

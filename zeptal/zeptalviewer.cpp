@@ -26,7 +26,14 @@ const ViewerIdentity& ZeptalViewer::identity() const
         .workingFile = QStringLiteral("zeptal.tmp"),
         .factoryFile = QStringLiteral("zeptal.org"),
         .defaultCaption = QStringLiteral("5: Default"),
-        .keys = QStringLiteral("123456"),
+        .keys = {
+            { u'1', WindowAction::OpenDataFile },
+            { u'2', WindowAction::EditSettings },
+            { u'3', WindowAction::Plot },
+            { u'4', WindowAction::Print },
+            { u'5', WindowAction::RestoreDefaults },
+            { u'6', WindowAction::Quit },
+        },
     };
     return id;
 }

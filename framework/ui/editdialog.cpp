@@ -30,10 +30,10 @@ EditDialog::EditDialog(QWidget* parent)
         switch (event.key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            Command2_Click();
+            accept();
             return true;
         case Qt::Key_Escape:
-            command1_click();
+            reject();
             return true;
         default:
             return false;
@@ -46,7 +46,7 @@ double EditDialog::numberOf(const QLineEdit* field)
     return NumberParse::lenient(field->text());
 }
 
-void EditDialog::Command2_Click()
+void EditDialog::accept()
 {
     if (m_done)
         return;
@@ -104,16 +104,11 @@ void EditDialog::showRefusal()
     }
 }
 
-void EditDialog::command1_click()
+void EditDialog::reject()
 {
     if (m_done)
         return;
     unload();
-}
-
-void EditDialog::reject()
-{
-    command1_click();
 }
 
 void EditDialog::unload()
@@ -177,8 +172,8 @@ void EditDialog::addOkCancel(const TwipsRect& ok, const TwipsRect& cancel)
         placeAt(button, rect);
         return button;
     };
-    connect(add(QStringLiteral("Command2"), QStringLiteral("O.K"), ok), &QPushButton::clicked, this, &EditDialog::Command2_Click);
-    connect(add(QStringLiteral("Command1"), QStringLiteral("Cancel"), cancel), &QPushButton::clicked, this, &EditDialog::command1_click);
+    connect(add(QStringLiteral("Command2"), QStringLiteral("O.K"), ok), &QPushButton::clicked, this, &EditDialog::accept);
+    connect(add(QStringLiteral("Command1"), QStringLiteral("Cancel"), cancel), &QPushButton::clicked, this, &EditDialog::reject);
 }
 
 namespace {
@@ -198,6 +193,7 @@ void EditDialog::addAxisRow(std::span<QLineEdit*> fields, int first, int top, co
     const int headingTop = top - 2 * kLabelHeight;
     addLabel(QStringLiteral("Length"), { 990, headingTop, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
     addLabel(QStringLiteral("Division pitch"), { 2900, headingTop, 1300, kLabelHeight });
+    // "Chert" (for Chart) is the historic spelling of this caption: keep it.
     addLabel(QStringLiteral("Chert total length"), { 4240, headingTop, 1600, kLabelHeight });
     addLabel(QStringLiteral("(mm)"), { 990, headingTop + kLabelHeight, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
     addLabel(QStringLiteral("(mm)"), { 3030, headingTop + kLabelHeight, 843, kLabelHeight });

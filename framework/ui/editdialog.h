@@ -33,10 +33,11 @@ public:
     static double numberOf(const QLineEdit* field);
 
 public slots:
-    // "O.K": take the fields over, close, replot.
-    void Command2_Click();
-    // "Cancel": close without taking anything over.
-    void command1_click();
+    // "O.K" (Command2) and Enter: take the fields over, close, replot.
+    void accept() override;
+    // "Cancel" (Command1), Esc and the title bar's close: close without
+    // taking anything over.
+    void reject() override;
 
 signals:
     // After O.K, once the dialog is hidden: the main window's "3:Plot".
@@ -60,6 +61,7 @@ protected:
     // minimum, maximum, pitch and chart length: named by the row ("X axis")
     // and the headings over them, the length's precision and heading given.
     AxisSettings axisFrom(std::span<QLineEdit* const> fields, int first, const QString& row,
+        // "Chert" (for Chart) is the historic spelling of this caption: keep it.
         Precision length = Precision::Double, const QString& lengthHeading = QStringLiteral("Chert total length"));
     bool refused() const { return !m_refusal.isEmpty(); }
 
@@ -97,9 +99,6 @@ protected:
     void addContourModeField(std::span<QLineEdit*> fields, int n, int mode);
     // SAVLEN's and Lendrix's check box under "Number of Element".
     QCheckBox* addNumberOfElementBox(const QString& name, bool checked);
-
-    // Closing by the title bar is a Cancel.
-    void reject() override;
 
     // The text boxes of the suite's dialogs are 285 twips high.
     static constexpr int kFieldHeight = 285;

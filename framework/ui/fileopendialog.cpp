@@ -81,13 +81,13 @@ FileOpenDialog::FileOpenDialog(Viewer& viewer, QWidget* parent)
         placeAt(button, rect);
         return button;
     };
-    connect(addButton(QStringLiteral("Command2"), QStringLiteral("O.K"), { 4920, 698, 1185, 364 }), &QPushButton::clicked, this, &FileOpenDialog::Command2_Click);
-    connect(addButton(QStringLiteral("Command1"), QStringLiteral("Cancel"), { 4920, 1397, 1185, 364 }), &QPushButton::clicked, this, &FileOpenDialog::command1_click);
+    connect(addButton(QStringLiteral("Command2"), QStringLiteral("O.K"), { 4920, 698, 1185, 364 }), &QPushButton::clicked, this, &FileOpenDialog::accept);
+    connect(addButton(QStringLiteral("Command1"), QStringLiteral("Cancel"), { 4920, 1397, 1185, 364 }), &QPushButton::clicked, this, &FileOpenDialog::reject);
 
     new KeyPreview(this, [this](QKeyEvent& event) {
         if (event.key() != Qt::Key_Escape)
             return false;
-        command1_click();
+        reject();
         return true;
     });
 
@@ -180,7 +180,7 @@ void FileOpenDialog::File1_Click(QListWidgetItem* item)
 void FileOpenDialog::File1_DblClick(QListWidgetItem* item)
 {
     File1_Click(item);
-    Command2_Click();
+    accept();
 }
 
 void FileOpenDialog::readChosenFile(const QString& path)
@@ -189,20 +189,14 @@ void FileOpenDialog::readChosenFile(const QString& path)
     m_viewer.loadData(path);
 }
 
-void FileOpenDialog::Command2_Click()
+void FileOpenDialog::accept()
 {
     // The reader stays silent about a file it could not read: the chart is
     // redrawn from what is in memory.
     readChosenFile(withSeparator(m_directory) + m_text1->text());
     hide();
     emit confirmed();
-    accept();
-}
-
-void FileOpenDialog::command1_click()
-{
-    hide();
-    reject();
+    QDialog::accept();
 }
 
 } // namespace kavel

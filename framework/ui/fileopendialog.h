@@ -32,10 +32,9 @@ public:
     void setDirectory(const QString& path);
 
 public slots:
-    // "O.K".
-    void Command2_Click();
-    // "Cancel".
-    void command1_click();
+    // "O.K" (Command2) and a double click on a file: reads the file named
+    // in Text1 and closes. "Cancel" (Command1) and Esc are reject().
+    void accept() override;
 
 signals:
     // After O.K, once the dialog is hidden: the main window's "3:Plot".

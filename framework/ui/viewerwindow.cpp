@@ -63,12 +63,10 @@ ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidg
     };
     for (int i = 0; i < 6; ++i)
         m_buttons[std::size_t(i)] = addButton(QStringLiteral("Command%1").arg(i + 1), captions[i], m_layout.buttons[std::size_t(i)]);
-    connect(m_buttons[0], &QPushButton::clicked, this, &ViewerWindow::command1_click);
-    connect(m_buttons[1], &QPushButton::clicked, this, &ViewerWindow::Command2_Click);
-    connect(m_buttons[2], &QPushButton::clicked, this, &ViewerWindow::Command3_Click);
-    connect(m_buttons[3], &QPushButton::clicked, this, &ViewerWindow::Command4_Click);
-    connect(m_buttons[4], &QPushButton::clicked, this, &ViewerWindow::Command5_Click);
-    connect(m_buttons[5], &QPushButton::clicked, this, &ViewerWindow::command6_click);
+    constexpr std::array buttonActions { WindowAction::OpenDataFile, WindowAction::EditSettings, WindowAction::Plot,
+        WindowAction::Print, WindowAction::RestoreDefaults, WindowAction::Quit };
+    for (std::size_t i = 0; i < buttonActions.size(); ++i)
+        connect(m_buttons[i], &QPushButton::clicked, this, [this, action = buttonActions[i]] { run(action); });
 
     // Where the files stopped being readable, for whoever asks: the chart
     // itself stays silent. The picture's tooltip and its context menu (and
@@ -87,9 +85,7 @@ ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidg
         if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
             return false;
         const QString text = event.text();
-        if (text.size() != 1 || !m_viewer.identity().keys.contains(text.front()))
-            return false;
-        return Form_KeyPress(text.front());
+        return text.size() == 1 && Form_KeyPress(text.front());
     });
 
     const QSize design = TwipsRect { 0, 0, m_layout.client.width(), m_layout.client.height() }.toPixels().size();
@@ -147,27 +143,36 @@ void ViewerWindow::resizeEvent(QResizeEvent* event)
 
 bool ViewerWindow::Form_KeyPress(QChar key)
 {
-    switch (key.unicode()) {
-    case u'1':
-        command1_click();
-        return true;
-    case u'2':
-        Command2_Click();
-        return true;
-    case u'3':
-        Command3_Click();
-        return true;
-    case u'4':
-        Command4_Click();
-        return true;
-    case u'5':
-        Command5_Click();
-        return true;
-    case u'6':
-        command6_click();
-        return true;
-    default:
-        return false;
+    for (const KeyBinding& binding : m_viewer.identity().keys) {
+        if (binding.key == key) {
+            run(binding.action);
+            return true;
+        }
+    }
+    return false;
+}
+
+void ViewerWindow::run(WindowAction action)
+{
+    switch (action) {
+    case WindowAction::OpenDataFile:
+        openDataFile();
+        return;
+    case WindowAction::EditSettings:
+        editSettings();
+        return;
+    case WindowAction::Plot:
+        plot();
+        return;
+    case WindowAction::Print:
+        print();
+        return;
+    case WindowAction::RestoreDefaults:
+        restoreDefaults();
+        return;
+    case WindowAction::Quit:
+        quit();
+        return;
     }
 }
 
@@ -176,7 +181,7 @@ void ViewerWindow::Form_Load()
     // The readers are silent: whatever they could not read keeps its
     // initial value, and the chart is drawn from what is there.
     m_viewer.load();
-    Command3_Click();
+    plot();
 }
 
 FileOpenDialog* ViewerWindow::createFileDialog()
@@ -184,14 +189,14 @@ FileOpenDialog* ViewerWindow::createFileDialog()
     return new FileOpenDialog(m_viewer, this);
 }
 
-void ViewerWindow::command1_click()
+void ViewerWindow::openDataFile()
 {
     std::unique_ptr<FileOpenDialog> dialog(createFileDialog());
-    connect(dialog.get(), &FileOpenDialog::confirmed, this, &ViewerWindow::Command3_Click);
+    connect(dialog.get(), &FileOpenDialog::confirmed, this, &ViewerWindow::plot);
     dialog->exec();
 }
 
-void ViewerWindow::Command2_Click()
+void ViewerWindow::editSettings()
 {
     if (m_editDialog && m_editDialog->isVisible()) {
         m_editDialog->raise();
@@ -202,7 +207,7 @@ void ViewerWindow::Command2_Click()
     if (!dialog)
         return;
     m_editDialog = dialog;
-    connect(dialog, &EditDialog::confirmed, this, &ViewerWindow::Command3_Click);
+    connect(dialog, &EditDialog::confirmed, this, &ViewerWindow::plot);
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
@@ -215,7 +220,7 @@ void ViewerWindow::showReadingReport()
         report.isEmpty() ? tr("No file has been read.") : report);
 }
 
-void ViewerWindow::Command3_Click()
+void ViewerWindow::plot()
 {
     m_picture->setToolTip(m_viewer.readingReport());
     m_viewer.plot(m_picture->surface());
@@ -223,7 +228,7 @@ void ViewerWindow::Command3_Click()
     emit plotted();
 }
 
-void ViewerWindow::Command4_Click()
+void ViewerWindow::print()
 {
     RecordingSurface page(SurfaceKind::Printer);
     m_viewer.print(page);
@@ -249,7 +254,7 @@ void ViewerWindow::Command4_Click()
         showMessage(this, QMessageBox::Warning, m_viewer.identity().mainCaption, error);
 }
 
-void ViewerWindow::Command5_Click()
+void ViewerWindow::restoreDefaults()
 {
     const QString error = m_viewer.restoreFactorySettings();
     if (error.isEmpty())
@@ -258,10 +263,10 @@ void ViewerWindow::Command5_Click()
         showMessage(this, QMessageBox::Warning, QString(), error);
     // After a failed copy this reads the working file as it was.
     m_viewer.readSettings(m_viewer.workingSettingsPath());
-    Command3_Click();
+    plot();
 }
 
-void ViewerWindow::command6_click()
+void ViewerWindow::quit()
 {
     close();
 }

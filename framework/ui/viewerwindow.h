@@ -2,6 +2,8 @@
 
 #include "twips.h"
 
+#include "framework/windowaction.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <array>
@@ -59,20 +61,24 @@ public slots:
     // Start-up: the default data file and the working settings read, the
     // chart drawn. Run once before the window is shown.
     virtual void Form_Load();
-    // "1:File": the data file dialog, modal.
-    virtual void command1_click();
-    // "2:Edit": the editing dialog, without blocking the window; one at a time.
-    virtual void Command2_Click();
-    // "3:Plot".
-    virtual void Command3_Click();
-    // "4:Print": the chart on one page of the default printer, or in a PDF
-    // file when there is no printer.
-    virtual void Command4_Click();
-    // "5:Default": the factory settings copied over the working file, reread
-    // and plotted.
-    virtual void Command5_Click();
-    // "6:Quit": closes the window, which saves the settings and ends the program.
-    virtual void command6_click();
+    // "1:File" (Command1): the data file dialog, modal.
+    virtual void openDataFile();
+    // "2:Edit" (Command2): the editing dialog, without blocking the window;
+    // one at a time.
+    virtual void editSettings();
+    // "3:Plot" (Command3).
+    virtual void plot();
+    // "4:Print" (Command4): the chart on one page of the default printer,
+    // or in a PDF file when there is no printer.
+    virtual void print();
+    // "5:Default" (Command5): the factory settings copied over the working
+    // file, reread and plotted.
+    virtual void restoreDefaults();
+    // "6:Quit" (Command6): closes the window, which saves the settings and
+    // ends the program.
+    virtual void quit();
+    // Runs an action as its button or its key in the viewer's key table does.
+    void run(WindowAction action);
     // How far each file was read, in a message box.
     void showReadingReport();
 
@@ -83,9 +89,9 @@ signals:
     void unloaded();
 
 protected:
-    // The keys typed anywhere in the window; true when the key was one of
-    // the viewer's.
-    virtual bool Form_KeyPress(QChar key);
+    // A key typed anywhere in the window runs its action from the viewer's
+    // key table (ViewerIdentity::keys); true when the table has the key.
+    bool Form_KeyPress(QChar key);
     // Writes the settings; a failure is reported, and the window closes anyway.
     virtual void Form_Unload();
     // The "1:File" dialog; viewers whose dialog has more to it override this.

@@ -42,7 +42,7 @@ TEST_F(HolpixWindowTest, StartDrawsAllCriticalSpeedCurvesOnLogLogAxes)
 TEST_F(HolpixWindowTest, TheMainWindowHasNoKeys)
 {
     start();
-    EXPECT_TRUE(viewer->identity().keys.isEmpty());
+    EXPECT_TRUE(viewer->identity().keys.empty());
     const QByteArray before = root.read(kWorkingFile);
     for (char key : { '1', '2', '3', '4', '5', '6' })
         QTest::keyClick(window->button(3), key);

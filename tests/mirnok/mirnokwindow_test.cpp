@@ -60,7 +60,7 @@ TEST_F(MirnokWindowTest, ShowsItsDesignWithAnimeOverThePicture)
         EXPECT_LT(b.bottom(), picture.center().y()) << size.width();
         EXPECT_GT(window->button(1)->geometry().top(), picture.bottom()) << size.width();
     }
-    EXPECT_TRUE(viewer->identity().keys.isEmpty());
+    EXPECT_TRUE(viewer->identity().keys.empty());
 }
 
 TEST_F(MirnokWindowTest, TheWindowAnswersNoKeys)

@@ -194,7 +194,7 @@ TEST_F(ValdenEditDialogTest, ClearingEveryDampingBoxHidesTheDampingScaleAndTitle
     open();
     for (int k = 5; k <= 10; ++k)
         check(k)->setChecked(false);
-    dialog->Command2_Click();
+    dialog->accept();
     EXPECT_FALSE(pictureTexts().contains(QStringLiteral(" .05 ")));
     EXPECT_FALSE(pictureTexts().contains(viewer->settings.DampingTitle));
     EXPECT_TRUE(pictureTexts().contains(viewer->settings.FrequencyTitle));
