@@ -8,8 +8,7 @@
 #include <QTextStream>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 struct CommandRun {
@@ -60,3 +59,5 @@ TEST(MatricesCommand, UnknownOrIncompleteArgumentsAreUsageErrors)
     EXPECT_EQ(matrices({ QStringLiteral("--bogus") }).status, 2);
     EXPECT_EQ(matrices({ QStringLiteral("--data") }).status, 2);
 }
+
+} // namespace kavel::test

@@ -1,6 +1,7 @@
 #include "faulttesting.h"
 
-#include "ui/uitesting.h"
+#include "support/modalwatcher.h"
+#include "support/testroot.h"
 
 #include "mirnok/mirnokviewer.h"
 #include "mirnok/mirnokwindow.h"
@@ -14,7 +15,7 @@
 #include <gtest/gtest.h>
 #include <iostream>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 // Every viewer's settings write, and its "5:Default", against a settings
@@ -165,4 +166,4 @@ TEST_F(SettingsFaultTest, TheMirnokWindowReportsTheFileAndStillCloses)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

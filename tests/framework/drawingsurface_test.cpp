@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 const Op::Text& textAt(const OpList& ops, std::size_t i)
@@ -96,3 +95,5 @@ TEST(DrawingSurface, JsonLinesSpellEveryOperation)
     EXPECT_EQ(toJson(ops[5]), R"({"op":"circle","x":1,"y":2,"r":0.5,"rgb":[128,0,0],"width":1})");
     EXPECT_EQ(toJson(ops[6]), R"({"op":"end_document"})");
 }
+
+} // namespace kavel::test

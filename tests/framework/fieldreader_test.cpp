@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
+namespace kavel::test {
 
 TEST(FieldReader, FieldsEndAtCommasBlanksAndLineEnds)
 {
@@ -83,3 +83,5 @@ TEST(FixedColumnField, ElevenCharacterFieldsFromColumnEight)
     EXPECT_EQ(fixedColumnField(line, 0), 0);
     EXPECT_EQ(fixedColumnField(QStringLiteral("ABCDEF12345678901"), 1, 7), 12345678901.0);
 }
+
+} // namespace kavel::test

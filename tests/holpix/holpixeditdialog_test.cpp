@@ -19,20 +19,7 @@ protected:
         open();
     }
 
-    void open() { dialog = openEditor(); }
-
-    QLineEdit* text(int n) const { return control<QLineEdit>(dialog, QStringLiteral("Text%1").arg(n)); }
-    QRadioButton* option(int n) const { return control<QRadioButton>(dialog, QStringLiteral("Option%1").arg(n)); }
-    QCheckBox* check(int i) const { return control<QCheckBox>(dialog, QStringLiteral("Check1(%1)").arg(i)); }
     void click(QAbstractButton* button) const { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2)); }
-
-    bool closed()
-    {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return !dialog;
-    }
-
-    QPointer<EditDialog> dialog;
 };
 
 TEST_F(HolpixEditDialogTest, ShowsTheSettingsTheAxesAndTheCurvesInMemory)

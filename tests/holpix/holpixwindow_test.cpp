@@ -118,7 +118,7 @@ TEST_F(HolpixWindowTest, AUserSessionEditsTheMapAndFindsTheSettingsAtTheNextStar
     EXPECT_EQ(plots, 2);
     EXPECT_EQ(textsOf(picture()).mid(0, 8), kSampleDecades);
 
-    EditDialog* dialog = openEditor();
+    EditDialog* dialog = openEdit();
     ASSERT_NE(dialog, nullptr);
     QTest::mouseClick(control<QRadioButton>(dialog, QStringLiteral("Option3")), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseClick(control<QCheckBox>(dialog, QStringLiteral("Check1(13)")), Qt::LeftButton, {}, QPoint(5, 5));

@@ -7,9 +7,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-using namespace kavel::test;
-
+namespace kavel::test {
 namespace {
 
 // Frame x 4..19 over 0..300 mm, y 8..18 over -5..5: a station at x mm sits
@@ -40,17 +38,12 @@ OpList draw(SurfaceKind kind, const LendrixModel& m, const LendrixModeFlags& fla
     return surface.takeOps();
 }
 
-Op::Line line(float x1, float y1, float x2, float y2, int colour, int width = 1)
-{
-    return { x1, y1, x2, y2, Palette::colour(colour), width };
-}
-
 // The polyline of one column over the four stations.
 std::vector<Op::Line> column(const std::array<float, 4>& values, int colour)
 {
     std::vector<Op::Line> out;
     for (int i = 1; i < 4; ++i)
-        out.push_back(line(4 + 5 * float(i - 1), 13 - values[std::size_t(i - 1)], 4 + 5 * float(i), 13 - values[std::size_t(i)], colour));
+        out.push_back(lineOf(4 + 5 * float(i - 1), 13 - values[std::size_t(i - 1)], 4 + 5 * float(i), 13 - values[std::size_t(i)], colour));
     return out;
 }
 
@@ -74,7 +67,7 @@ std::vector<Op::Line> sketchAndColumns(const OpList& ops)
 std::vector<Op::Line> rotorSketch(int width)
 {
     // Radius 30 mm at 1/200 of the Y scale: 0.15 cm above the frame's top at 8.
-    return { line(4, 8, 4, 7.85f, 1, width), line(4, 7.85f, 9, 7.85f, 1, width), line(9, 7.85f, 9, 8, 1, width) };
+    return { lineOf(4, 8, 4, 7.85f, 1, width), lineOf(4, 7.85f, 9, 7.85f, 1, width), lineOf(9, 7.85f, 9, 8, 1, width) };
 }
 
 TEST(ModelChart, AllDrawsTheSketchThenEveryColumnInPaletteOrder)
@@ -209,7 +202,7 @@ TEST(ModelChart, PrinterSketchesWideAndEndsItsPage)
     const std::vector<Op::Line> lines = sketchAndColumns(ops);
     ASSERT_EQ(lines.size(), 3u + 15);
     EXPECT_EQ(std::vector<Op::Line>(lines.begin(), lines.begin() + 3), rotorSketch(20));
-    EXPECT_EQ(lines[3], line(4, 12, 9, 11, 0, 1));
+    EXPECT_EQ(lines[3], lineOf(4, 12, 9, 11, 0, 1));
 
     const auto rotated = all<Op::Text>(from(ops, QStringLiteral("YT")));
     EXPECT_EQ(rotated.front().height, 120);
@@ -222,3 +215,4 @@ TEST(ModelChart, PrinterSketchesWideAndEndsItsPage)
 }
 
 } // namespace
+} // namespace kavel::test

@@ -6,8 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 const QString kSample = QStringLiteral(KAVEL_SAMPLE_ROOT "/data/mirno1.mac");
@@ -71,3 +70,4 @@ TEST(Mirno1Viewer, TheOutlineGivenIsReadAfterAWholeResultOnly)
 }
 
 } // namespace
+} // namespace kavel::test

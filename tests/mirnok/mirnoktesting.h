@@ -11,13 +11,8 @@
 #include <QStringList>
 #include <vector>
 
-namespace kavel::mirnoktest {
+namespace kavel::test {
 
-using test::kBlack;
-using test::kGrey;
-using test::all;
-using test::textsOf;
-using test::linesIn;
 inline const Rgb kDarkBlue { 0, 0, 128 };
 
 // One fixed-column result line: the 7-character label, then each value in
@@ -59,16 +54,4 @@ inline ComplexModeShapes shapesOf(const QString& text)
     return shapes;
 }
 
-// The operations from the first one after which `pred` held, for cutting a
-// recorded chart into its steps.
-inline OpList fromText(const OpList& ops, const QString& text)
-{
-    for (std::size_t k = 0; k < ops.size(); ++k) {
-        const auto* t = std::get_if<Op::Text>(&ops[k]);
-        if (t && t->text == text)
-            return OpList(ops.begin() + std::ptrdiff_t(k), ops.end());
-    }
-    return {};
-}
-
-} // namespace kavel::mirnoktest
+} // namespace kavel::test

@@ -9,20 +9,10 @@
 #include <QLineEdit>
 #include <QTest>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
-using namespace mirnoktest;
-
 const char* const kSuccess = "設定値をデフォルト値に戻しました";
-
-template <typename T>
-T* control(QWidget* parent, const QString& name)
-{
-    auto* widget = parent->findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name.toStdString();
-    return widget;
-}
 
 void typeInto(QWidget* dialog, const QString& field, const QString& text)
 {
@@ -334,4 +324,4 @@ TEST_F(MirnokWindowTest, AUserStartsPlotsEditsQuitsAndStartsAgain)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

@@ -8,9 +8,7 @@
 
 #include <cmath>
 
-using namespace kavel;
-using namespace kavel::mirnoktest;
-
+namespace kavel::test {
 namespace {
 
 SurfaceOp line(double x1, double y1, double x2, double y2, const Rgb& rgb = kBlack, int width = 1)
@@ -382,7 +380,7 @@ TEST(ModeChart, LegendNumbersAreSinglesInTheirShortestForm)
     chart.settings.animStep = 12.300000190734863; // a single 12.3 taken as a double
     chart.shapes = shapesOf(resultText(QStringLiteral("c"), { 0 },
         { Mode { { 0, 0 }, { 0, 0 }, { 12.3, 0, 1, 0.5, 12.3 } }, Mode { { 0, 0 }, { 0, 0 }, { 1, 0, -1, -0.0625, 1234567.8 } } }));
-    const QStringList legend = textsOf(fromText(chart.draw(), QStringLiteral("Speed= 12.3  Hz")));
+    const QStringList legend = textsOf(from(chart.draw(), QStringLiteral("Speed= 12.3  Hz")));
     ASSERT_GE(legend.size(), 3);
     EXPECT_EQ(legend[0], QStringLiteral("Speed= 12.3  Hz"));
     EXPECT_EQ(legend[1], QStringLiteral("No.1   0.5 +j 12.3  Hz"));
@@ -483,3 +481,4 @@ TEST(ModeChart, ResultsTooLargeForAFrameStopAtTheSegmentBudget)
 }
 
 } // namespace
+} // namespace kavel::test

@@ -9,11 +9,8 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
-
-const Rgb kBlack { 0, 0, 0 };
 
 // Two elements: a bored shaft piece from x 0 to 100, a solid one to 300.
 RotorModel twoElements()
@@ -46,8 +43,6 @@ OpList draw(SurfaceKind kind, const SavlenSettings& s, const RotorModel& m, int 
     DrawSectionChart(surface, s, m, showNumbers);
     return surface.takeOps();
 }
-
-using test::all;
 
 // The operations after the last frame label: the titles, contours, labels, comment.
 OpList afterFrame(const OpList& ops)
@@ -162,3 +157,5 @@ TEST(SectionChart, PrinterPageUsesItsFontsWidthsAndEndsTheDocument)
     ASSERT_EQ(failed.size(), 3u) << "a failed page still carries the comment and is ended";
     EXPECT_EQ(failed.back(), SurfaceOp(Op::EndDocument {}));
 }
+
+} // namespace kavel::test

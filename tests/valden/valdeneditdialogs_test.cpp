@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 class ValdenEditDialogTest : public ValdenWindowTest {
@@ -17,15 +17,6 @@ protected:
         start();
     }
 
-    void open()
-    {
-        dialog = openEdit();
-        ASSERT_NE(dialog, nullptr);
-    }
-
-    QLineEdit* text(int n) const { return dialog->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n)); }
-    QCheckBox* check(int k) const { return dialog->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(k)); }
-
     QStringList captions() const
     {
         QStringList out;
@@ -33,14 +24,6 @@ protected:
             out << label->text();
         return out;
     }
-
-    bool closed()
-    {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return !dialog;
-    }
-
-    QPointer<ValdenEditDialog> dialog;
 };
 
 TEST_F(ValdenEditDialogTest, XYDialogShowsTheXYSettingsAndTheirCheckBoxes)
@@ -229,7 +212,7 @@ TEST_F(ValdenEditDialogTest, GaussOkTakesTheGaussFieldsAndPathBoxes)
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Paths")));
     // Mode 2's path is gone, mode 3's keeps its green.
     bool green = false, navy = false;
-    for (const Op::Line& line : test::all<Op::Line>(picture())) {
+    for (const Op::Line& line : all<Op::Line>(picture())) {
         green = green || line.rgb == Rgb { 0, 128, 0 };
         navy = navy || line.rgb == Rgb { 0, 0, 128 };
     }
@@ -238,4 +221,4 @@ TEST_F(ValdenEditDialogTest, GaussOkTakesTheGaussFieldsAndPathBoxes)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

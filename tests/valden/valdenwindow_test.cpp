@@ -10,7 +10,7 @@
 #include <QPrinterInfo>
 #include <QTest>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 const char* const kSuccess = "設定値をデフォルト値に戻しました";
@@ -273,8 +273,8 @@ TEST_F(ValdenWindowTest, EditedSettingsAreThereAtTheNextStartButNotTheFlagsModeO
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Edited XY")));
     // Mode 1 keeps its damping curve in black; its frequency curve is gone.
     int black = 0;
-    for (const Op::Line& line : test::all<Op::Line>(test::from(picture(), viewer->settings.FrequencyTitle))) {
-        if (line.rgb == test::kBlack)
+    for (const Op::Line& line : all<Op::Line>(from(picture(), viewer->settings.FrequencyTitle))) {
+        if (line.rgb == kBlack)
             ++black;
     }
     EXPECT_EQ(black, viewer->data.N1 - 1);
@@ -310,4 +310,4 @@ TEST_F(ValdenWindowTest, EditedSettingsAreThereAtTheNextStartButNotTheFlagsModeO
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

@@ -10,11 +10,8 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
-
-using test::kBlack;
 
 // Scales that are powers of two keep every chart coordinate exact: x 1/128
 // cm per mm from 6, deflection 24 cm per mm with its zero at 15, outline
@@ -59,8 +56,6 @@ OpList draw(SurfaceKind kind, const WesparSettings& s, const DeflectionData& d =
     DrawDeflectionChart(surface, s, d, m);
     return surface.takeOps();
 }
-
-using test::all;
 
 const Op::Text* textOf(const OpList& ops, const QString& text)
 {
@@ -226,3 +221,4 @@ TEST(DeflectionChart, AnOverflowingDeflectionStopsBeforeTheCurves)
 }
 
 } // namespace
+} // namespace kavel::test

@@ -6,9 +6,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-using namespace kavel::test;
-
+namespace kavel::test {
 namespace {
 
 constexpr double kPi = 3.141592;
@@ -47,11 +45,11 @@ TEST(PolarChart, CentreRadiusAndClockwisePositivePhase)
 
 TEST(PolarChart, CirclesRadialLinesTicksAndAngleLabels)
 {
-    const OpList ops = polar(kQuarter, flagsOf({ 10 }));
+    const OpList ops = polar(kQuarter, flagsOf<CurveFlags>({ 10 }));
     std::vector<Op::Circle> circles;
     for (float r : { 0.f, 2.f, 4.f, 6.f })
         circles.push_back({ 9, 12, r, kDark, 1 });
-    EXPECT_EQ(opsOf<Op::Circle>(ops), circles);
+    EXPECT_EQ(all<Op::Circle>(ops), circles);
 
     std::vector<Op::Line> grid;
     for (int a = 0; a <= 360; a += 10) {
@@ -61,7 +59,7 @@ TEST(PolarChart, CirclesRadialLinesTicksAndAngleLabels)
         else
             grid.push_back({ float(9 + 6 * c), float(12 - 6 * s), float(9 + 5.4 * c), float(12 - 5.4 * s), kDark, 1 });
     }
-    const std::vector<Op::Line> lines = opsOf<Op::Line>(ops);
+    const std::vector<Op::Line> lines = all<Op::Line>(ops);
     ASSERT_EQ(lines.size(), grid.size() + 1);
     EXPECT_EQ(std::vector<Op::Line>(lines.begin(), lines.end() - 1), grid);
     // The curve: from the centre to (9, 15), below it, in colour 0.
@@ -71,7 +69,7 @@ TEST(PolarChart, CirclesRadialLinesTicksAndAngleLabels)
 
     QStringList labels;
     std::vector<QPointF> at;
-    for (const Op::Text& t : opsOf<Op::Text>(ops)) {
+    for (const Op::Text& t : all<Op::Text>(ops)) {
         labels << t.text.trimmed();
         at.push_back(QPointF(t.x, t.y));
     }
@@ -85,7 +83,7 @@ TEST(PolarChart, CirclesRadialLinesTicksAndAngleLabels)
 
     // The angle-label points: 0 in dark grey, the others black.
     std::vector<Rgb> points;
-    for (const Op::Point& p : opsOf<Op::Point>(ops))
+    for (const Op::Point& p : all<Op::Point>(ops))
         points.push_back(p.rgb);
     const Rgb grey = Palette::colour(7), black = Palette::colour(0);
     EXPECT_EQ(points, (std::vector<Rgb> { grey, grey, grey, grey, kDark, black, black, black, grey, grey }));
@@ -93,16 +91,16 @@ TEST(PolarChart, CirclesRadialLinesTicksAndAngleLabels)
 
 TEST(PolarChart, OnPaperTheGridIsBlackAndCurvesInCurveWidth)
 {
-    const OpList ops = polar(kQuarter, flagsOf({ 10 }), SurfaceKind::Printer);
-    for (const Op::Circle& c : opsOf<Op::Circle>(ops))
+    const OpList ops = polar(kQuarter, flagsOf<CurveFlags>({ 10 }), SurfaceKind::Printer);
+    for (const Op::Circle& c : all<Op::Circle>(ops))
         EXPECT_EQ(c.rgb, Palette::colour(0));
-    const std::vector<Op::Line> lines = opsOf<Op::Line>(ops);
+    const std::vector<Op::Line> lines = all<Op::Line>(ops);
     for (std::size_t k = 0; k + 1 < lines.size(); ++k) {
         EXPECT_EQ(lines[k].rgb, Palette::colour(0));
         EXPECT_EQ(lines[k].width, 1);
     }
     EXPECT_EQ(lines.back().width, 2);
-    for (const Op::Point& p : opsOf<Op::Point>(ops))
+    for (const Op::Point& p : all<Op::Point>(ops))
         EXPECT_NE(p.rgb, kDark);
 }
 
@@ -111,16 +109,18 @@ TEST(PolarChart, OnlyAmplitudeFlagsOrAllSelectCurvesAndHiddenOnesTakeNoColour)
     const std::vector<Point3> curve { { 0, 10, 0 }, { 100, 20, 45 } };
     const UnbalanceResponse six = responseOf({ curve, curve, curve, curve, curve, curve });
     auto curveColours = [&](const CurveFlags& flags) {
-        const std::vector<Op::Line> lines = opsOf<Op::Line>(polar(six, flags));
+        const std::vector<Op::Line> lines = all<Op::Line>(polar(six, flags));
         std::vector<Rgb> colours;
         for (std::size_t k = 37; k < lines.size(); ++k)
             colours.push_back(lines[k].rgb);
         return colours;
     };
-    EXPECT_TRUE(curveColours(flagsOf({ 5, 6, 7, 8, 9 })).empty());
-    EXPECT_EQ(curveColours(flagsOf({ 2, 4 })), (std::vector<Rgb> { Palette::colour(0), Palette::colour(1) }));
+    EXPECT_TRUE(curveColours(flagsOf<CurveFlags>({ 5, 6, 7, 8, 9 })).empty());
+    EXPECT_EQ(curveColours(flagsOf<CurveFlags>({ 2, 4 })), (std::vector<Rgb> { Palette::colour(0), Palette::colour(1) }));
     std::vector<Rgb> all;
     for (int c = 0; c < 6; ++c)
         all.push_back(Palette::colour(c));
-    EXPECT_EQ(curveColours(flagsOf({ 10 })), all);
+    EXPECT_EQ(curveColours(flagsOf<CurveFlags>({ 10 })), all);
 }
+
+} // namespace kavel::test

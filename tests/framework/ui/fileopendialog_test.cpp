@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 class FileOpenDialogTest : public SavlenWindowTest {
@@ -19,18 +19,10 @@ protected:
     void SetUp() override
     {
         SavlenWindowTest::SetUp();
-        m_previousDirectory = QDir::currentPath();
-        // The lists start at the program's current directory.
-        QDir::setCurrent(root.path("data"));
         QByteArray other = root.read("data/savlen.mac");
         other.replace("R1 3-stage compressor rotor", "R2 other rotor");
         root.write("data/other.mac", other);
         start();
-    }
-
-    void TearDown() override
-    {
-        QDir::setCurrent(m_previousDirectory);
     }
 
     // Opens "1:File" and hands the dialog to `act` while it is shown.
@@ -47,17 +39,10 @@ protected:
         EXPECT_EQ(watcher.pending(), 0);
     }
 
-    template<typename T>
-    static T* control(QWidget* dialog, const char* name)
-    {
-        auto* widget = dialog->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
     static void ok(QWidget* dialog) { control<QPushButton>(dialog, "Command2")->click(); }
 
-    QString m_previousDirectory;
+    // The lists start at the program's current directory.
+    CurrentDirectory current { root.path("data") };
 };
 
 TEST_F(FileOpenDialogTest, StartsAtTheCurrentDirectoryWithTheMacFiles)
@@ -188,4 +173,4 @@ TEST_F(FileOpenDialogTest, ADriveThatCannotBeReadSaysNoDeviceAndKeepsTheLists)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

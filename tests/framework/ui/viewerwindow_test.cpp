@@ -1,6 +1,5 @@
 #include "savlenwindow.h"
 
-#include "framework/ui/editdialog.h"
 #include "framework/ui/fileopendialog.h"
 
 #include <QApplication>
@@ -11,7 +10,7 @@
 #include <QPrinterInfo>
 #include <QTest>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 const char* const kSuccess = "設定値をデフォルト値に戻しました";
@@ -306,4 +305,4 @@ TEST_F(SavlenWindowTest, PrintIntoAFileThatCannotBeWrittenSaysWhichFile)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test
