@@ -229,7 +229,8 @@ TEST_F(HostStarterTest, FrontEndOnTheSearchPathGetsTheNotebookOfTheRoot)
     ASSERT_TRUE(root.write(QStringLiteral("bin/Mathematica"), "#!/bin/sh\nprintf '<%s>\\n' \"$@\" > \"${0%/*}/notebook\"\n", FileMode::Executable));
     SearchPath path(root.path(QStringLiteral("bin")));
     button("Command9")->click();
-    ASSERT_TRUE(appears(QStringLiteral("bin/notebook")));
+    // The file appears before the script has written it whole.
+    ASSERT_TRUE(waitUntil([&] { return root.read(QStringLiteral("bin/notebook")).endsWith('\n'); }));
     EXPECT_EQ(root.read(QStringLiteral("bin/notebook")), "<" + root.path(QStringLiteral("Gavrine/lendrix/lendrix.nb")).toUtf8() + ">\n");
     EXPECT_TRUE(modals.boxes().isEmpty());
 }
