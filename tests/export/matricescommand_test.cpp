@@ -1,5 +1,6 @@
 #include "export/matricescommand.h"
 
+#include "support/files.h"
 #include "support/qtprint.h"
 
 #include <QDir>
@@ -44,10 +45,7 @@ TEST(MatricesCommand, ModelThatBreaksOffIsNamedWithWhereItStopped)
 {
     QTemporaryDir dir;
     const QString model = dir.filePath(QStringLiteral("broken.mac"));
-    QFile f(model);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("HEADER\r\ntitle\r\n     2     2\r\n 1 2 x\r\n");
-    f.close();
+    ASSERT_TRUE(writeFile(model, "HEADER\r\ntitle\r\n     2     2\r\n 1 2 x\r\n"));
     const CommandRun run = matrices({ QStringLiteral("--data"), model, QStringLiteral("--out-dir"), dir.path() });
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err.toStdString(), ("kavel-export matrices: " + model + ", line 4, item 6: \"x\" is not a number\n").toStdString());

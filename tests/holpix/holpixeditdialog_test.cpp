@@ -1,4 +1,6 @@
-#include "holpixwindowtest.h"
+#include "support/windowtest.h"
+
+#include "holpix/holpixviewer.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -10,11 +12,11 @@
 namespace kavel::test {
 namespace {
 
-class HolpixEditDialogTest : public HolpixWindowTest {
+class HolpixEditDialogTest : public WindowTest<HolpixViewer> {
 protected:
     void SetUp() override
     {
-        HolpixWindowTest::SetUp();
+        WindowTest::SetUp();
         start();
         open();
     }

@@ -63,15 +63,7 @@ TEST_F(Mirno1WindowTest, TheFileDialogReadsTheResultOnlyAndKeepsTheOutline)
     root.write(QStringLiteral("data/savlen.mac"), "broken");
     start();
     const int outlinePoints = viewer->outline.N;
-    watcher.expect([this](QWidget* modal) {
-        auto* dialog = qobject_cast<FileOpenDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("MIRNO1/F  File Open"));
-        dialog->setDirectory(root.path(QStringLiteral("data")));
-        control<QLineEdit>(dialog, QStringLiteral("Text1"))->setText(QStringLiteral("two.mac"));
-        control<QPushButton>(dialog, QStringLiteral("Command2"))->click();
-    });
-    window->button(1)->click();
+    openDataFile(QStringLiteral("MIRNO1/F  File Open"), QStringLiteral("two.mac"));
     EXPECT_EQ(watcher.answered(), 1);
     EXPECT_EQ(plots, 2);
     EXPECT_EQ(viewer->shapes.N2, 2);

@@ -6,6 +6,7 @@
 
 #include "support/chartops.h"
 #include "support/qtprint.h"
+#include "support/readtext.h"
 
 #include <gtest/gtest.h>
 
@@ -47,9 +48,7 @@ PlanarModeShapes shapes(int modes, int stations = 3)
 // (the radius in mm over 200, times ScaleY).
 RotorModel outline()
 {
-    RotorModel m;
-    ReadRotorModelText(QStringLiteral("m"), QStringLiteral("h\r\nc\r\n 1\r\n 1 0 0 0\r\n 1 0 200 0\r\n 1 512 200 0\r\n 1 512 0 0\r\n"), m);
-    return m;
+    return readText<RotorModel>(ReadRotorModelText, QStringLiteral("h\r\nc\r\n 1\r\n 1 0 0 0\r\n 1 0 200 0\r\n 1 512 200 0\r\n 1 512 0 0\r\n"));
 }
 
 OpList draw(SurfaceKind kind, const PlanarModeShapes& s, const ModeFlags& f, const Mirno1Settings& chart = settings())

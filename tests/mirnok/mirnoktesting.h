@@ -7,6 +7,7 @@
 
 #include "support/chartops.h"
 #include "support/qtprint.h"
+#include "support/readtext.h"
 
 #include <QStringList>
 #include <vector>
@@ -49,9 +50,7 @@ inline QString resultText(const QString& comment, const std::vector<double>& sta
 
 inline ComplexModeShapes shapesOf(const QString& text)
 {
-    ComplexModeShapes shapes;
-    ReadComplexModeShapesText(QStringLiteral("test.mac"), text, shapes);
-    return shapes;
+    return readText<ComplexModeShapes>(ReadComplexModeShapesText, text);
 }
 
 } // namespace kavel::test

@@ -12,8 +12,6 @@
 namespace kavel::test {
 namespace {
 
-const char* const kSuccess = "設定値をデフォルト値に戻しました";
-
 void typeInto(QWidget* dialog, const QString& field, const QString& text)
 {
     auto* edit = control<QLineEdit>(dialog, field);
@@ -266,13 +264,10 @@ TEST_F(MirnokWindowTest, DefaultRestoresTheFactorySettingsAndReplots)
     start();
     EXPECT_EQ(viewer->settings.viewAngle, 40);
     QString message;
-    watcher.expect([&](QWidget* modal) {
-        message = messageText(modal);
-        acceptMessage(modal);
-    });
+    watcher.expectMessage(&message);
     window->button(5)->click();
     EXPECT_EQ(watcher.pending(), 0);
-    EXPECT_EQ(message, QString::fromUtf8(kSuccess));
+    EXPECT_EQ(message, kDefaultRestored);
     EXPECT_EQ(root.read(kWorkingFile), root.read(kFactoryFile));
     EXPECT_EQ(viewer->settings.viewAngle, -20);
     // The factory step replaces the first mode's speed until the next start.

@@ -28,9 +28,7 @@ SurfaceOp text(double x, double y, const QString& t, const QString& font = QStri
 
 RotorModel outlineOf(const QString& records, int elements)
 {
-    RotorModel m;
-    ReadRotorModelText(QStringLiteral("savlen.mac"), QStringLiteral("h\r\nc\r\n %1\r\n").arg(elements) + records, m);
-    return m;
+    return readText<RotorModel>(ReadRotorModelText, QStringLiteral("h\r\nc\r\n %1\r\n").arg(elements) + records);
 }
 
 // A small sketch with round numbers: the shaft 0..100 mm over 10 cm, the

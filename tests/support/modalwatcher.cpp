@@ -34,6 +34,16 @@ void ModalWatcher::expect(Handler handler)
     m_handlers.push_back(std::move(handler));
 }
 
+void ModalWatcher::expectMessage(QString* text, QString* title)
+{
+    expect([text, title](QWidget* modal) {
+        *text = messageText(modal);
+        if (title)
+            *title = modal->windowTitle();
+        acceptMessage(modal);
+    });
+}
+
 void ModalWatcher::poll()
 {
     QWidget* modal = QApplication::activeModalWidget();

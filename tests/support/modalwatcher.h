@@ -26,6 +26,8 @@ public:
     ~ModalWatcher() override;
 
     void expect(Handler handler);
+    // The next one is a message box: its text (and title) kept, then OK.
+    void expectMessage(QString* text, QString* title = nullptr);
     int pending() const { return int(m_handlers.size()); }
     int answered() const { return m_answered; }
 

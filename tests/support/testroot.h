@@ -15,8 +15,6 @@ class TestRoot {
 public:
     TestRoot();
     ~TestRoot();
-    TestRoot(const TestRoot&) = delete;
-    TestRoot& operator=(const TestRoot&) = delete;
 
     bool isValid() const { return m_copied; }
     // The host path of a file relative to the root

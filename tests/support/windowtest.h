@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/chartops.h"
+#include "support/files.h"
 #include "support/modalwatcher.h"
 #include "support/qtprint.h"
 #include "support/testroot.h"
@@ -8,6 +9,7 @@
 
 #include "framework/recordingsurface.h"
 #include "framework/ui/editdialog.h"
+#include "framework/ui/fileopendialog.h"
 #include "framework/ui/picturearea.h"
 #include "framework/ui/viewerwindow.h"
 
@@ -17,10 +19,14 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace kavel::test {
+
+// What "5:Default" says when it has restored the factory settings.
+inline const QString kDefaultRestored = QString::fromUtf8("設定値をデフォルト値に戻しました");
 
 // A viewer's main window over a fresh copy of the sample root, started as
 // the program starts it, with the modal windows it opens answered by
@@ -45,6 +51,44 @@ protected:
 
     const OpList& picture() const { return window->picture()->recording().ops(); }
     QStringList pictureTexts() const { return textsOf(picture()); }
+
+    // The captions of "1:File" to "6:Quit".
+    QStringList buttonCaptions() const
+    {
+        QStringList captions;
+        for (int n = 1; n <= 6; ++n)
+            captions << window->button(n)->text();
+        return captions;
+    }
+
+    // "1:File": the file dialog, which must have the caption `caption`,
+    // answered with `name` from the data directory and O.K; `choose` first
+    // does what else a test chooses there.
+    void openDataFile(const QString& caption, const QString& name, const std::function<void(FileOpenDialog*)>& choose = {})
+    {
+        watcher.expect([this, caption, name, choose](QWidget* modal) {
+            auto* dialog = qobject_cast<FileOpenDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->windowTitle(), caption);
+            if (choose)
+                choose(dialog);
+            dialog->setDirectory(root.path(QStringLiteral("data")));
+            control<QLineEdit>(dialog, QStringLiteral("Text1"))->setText(name);
+            control<QPushButton>(dialog, QStringLiteral("Command2"))->click();
+        });
+        window->button(1)->click();
+    }
+
+    // "4:Print" given by `press` where no printer is installed: the page
+    // goes into the file `name` in the root. Its first five bytes.
+    QByteArray printedFileStart(const std::function<void()>& press, const QString& name)
+    {
+        const QString pdf = root.path(name);
+        ViewerWindow::setPrintFileChooser([pdf](QWidget*) { return pdf; });
+        press();
+        ViewerWindow::setPrintFileChooser({});
+        return fileBytes(pdf).left(5);
+    }
 
     // "2:Edit" clicked: the editing dialog then shown, nullptr unless
     // exactly one is.

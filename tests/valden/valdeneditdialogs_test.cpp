@@ -1,4 +1,8 @@
-#include "valdenwindowtest.h"
+#include "support/windowtest.h"
+
+#include "valden/valdeneditdialogs.h"
+#include "valden/valdenviewer.h"
+#include "valden/valdenwindow.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -9,11 +13,11 @@
 namespace kavel::test {
 namespace {
 
-class ValdenEditDialogTest : public ValdenWindowTest {
+class ValdenEditDialogTest : public WindowTest<ValdenViewer, ValdenWindow, ValdenEditDialog> {
 protected:
     void SetUp() override
     {
-        ValdenWindowTest::SetUp();
+        WindowTest::SetUp();
         start();
     }
 

@@ -7,6 +7,7 @@
 
 #include "support/chartops.h"
 #include "support/qtprint.h"
+#include "support/readtext.h"
 
 #include <gtest/gtest.h>
 
@@ -45,9 +46,7 @@ DeflectionData deflection()
 // One element from x 0 to 512, outer diameter 128, bore 64.
 RotorModel oneElement()
 {
-    RotorModel m;
-    ReadRotorModelText(QStringLiteral("m"), QStringLiteral("h\r\nc\r\n 1\r\n 1 0 0 0\r\n 1 0 128 64\r\n 1 512 128 64\r\n 1 512 0 0\r\n"), m);
-    return m;
+    return readText<RotorModel>(ReadRotorModelText, QStringLiteral("h\r\nc\r\n 1\r\n 1 0 0 0\r\n 1 0 128 64\r\n 1 512 128 64\r\n 1 512 0 0\r\n"));
 }
 
 OpList draw(SurfaceKind kind, const WesparSettings& s, const DeflectionData& d = deflection(), const RotorModel& m = oneElement())

@@ -23,10 +23,7 @@ protected:
     // "1:File" with `option` chosen and `name` from the data directory typed.
     void openFile(const QString& option, const QString& name)
     {
-        watcher.expect([this, option, name](QWidget* modal) {
-            auto* dialog = qobject_cast<FileOpenDialog*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("WESPAR/F File Open"));
+        openDataFile(QStringLiteral("WESPAR/F File Open"), name, [option](FileOpenDialog* dialog) {
             auto* wespar = control<QRadioButton>(dialog, QStringLiteral("Option1"));
             auto* savlen = control<QRadioButton>(dialog, QStringLiteral("Option2"));
             ASSERT_TRUE(wespar && savlen);
@@ -34,11 +31,7 @@ protected:
             EXPECT_EQ(savlen->text(), QStringLiteral("savlen"));
             EXPECT_TRUE(wespar->isChecked());
             QTest::mouseClick(control<QRadioButton>(dialog, option), Qt::LeftButton, {}, QPoint(5, 5));
-            dialog->setDirectory(root.path(QStringLiteral("data")));
-            control<QLineEdit>(dialog, QStringLiteral("Text1"))->setText(name);
-            control<QPushButton>(dialog, QStringLiteral("Command2"))->click();
         });
-        window->button(1)->click();
         EXPECT_EQ(watcher.answered(), ++answered);
     }
 

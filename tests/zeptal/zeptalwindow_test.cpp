@@ -21,9 +21,7 @@ TEST_F(ZeptalWindowTest, StartsWithTheBodeChartOfEveryCurveAndItsCaptions)
 {
     start();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("ZEPTAL/D  Drawing"));
-    const QStringList captions { "1:File", "2:Edit", "3:Plot", "4:Print", "5: Default", "6:Quit" };
-    for (int n = 1; n <= 6; ++n)
-        EXPECT_EQ(window->button(n)->text(), captions[n - 1]) << n;
+    EXPECT_EQ(buttonCaptions(), (QStringList { "1:File", "2:Edit", "3:Plot", "4:Print", "5: Default", "6:Quit" }));
     EXPECT_EQ(viewer->chartStyle, 1);
     EXPECT_EQ(viewer->curveFlags, flagsOf<CurveFlags>({ 10 }));
     EXPECT_EQ(QDir::cleanPath(viewer->dataPath), QDir::cleanPath(root.path("data/zeptala.mac")));

@@ -1,6 +1,6 @@
-#include "savlenwindow.h"
+#include "support/windowtest.h"
 
-#include "framework/ui/fileopendialog.h"
+#include "savlen/savlenviewer.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -14,11 +14,12 @@
 namespace kavel::test {
 namespace {
 
-class FileOpenDialogTest : public SavlenWindowTest {
+// The file dialog of the common main window, as SAVLEN opens it.
+class FileOpenDialogTest : public WindowTest<SavlenViewer> {
 protected:
     void SetUp() override
     {
-        SavlenWindowTest::SetUp();
+        WindowTest::SetUp();
         QByteArray other = root.read("data/savlen.mac");
         other.replace("R1 3-stage compressor rotor", "R2 other rotor");
         root.write("data/other.mac", other);
