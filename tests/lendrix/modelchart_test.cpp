@@ -4,6 +4,7 @@
 #include "lendrix/modelchart.h"
 
 #include "support/chartops.h"
+#include "support/framedsettings.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +15,7 @@ namespace {
 // at 4 + x / 20, a table value v at 13 - v.
 LendrixSettings settings()
 {
-    LendrixSettings s;
-    s.X = { 0, 300, 100, 15 };
-    s.Y = { -5, 5, 1, 10 };
-    s.FrameWidth = 3;
-    s.XTitle = QStringLiteral("XT");
-    s.YTitle = QStringLiteral("YT");
-    s.Title = QStringLiteral("TT");
-    return s;
+    return framedSettings<LendrixSettings>({ 0, 300, 100, 15 }, { -5, 5, 1, 10 }, QStringLiteral("XT"), QStringLiteral("YT"), QStringLiteral("TT"));
 }
 
 LendrixModeFlags onlyAll()

@@ -5,6 +5,7 @@
 #include "framework/rotormodel.h"
 
 #include "support/chartops.h"
+#include "support/framedsettings.h"
 #include "support/qtprint.h"
 #include "support/readtext.h"
 
@@ -17,14 +18,7 @@ namespace {
 // mm with its zero at 14.
 Mirno1Settings settings()
 {
-    Mirno1Settings s;
-    s.X = { 0, 1024, 512, 8 };
-    s.Y = { -1, 1, 1, 8 };
-    s.FrameWidth = 3;
-    s.XTitle = QStringLiteral("X");
-    s.YTitle = QStringLiteral("Y");
-    s.Title = QStringLiteral("T");
-    return s;
+    return framedSettings<Mirno1Settings>({ 0, 1024, 512, 8 }, { -1, 1, 1, 8 }, QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("T"));
 }
 
 // `modes` modes over the stations at 0, 512 and 1024 mm; mode i deflects

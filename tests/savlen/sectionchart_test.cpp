@@ -5,6 +5,7 @@
 #include "framework/recordingsurface.h"
 
 #include "support/chartops.h"
+#include "support/framedsettings.h"
 #include "support/qtprint.h"
 
 #include <gtest/gtest.h>
@@ -26,14 +27,8 @@ RotorModel twoElements()
 
 SavlenSettings settings()
 {
-    SavlenSettings s;
-    s.X = { 0, 300, 100, 15 };
-    s.Y = { -50, 50, 50, 10 };
-    s.FrameWidth = 3;
+    SavlenSettings s = framedSettings<SavlenSettings>({ 0, 300, 100, 15 }, { -50, 50, 50, 10 }, QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("T"));
     s.ContourMode = 1;
-    s.XTitle = QStringLiteral("X");
-    s.YTitle = QStringLiteral("Y");
-    s.Title = QStringLiteral("T");
     return s;
 }
 

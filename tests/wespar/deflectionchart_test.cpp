@@ -6,6 +6,7 @@
 #include "framework/rotormodel.h"
 
 #include "support/chartops.h"
+#include "support/framedsettings.h"
 #include "support/qtprint.h"
 #include "support/readtext.h"
 
@@ -19,17 +20,11 @@ namespace {
 // 3/256 cm per mm with its zero at 8.5.
 WesparSettings settings()
 {
-    WesparSettings s;
-    s.X = { 0, 1024, 512, 8 };
-    s.Y = { -0.125, 0.125, 0.125, 6 };
+    WesparSettings s = framedSettings<WesparSettings>({ 0, 1024, 512, 8 }, { -0.125, 0.125, 0.125, 6 }, QStringLiteral("X"), QStringLiteral("W"), QStringLiteral("T"));
     s.R = { -128, 128, 128, 3 };
-    s.FrameWidth = 3;
     s.CurveWidth = 2;
     s.ContourMode = 1;
-    s.XTitle = QStringLiteral("X");
-    s.YTitle = QStringLiteral("W");
     s.RTitle = QStringLiteral("R");
-    s.Title = QStringLiteral("T");
     return s;
 }
 
