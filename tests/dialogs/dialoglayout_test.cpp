@@ -1,6 +1,7 @@
 #include "textfit.h"
 
-#include "ui/uitesting.h"
+#include "support/application.h"
+#include "support/testroot.h"
 
 #include "framework/ui/editdialog.h"
 #include "framework/ui/fileopendialog.h"
@@ -28,7 +29,7 @@
 #include <ostream>
 #include <memory>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 // Texts keep this far from a window's edge: a caption on the edge reads as
@@ -158,4 +159,4 @@ TEST(TextFit, FindsCutCoveredAndEdgeCaptions)
 INSTANTIATE_TEST_SUITE_P(Suite, DialogLayout, ::testing::ValuesIn(kWalks), [](const ::testing::TestParamInfo<Walk>& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

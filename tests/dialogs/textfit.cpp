@@ -15,7 +15,7 @@
 #include <QStyleOptionGroupBox>
 #include <vector>
 
-namespace kavel {
+namespace kavel::test {
 
 namespace {
 
@@ -177,4 +177,4 @@ QStringList TextFitFaults(const QWidget& window, int edgeMargin)
     return faults;
 }
 
-} // namespace kavel
+} // namespace kavel::test

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace kavel {
+namespace kavel::test {
 
 // What cuts the texts of a window: every caption of a label, push button,
 // check box, radio button and frame must fit its own box, every box it lies
@@ -15,4 +15,4 @@ namespace kavel {
 // fonts and style the widgets draw with.
 QStringList TextFitFaults(const QWidget& window, int edgeMargin);
 
-} // namespace kavel
+} // namespace kavel::test

@@ -5,6 +5,8 @@
 //   KAVEL_UPDATE_DISPLAY_LISTS=1 ctest -R DisplayList
 // and review the difference like any other change.
 
+#include "support/files.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -14,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+namespace kavel::test {
 namespace {
 
 struct Case {
@@ -49,32 +52,13 @@ QString fileName(const QStringList& arguments)
     return name + QStringLiteral(".jsonl");
 }
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A copy of the sample root: MIRNOK writes its diagnostic file into it.
-bool copySampleRoot(const QString& to)
-{
-    const QDir from(QStringLiteral(KAVEL_SAMPLE_ROOT));
-    QDirIterator it(from.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + QLatin1Char('/') + from.relativeFilePath(source);
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target))
-            return false;
-    }
-    return true;
-}
-
 TEST(DisplayList, EveryViewersChartsKeepTheirOperations)
 {
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
     const QString root = out.filePath(QStringLiteral("root"));
-    ASSERT_TRUE(copySampleRoot(root));
+    // A copy of the sample root: MIRNOK writes its diagnostic file into it.
+    ASSERT_TRUE(copyFiles(QStringLiteral(KAVEL_SAMPLE_ROOT), root));
     const bool update = qEnvironmentVariableIntValue("KAVEL_UPDATE_DISPLAY_LISTS") == 1;
     const QString stored = QStringLiteral(KAVEL_DISPLAY_LISTS);
     for (const Case& c : cases()) {
@@ -85,7 +69,7 @@ TEST(DisplayList, EveryViewersChartsKeepTheirOperations)
             c.arguments + QStringList { QStringLiteral("--root"), root, QStringLiteral("-o"), path });
         ASSERT_TRUE(process.waitForFinished(60000)) << name.toStdString();
         ASSERT_EQ(process.exitCode(), 0) << name.toStdString() << ": " << process.readAllStandardError().toStdString();
-        const QByteArray recorded = contents(path);
+        const QByteArray recorded = fileBytes(path);
         ASSERT_FALSE(recorded.isEmpty()) << name.toStdString();
         if (update) {
             QFile file(stored + QLatin1Char('/') + name);
@@ -93,7 +77,7 @@ TEST(DisplayList, EveryViewersChartsKeepTheirOperations)
             file.write(recorded);
             continue;
         }
-        const QByteArray expected = contents(stored + QLatin1Char('/') + name);
+        const QByteArray expected = fileBytes(stored + QLatin1Char('/') + name);
         if (recorded == expected)
             continue;
         const QList<QByteArray> got = recorded.split('\n');
@@ -108,3 +92,4 @@ TEST(DisplayList, EveryViewersChartsKeepTheirOperations)
 }
 
 } // namespace
+} // namespace kavel::test

@@ -1,6 +1,7 @@
 #include "export/viewerregistry.h"
 #include "framework/viewer.h"
 #include "framework/textfile.h"
+#include "support/files.h"
 #include "support/qtprint.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+namespace kavel::test {
 namespace {
 
 struct ProgramRun {
@@ -33,20 +35,6 @@ ProgramRun exportChart(const QStringList& arguments, const QProcessEnvironment& 
     return run;
 }
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // A root with one tiny rotor: one element from x 0 to 100, outer diameter 40,
 // bore 10 at its middle points, on a 10 × 10 cm frame from x 0..100 and
 // y -50..50 mm, so one chart centimetre is 10 mm and y = 0 lies at chart 13.
@@ -55,8 +43,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(root.isValid());
-        write(path("Gavrine/savlen/savlen.tmp"), " 0   100   100   10 \r\n-50   50   50   10 \r\n 3   0   1 \r\nX\r\nY\r\nT\r\n");
-        write(path("data/savlen.mac"), "HEADER\r\nTiny rotor\r\n 1\r\n 7 0 0 0\r\n 7 0 40 10\r\n 7 100 40 10\r\n 7 100 0 0\r\n");
+        ASSERT_TRUE(writeFile(path("Gavrine/savlen/savlen.tmp"), " 0   100   100   10 \r\n-50   50   50   10 \r\n 3   0   1 \r\nX\r\nY\r\nT\r\n"));
+        ASSERT_TRUE(writeFile(path("data/savlen.mac"), "HEADER\r\nTiny rotor\r\n 1\r\n 7 0 0 0\r\n 7 0 40 10\r\n 7 100 40 10\r\n 7 100 0 0\r\n"));
     }
 
     QString path(const QString& relative) const { return root.filePath(relative); }
@@ -67,7 +55,7 @@ protected:
         const ProgramRun run = exportChart(QStringList { QStringLiteral("savlen"), QStringLiteral("--root"), root.path() } + extra
                                     + QStringList { QStringLiteral("-o"), out });
         EXPECT_EQ(run.status, 0) << run.err.toStdString();
-        return QString::fromUtf8(contents(out)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return QString::fromUtf8(fileBytes(out)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
     QTemporaryDir root;
@@ -77,8 +65,8 @@ TEST_F(ExportProgram, UsageErrorsExitWithTwoAndOneLine)
 {
     // A viewer of the suite that this build lacks, while there is one.
     QString unbuilt = QStringLiteral("rotor");
-    for (const QString& name : kavel::ViewerRegistry::suiteViewers()) {
-        if (!kavel::ViewerRegistry::builtViewers().contains(name)) {
+    for (const QString& name : ViewerRegistry::suiteViewers()) {
+        if (!ViewerRegistry::builtViewers().contains(name)) {
             unbuilt = name;
             break;
         }
@@ -117,14 +105,14 @@ TEST_F(ExportProgram, FullDiskKeepsTheOldFileAndNamesIt)
 {
     for (const char* extension : { "json", "svg", "png", "pdf" }) {
         const QString out = path(QStringLiteral("old.%1").arg(QLatin1String(extension)));
-        write(out, "the old export");
+        ASSERT_TRUE(writeFile(out, "the old export"));
         QProcess process;
         process.start(QStringLiteral("/bin/sh"), { QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\""),
             QStringLiteral(KAVEL_EXPORT_PROGRAM), QStringLiteral("savlen"), QStringLiteral("--root"), root.path(), QStringLiteral("-o"), out });
         ASSERT_TRUE(process.waitForFinished(60000));
         EXPECT_EQ(process.exitCode(), 1) << extension;
         EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError()).contains(out)) << extension;
-        EXPECT_EQ(contents(out), "the old export") << extension;
+        EXPECT_EQ(fileBytes(out), "the old export") << extension;
     }
 }
 
@@ -169,12 +157,12 @@ TEST_F(ExportProgram, CheckPrintsHowFarEachFileWasReadAndFailsOnABrokenDataFile)
     EXPECT_EQ(QString::fromUtf8(whole.out), data + QStringLiteral(": read to its end\n") + settings + QStringLiteral(": read to its end\n"));
 
     // Cut in the middle of the third point: the count promised four.
-    write(data, "HEADER\r\nTiny rotor\r\n 1\r\n 7 0 0 0\r\n 7 0 40 10\r\n 7 10");
+    ASSERT_TRUE(writeFile(data, "HEADER\r\nTiny rotor\r\n 1\r\n 7 0 0 0\r\n 7 0 40 10\r\n 7 10"));
     const ProgramRun broken = exportChart({ QStringLiteral("savlen"), QStringLiteral("--root"), root.path(), QStringLiteral("--check"),
         QStringLiteral("-o"), path("broken.json") });
     EXPECT_EQ(broken.status, 1);
     EXPECT_TRUE(broken.out.startsWith((data + QStringLiteral(", line 6")).toUtf8())) << broken.out.toStdString();
-    EXPECT_TRUE(contents(path("broken.json")).contains("Tiny rotor"));
+    EXPECT_TRUE(fileBytes(path("broken.json")).contains("Tiny rotor"));
     // Without --check the same export succeeds with a warning.
     const ProgramRun quiet = exportChart({ QStringLiteral("savlen"), QStringLiteral("--root"), root.path(), QStringLiteral("-o"), path("quiet.json") });
     EXPECT_EQ(quiet.status, 0);
@@ -212,14 +200,14 @@ TEST_F(ExportProgram, ShowNumbersAddsTheElementAndStationLabels)
 
 TEST_F(ExportProgram, DataAndSettingsFilesReplaceTheDefaults)
 {
-    write(path("other/wide.tmp"), " 0   100   100   20 \r\n-50   50   50   10 \r\n 3   0   2 \r\nX\r\nY\r\nWide\r\n");
-    write(path("other/other.mac"), "HEADER\r\nOther rotor\r\n 0\r\n");
+    ASSERT_TRUE(writeFile(path("other/wide.tmp"), " 0   100   100   20 \r\n-50   50   50   10 \r\n 3   0   2 \r\nX\r\nY\r\nWide\r\n"));
+    ASSERT_TRUE(writeFile(path("other/other.mac"), "HEADER\r\nOther rotor\r\n 0\r\n"));
     const QStringList json = lines({ QStringLiteral("--settings"), path("other/wide.tmp"), QStringLiteral("--data"), path("other/other.mac") });
     ASSERT_GE(json.size(), 2);
     EXPECT_EQ(json[1], QStringLiteral(R"({"op":"line","x1":5,"y1":18,"x2":25,"y2":18,"rgb":[0,0,0],"width":3})"));
     EXPECT_TRUE(json[json.size() - 2].contains(QStringLiteral(R"("text":"Other rotor")")));
     // --settings is read only.
-    EXPECT_TRUE(contents(path("Gavrine/savlen/savlen.tmp")).contains("  10 \r\n"));
+    EXPECT_TRUE(fileBytes(path("Gavrine/savlen/savlen.tmp")).contains("  10 \r\n"));
 }
 
 TEST_F(ExportProgram, RootComesFromKavelRootWithoutTheOption)
@@ -229,7 +217,7 @@ TEST_F(ExportProgram, RootComesFromKavelRootWithoutTheOption)
     const QString out = path("env.json");
     const ProgramRun run = exportChart({ QStringLiteral("savlen"), QStringLiteral("-o"), out }, environment);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_TRUE(contents(out).contains("Tiny rotor"));
+    EXPECT_TRUE(fileBytes(out).contains("Tiny rotor"));
 }
 
 TEST_F(ExportProgram, SameChartGivesTheSameBytes)
@@ -242,9 +230,9 @@ TEST_F(ExportProgram, SameChartGivesTheSameBytes)
             const QStringList common { QStringLiteral("savlen"), QStringLiteral("--root"), root.path(), QStringLiteral("--surface"), surface, QStringLiteral("-o") };
             ASSERT_EQ(exportChart(common + QStringList { a }).status, 0);
             ASSERT_EQ(exportChart(common + QStringList { b }).status, 0);
-            const QByteArray bytes = contents(a);
+            const QByteArray bytes = fileBytes(a);
             EXPECT_FALSE(bytes.isEmpty()) << extension;
-            EXPECT_EQ(bytes, contents(b)) << extension << " " << surface.toStdString();
+            EXPECT_EQ(bytes, fileBytes(b)) << extension << " " << surface.toStdString();
             // The two handlers draw different charts.
             if (!first.isEmpty()) {
                 EXPECT_NE(bytes, first) << extension;
@@ -259,7 +247,7 @@ TEST_F(ExportProgram, PdfIsOneLandscapePage)
     const QString out = path(QStringLiteral("page.pdf"));
     const ProgramRun run = exportChart({ QStringLiteral("savlen"), QStringLiteral("--root"), root.path(), QStringLiteral("-o"), out });
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    const QString pdf = QString::fromLatin1(contents(out));
+    const QString pdf = QString::fromLatin1(fileBytes(out));
     ASSERT_TRUE(pdf.startsWith(QStringLiteral("%PDF-")));
     EXPECT_EQ(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
     const QRegularExpressionMatch box = QRegularExpression(QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]")).match(pdf);
@@ -347,7 +335,7 @@ TEST_F(ExportProgram, ListsTheBuiltViewersOneALine)
 {
     const ProgramRun run = exportChart({ QStringLiteral("--list-viewers") });
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(QString::fromLatin1(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts), kavel::ViewerRegistry::suiteViewers());
+    EXPECT_EQ(QString::fromLatin1(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts), ViewerRegistry::suiteViewers());
 }
 
 // The two viewers that draw the rotor outline beside their result take it
@@ -360,7 +348,7 @@ TEST_F(ExportProgram, OutlineOptionReplacesTheRotorOutline)
             const QString out = path(viewer + QStringLiteral(".json"));
             const ProgramRun run = exportChart(QStringList { viewer, QStringLiteral("--root"), sampleRoot } + extra + QStringList { QStringLiteral("-o"), out });
             EXPECT_EQ(run.status, 0) << viewer.toStdString() << ": " << run.err.toStdString();
-            return QString::fromUtf8(contents(out));
+            return QString::fromUtf8(fileBytes(out));
         };
         const QString sample = json({});
         const QString tiny = json({ QStringLiteral("--outline"), path("data/savlen.mac") });
@@ -377,3 +365,4 @@ TEST_F(ExportProgram, OutlineOptionReplacesTheRotorOutline)
 }
 
 } // namespace
+} // namespace kavel::test

@@ -6,8 +6,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 ParsedExportArguments parse(const QString& line)
@@ -140,3 +139,5 @@ TEST(ChartExport, ScreenChartIsClearedAndThePrintedPageEnded)
     EXPECT_FALSE(std::holds_alternative<Op::Clear>(page.front()));
     EXPECT_TRUE(std::holds_alternative<Op::EndDocument>(page.back()));
 }
+
+} // namespace kavel::test

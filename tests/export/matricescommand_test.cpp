@@ -1,5 +1,6 @@
 #include "export/matricescommand.h"
 
+#include "support/files.h"
 #include "support/qtprint.h"
 
 #include <QDir>
@@ -8,8 +9,7 @@
 #include <QTextStream>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 struct CommandRun {
@@ -45,10 +45,7 @@ TEST(MatricesCommand, ModelThatBreaksOffIsNamedWithWhereItStopped)
 {
     QTemporaryDir dir;
     const QString model = dir.filePath(QStringLiteral("broken.mac"));
-    QFile f(model);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("HEADER\r\ntitle\r\n     2     2\r\n 1 2 x\r\n");
-    f.close();
+    ASSERT_TRUE(writeFile(model, "HEADER\r\ntitle\r\n     2     2\r\n 1 2 x\r\n"));
     const CommandRun run = matrices({ QStringLiteral("--data"), model, QStringLiteral("--out-dir"), dir.path() });
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err.toStdString(), ("kavel-export matrices: " + model + ", line 4, item 6: \"x\" is not a number\n").toStdString());
@@ -71,3 +68,5 @@ TEST(MatricesCommand, MissingDataFileIsAUsageError)
     EXPECT_EQ(run.err, QStringLiteral("kavel-export matrices: --data %1: no such file\n").arg(missing));
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
+
+} // namespace kavel::test

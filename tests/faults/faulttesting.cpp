@@ -11,7 +11,7 @@
 #include <unistd.h>
 #endif
 
-namespace kavel {
+namespace kavel::test {
 
 std::vector<std::unique_ptr<Viewer>> suiteViewers()
 {
@@ -30,12 +30,6 @@ DirectorySnapshot::DirectorySnapshot(const QString& path)
         const QString entry = it.next();
         entries.insert(entry.mid(path.size()), it.fileInfo().isDir() ? QByteArray("<directory>") : fileBytes(entry));
     }
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 #ifdef __linux__
@@ -77,4 +71,4 @@ PermissionsHonoured::PermissionsHonoured() = default;
 PermissionsHonoured::~PermissionsHonoured() = default;
 #endif
 
-} // namespace kavel
+} // namespace kavel::test

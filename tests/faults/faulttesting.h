@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/viewer.h"
+#include "support/files.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -8,7 +9,7 @@
 #include <QStringList>
 #include <memory>
 
-namespace kavel {
+namespace kavel::test {
 
 // The built viewers of the suite, each over the current installation root.
 std::vector<std::unique_ptr<Viewer>> suiteViewers();
@@ -22,8 +23,6 @@ struct DirectorySnapshot {
 
     QMap<QString, QByteArray> entries;
 };
-
-QByteArray fileBytes(const QString& path);
 
 // While it lives, the calling thread holds no rights that ignore file
 // permissions (root's CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH and
@@ -41,4 +40,4 @@ private:
     bool m_changed = false;
 };
 
-} // namespace kavel
+} // namespace kavel::test

@@ -1,7 +1,7 @@
 #include "faulttesting.h"
 #include "settingsrecords.h"
 
-#include "ui/uitesting.h"
+#include "support/testroot.h"
 
 #include "export/viewerregistry.h"
 
@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 #include <iostream>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 constexpr int kKillsPerViewer = 12;
@@ -67,4 +67,4 @@ TEST(InterruptedWrite, AKilledWriterLeavesOneWholeRecord)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

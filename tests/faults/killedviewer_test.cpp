@@ -1,4 +1,5 @@
-#include "ui/uitesting.h"
+#include "support/programs.h"
+#include "support/testroot.h"
 
 #include "export/viewerregistry.h"
 #include "framework/ui/singleinstance.h"
@@ -10,7 +11,7 @@
 #include <gtest/gtest.h>
 #include <iostream>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 // Each viewer by its name in the registry and its program's build path.
@@ -57,4 +58,4 @@ TEST(KilledViewer, NoProgramIsBlockedByTheLockOfAKilledCopy)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

@@ -1,4 +1,6 @@
-#include "launcher/launchertesting.h"
+#include "support/application.h"
+#include "support/modalrecorder.h"
+#include "support/testroot.h"
 
 #include "launcher/hostprocessstarter.h"
 #include "launcher/launcherwindow.h"
@@ -9,10 +11,8 @@
 #include <gtest/gtest.h>
 #include <iostream>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
-
-using test::ModalRecorder;
 
 // The "表示" buttons and Lendrix's, with the program each starts.
 const std::pair<const char*, const char*> kShowButtons[] = {
@@ -56,7 +56,7 @@ bool reportsOneWarningNaming(LauncherWindow& window, ModalRecorder& modals, cons
 
 TEST(LauncherFaults, AViewerThatIsNotThereOrNoProgramIsNamed)
 {
-    test::SampleRoot root;
+    TestRoot root;
     ASSERT_TRUE(root.isValid());
     ModalRecorder modals;
     HostProcessStarter starter(root.path());
@@ -88,7 +88,7 @@ TEST(LauncherFaults, WithoutItsInstallationRootEveryButtonSaysWhatIsMissing)
     const QString missing = temporary.filePath(QStringLiteral("Kavel"));
     const QByteArray previousRoot = qgetenv("KAVEL_ROOT");
     qputenv("KAVEL_ROOT", missing.toUtf8());
-    test::ensureApplication();
+    ensureApplication();
     ModalRecorder modals;
     HostProcessStarter starter(temporary.path());
     LauncherWindow window(starter);
@@ -112,4 +112,4 @@ TEST(LauncherFaults, WithoutItsInstallationRootEveryButtonSaysWhatIsMissing)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

@@ -1,7 +1,9 @@
 #include "faulttesting.h"
 
-#include "ui/uitesting.h"
+#include "support/modalwatcher.h"
+#include "support/testroot.h"
 
+#include "export/viewerregistry.h"
 #include "mirnok/mirnokviewer.h"
 #include "mirnok/mirnokwindow.h"
 
@@ -14,7 +16,7 @@
 #include <gtest/gtest.h>
 #include <iostream>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 // Every viewer's settings write, and its "5:Default", against a settings
@@ -34,55 +36,73 @@ protected:
         return { viewer.writeSettings(viewer.workingSettingsPath()), viewer.restoreFactorySettings() };
     }
 
-    // Returns the number of writes refused with a message naming the file,
-    // or -1 when the host cannot make the fault.
-    int expectEveryWriteRefused(const Fault& fault, const Writes& writes)
+    // What a fault did to the suite's viewers.
+    struct Tally {
+        int made = 0;    // viewers the fault could be made for
+        int refused = 0; // writes refused with a message naming the file
+        int changed = 0; // settings directories not left as they were
+    };
+
+    Tally expectEveryWriteRefused(const Fault& fault, const Writes& writes)
     {
-        int refused = 0;
+        Tally tally;
         for (const std::unique_ptr<Viewer>& viewer : suiteViewers()) {
             const QString path = viewer->workingSettingsPath();
             const QString directory = QFileInfo(path).path();
-            if (!fault(*viewer))
-                return -1;
+            if (!fault(*viewer)) {
+                ADD_FAILURE() << "the fault could not be made for " << path.toStdString();
+                continue;
+            }
+            ++tally.made;
             const DirectorySnapshot before(directory);
             const QStringList messages = writes(*viewer);
             EXPECT_EQ(messages.size(), 2) << path.toStdString();
             for (const QString& message : messages) {
                 EXPECT_TRUE(message.contains(path)) << path.toStdString() << ": " << message.toStdString();
-                refused += message.contains(path) ? 1 : 0;
+                tally.refused += message.contains(path) ? 1 : 0;
             }
             const bool kept = DirectorySnapshot(directory) == before;
             EXPECT_TRUE(kept) << directory.toStdString();
-            changed += kept ? 0 : 1;
+            tally.changed += kept ? 0 : 1;
         }
-        return refused;
+        return tally;
+    }
+
+    // Every viewer of the suite had the fault, and both its writes were refused.
+    static void expectEveryViewerFaulted(const Tally& tally)
+    {
+        const int viewers = int(ViewerRegistry::suiteViewers().size());
+        EXPECT_EQ(tally.made, viewers);
+        EXPECT_EQ(tally.refused, 2 * viewers);
+        EXPECT_EQ(tally.changed, 0);
     }
 
     TestRoot root;
-    int changed = 0;
 };
 
 TEST_F(SettingsFaultTest, ADirectoryInPlaceOfTheFileIsKeptForEveryViewer)
 {
-    const int refused = expectEveryWriteRefused(
+    const Tally tally = expectEveryWriteRefused(
         [](const Viewer& viewer) {
             const QString path = viewer.workingSettingsPath();
             return QFile::remove(path) && QDir().mkpath(path + QStringLiteral("/kept"));
         },
         writeInProcess);
-    std::cout << "faults: " << refused << " writes over a directory, " << changed << " directories changed\n";
+    std::cout << "faults: " << tally.refused << " writes over a directory, " << tally.changed << " directories changed\n";
+    expectEveryViewerFaulted(tally);
 }
 
 TEST_F(SettingsFaultTest, AReadOnlyDirectoryKeepsEveryViewersFile)
 {
     const PermissionsHonoured asAUser;
     QStringList locked;
-    const int refused = expectEveryWriteRefused(
+    const Tally tally = expectEveryWriteRefused(
         [&](const Viewer& viewer) {
             const QString directory = QFileInfo(viewer.workingSettingsPath()).path();
             locked << directory;
             QFile::setPermissions(directory, QFile::ReadOwner | QFile::ExeOwner);
-            // Rights that ignore permissions (root) make no fault.
+            // Rights that ignore permissions (root's, where they could not be
+            // given up) make no fault.
             QFile probe(directory + QStringLiteral("/probe"));
             if (probe.open(QIODevice::WriteOnly)) {
                 probe.remove();
@@ -93,16 +113,15 @@ TEST_F(SettingsFaultTest, AReadOnlyDirectoryKeepsEveryViewersFile)
         writeInProcess);
     for (const QString& directory : locked)
         QFile::setPermissions(directory, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (refused < 0)
-        GTEST_SKIP() << "running with rights that ignore directory permissions";
-    std::cout << "faults: " << refused << " writes into read-only directories, " << changed << " directories changed\n";
+    std::cout << "faults: " << tally.refused << " writes into read-only directories, " << tally.changed << " directories changed\n";
+    expectEveryViewerFaulted(tally);
 }
 
 // A full disk, as a file-size limit on a writer process of its own: the
 // limit would otherwise hold for the test program too.
 TEST_F(SettingsFaultTest, AFullDiskKeepsEveryViewersFile)
 {
-    const int refused = expectEveryWriteRefused([](const Viewer&) { return true; },
+    const Tally tally = expectEveryWriteRefused([](const Viewer&) { return true; },
         [](Viewer& viewer) {
             QProcess writer;
             writer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -111,7 +130,8 @@ TEST_F(SettingsFaultTest, AFullDiskKeepsEveryViewersFile)
             EXPECT_EQ(writer.exitCode(), 0);
             return QString::fromUtf8(writer.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         });
-    std::cout << "faults: " << refused << " writes onto a full disk, " << changed << " directories changed\n";
+    std::cout << "faults: " << tally.refused << " writes onto a full disk, " << tally.changed << " directories changed\n";
+    expectEveryViewerFaulted(tally);
 }
 
 // The window with its own unload (MIRNOK stops its animation first) says
@@ -127,10 +147,10 @@ TEST_F(SettingsFaultTest, TheMirnokWindowReportsTheFileAndStillCloses)
             return !probe.open(QIODevice::WriteOnly) || !probe.remove();
         },
     };
-    int tried = 0;
+    int tried = 0; // faults made
     int closed = 0;
     const PermissionsHonoured asAUser;
-    for (const auto& fault : faults) {
+    for (std::size_t n = 0; n < std::size(faults); ++n) {
         TestRoot own;
         MirnokViewer viewer;
         MirnokWindow window(viewer);
@@ -139,16 +159,13 @@ TEST_F(SettingsFaultTest, TheMirnokWindowReportsTheFileAndStillCloses)
         window.animeButton()->click();
         const QString path = viewer.workingSettingsPath();
         const QString directory = QFileInfo(path).path();
-        const bool made = fault(path);
+        const bool made = faults[n](path);
         const DirectorySnapshot before(directory);
         ModalWatcher watcher;
         QString text;
-        if (made) {
-            watcher.expect([&](QWidget* modal) {
-                text = messageText(modal);
-                acceptMessage(modal);
-            });
-        }
+        EXPECT_TRUE(made) << "fault " << n << " could not be made";
+        if (made)
+            watcher.expectMessage(&text);
         window.button(6)->click();
         QFile::setPermissions(directory, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         EXPECT_FALSE(window.isVisible());
@@ -162,7 +179,9 @@ TEST_F(SettingsFaultTest, TheMirnokWindowReportsTheFileAndStillCloses)
         EXPECT_TRUE(DirectorySnapshot(directory) == before);
     }
     std::cout << "faults: " << tried << " unwritable MIRNOK settings through the window, " << closed << " windows closed\n";
+    EXPECT_EQ(tried, 2);
+    EXPECT_EQ(closed, 2);
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

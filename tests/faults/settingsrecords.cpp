@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-namespace kavel {
+namespace kavel::test {
 
 namespace {
 
@@ -41,4 +41,4 @@ RecordPair settingsRecordPair(const QString& viewerName)
     return pair;
 }
 
-} // namespace kavel
+} // namespace kavel::test

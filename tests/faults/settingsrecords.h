@@ -4,7 +4,7 @@
 
 #include <memory>
 
-namespace kavel {
+namespace kavel::test {
 
 // Two settings records of one viewer that differ in every item: its factory
 // settings, and the same with each number moved by one and each text
@@ -18,4 +18,4 @@ struct RecordPair {
 // Nullptrs when the viewer is not built.
 RecordPair settingsRecordPair(const QString& viewerName);
 
-} // namespace kavel
+} // namespace kavel::test

@@ -18,7 +18,7 @@
 #include <cstdio>
 #include <sys/resource.h>
 
-using namespace kavel;
+using namespace kavel::test;
 
 int main(int argc, char** argv)
 {

@@ -1,17 +1,14 @@
 #include "framework/chartframe.h"
 #include "framework/recordingsurface.h"
 
-#include <QStringList>
+#include "support/chartops.h"
 #include "support/qtprint.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
-
-const Rgb kBlack { 0, 0, 0 };
-const Rgb kGrey { 192, 192, 192 };
 
 struct Tick {
     Op::Line tick;
@@ -140,3 +137,5 @@ TEST(ChartFrame, YLabelOffsetVariesPerViewer)
     const Frame f = parse(s.ops());
     EXPECT_FLOAT_EQ(f.ticks[3].at.x, 3);
 }
+
+} // namespace kavel::test

@@ -8,8 +8,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 // A record shaped like SAVLEN's: two axes, a mixed numeric line, three titles.
@@ -174,3 +173,5 @@ TEST(TextFile, ReadsShiftJisAndHandEditedUtf8)
     // A character Shift-JIS cannot hold is not lost: the line goes out as UTF-8.
     EXPECT_EQ(TextFile::encode(QString::fromUtf8("Ω≠€")), QString::fromUtf8("Ω≠€").toUtf8());
 }
+
+} // namespace kavel::test

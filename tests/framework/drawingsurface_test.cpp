@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 const Op::Text& textAt(const OpList& ops, std::size_t i)
@@ -100,3 +99,5 @@ TEST(DrawingSurface, JsonLinesSpellEveryOperation)
     EXPECT_EQ(toJson(ops[6]), R"({"op":"end_document"})");
     EXPECT_EQ(toJson(ops[8]), R"({"op":"text","x":3,"y":4,"text":"-.5 ","font":"times new roman","size":12,"angle":0,"anchor":"top-right"})");
 }
+
+} // namespace kavel::test

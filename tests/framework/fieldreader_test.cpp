@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
+namespace kavel::test {
 
 TEST(FieldReader, FieldsEndAtCommasBlanksAndLineEnds)
 {
@@ -109,3 +109,5 @@ TEST(FieldReader, WordsWhereNumbersBelongStopTheRead)
     EXPECT_FALSE(r.expectNumbers(*r.wholeLine(), 2, QStringLiteral("a position")));
     EXPECT_EQ(r.diagnostic().toString(), "r.mac, line 2, item 1: columns 8 to 18 hold \"SIGMA1\", not a position");
 }
+
+} // namespace kavel::test

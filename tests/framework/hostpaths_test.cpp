@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
+namespace kavel::test {
 
 TEST(HostPaths, LogicalRootMapsOntoKavelRootWithoutRegardToCase)
 {
@@ -53,3 +53,5 @@ TEST(HostPaths, ProgramBelongsToTheNearestRootAtMostTwoFoldersUp)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     EXPECT_EQ(HostPaths::rootAbove(plain.filePath(QStringLiteral("bin"))), QString());
 }
+
+} // namespace kavel::test

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
+namespace kavel::test {
 
 TEST(NumberText, PrintedFormHasBlanksAroundAndNoLeadingZero)
 {
@@ -114,3 +114,5 @@ TEST(NumberParse, LeadingNumberIgnoresBlanksInsideTheField)
     EXPECT_EQ(NumberParse::leadingNumber(u"\t3.5D-1zz"), 0.35);
     EXPECT_EQ(NumberParse::leadingNumber(u"x1"), 0);
 }
+
+} // namespace kavel::test

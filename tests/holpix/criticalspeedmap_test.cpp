@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-using namespace kavel::test;
-
+namespace kavel::test {
 namespace {
 
 ReaderDiagnostic read(const QString& text, CriticalSpeedMap& map)
@@ -116,3 +114,4 @@ TEST(ReadCriticalSpeedMap, CountsTheFileCannotHoldAllocateNoMoreThanASmallMap)
 }
 
 } // namespace
+} // namespace kavel::test

@@ -1,4 +1,6 @@
-#include "holpixwindowtest.h"
+#include "support/windowtest.h"
+
+#include "holpix/holpixviewer.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -10,29 +12,16 @@
 namespace kavel::test {
 namespace {
 
-class HolpixEditDialogTest : public HolpixWindowTest {
+class HolpixEditDialogTest : public WindowTest<HolpixViewer> {
 protected:
     void SetUp() override
     {
-        HolpixWindowTest::SetUp();
+        WindowTest::SetUp();
         start();
         open();
     }
 
-    void open() { dialog = openEditor(); }
-
-    QLineEdit* text(int n) const { return control<QLineEdit>(dialog, QStringLiteral("Text%1").arg(n)); }
-    QRadioButton* option(int n) const { return control<QRadioButton>(dialog, QStringLiteral("Option%1").arg(n)); }
-    QCheckBox* check(int i) const { return control<QCheckBox>(dialog, QStringLiteral("Check1(%1)").arg(i)); }
     void click(QAbstractButton* button) const { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2)); }
-
-    bool closed()
-    {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return !dialog;
-    }
-
-    QPointer<EditDialog> dialog;
 };
 
 TEST_F(HolpixEditDialogTest, ShowsTheSettingsTheAxesAndTheCurvesInMemory)

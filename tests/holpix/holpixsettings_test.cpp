@@ -5,8 +5,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 QByteArray sampleBytes()
@@ -43,3 +42,4 @@ TEST(HolpixSettings, TheBundledFileReadsItemByItemAndWritesBackByteForByte)
 }
 
 } // namespace
+} // namespace kavel::test

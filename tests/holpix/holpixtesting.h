@@ -5,6 +5,7 @@
 
 #include "support/chartops.h"
 #include "support/qtprint.h"
+#include "support/readtext.h"
 
 #include <QStringList>
 #include <vector>
@@ -30,9 +31,7 @@ inline QString mapText(int np, int nm)
 
 inline CriticalSpeedMap readMap(const QString& text)
 {
-    CriticalSpeedMap map;
-    ReadCriticalSpeedMapText(QStringLiteral("test.mac"), text, map);
-    return map;
+    return readText<CriticalSpeedMap>(ReadCriticalSpeedMapText, text);
 }
 
 } // namespace kavel::test

@@ -1,6 +1,8 @@
-#include "holpixwindowtest.h"
+#include "holpixtesting.h"
 
-#include "framework/ui/fileopendialog.h"
+#include "support/windowtest.h"
+
+#include "holpix/holpixviewer.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -9,6 +11,11 @@
 
 namespace kavel::test {
 namespace {
+
+const QString kWorkingFile = QStringLiteral("Gavrine/holpix/holpix.tmp");
+const QString kFactoryFile = QStringLiteral("Gavrine/holpix/holpix.org");
+
+using HolpixWindowTest = WindowTest<HolpixViewer>;
 
 // The decade labels of the sample settings, x then y.
 const QStringList kSampleDecades { " 100 ", " 1000 ", " 10000 ", " 100000 ", " 10 ", " 100 ", " 1000 ", " 10000 " };
@@ -93,15 +100,7 @@ TEST_F(HolpixWindowTest, TheFileDialogReadsAnotherMapAndReplots)
 {
     root.write(QStringLiteral("data/small.mac"), mapText(3, 2).toLatin1());
     start();
-    watcher.expect([this](QWidget* modal) {
-        auto* dialog = qobject_cast<FileOpenDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("HOLPIX/F File Open"));
-        dialog->setDirectory(root.path(QStringLiteral("data")));
-        control<QLineEdit>(dialog, QStringLiteral("Text1"))->setText(QStringLiteral("small.mac"));
-        control<QPushButton>(dialog, QStringLiteral("Command2"))->click();
-    });
-    window->button(1)->click();
+    openDataFile(QStringLiteral("HOLPIX/F File Open"), QStringLiteral("small.mac"));
     EXPECT_EQ(watcher.answered(), 1);
     EXPECT_EQ(plots, 2);
     EXPECT_EQ(viewer->map.modeCount, 2);
@@ -118,7 +117,7 @@ TEST_F(HolpixWindowTest, AUserSessionEditsTheMapAndFindsTheSettingsAtTheNextStar
     EXPECT_EQ(plots, 2);
     EXPECT_EQ(textsOf(picture()).mid(0, 8), kSampleDecades);
 
-    EditDialog* dialog = openEditor();
+    EditDialog* dialog = openEdit();
     ASSERT_NE(dialog, nullptr);
     QTest::mouseClick(control<QRadioButton>(dialog, QStringLiteral("Option3")), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseClick(control<QCheckBox>(dialog, QStringLiteral("Check1(13)")), Qt::LeftButton, {}, QPoint(5, 5));

@@ -5,9 +5,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-using namespace kavel::test;
-
+namespace kavel::test {
 namespace {
 
 OpList drawX(double min, double max, double length)
@@ -109,3 +107,4 @@ TEST(LogAxis, RangesWithoutALogScaleHaveNoneAndTheWidestHasNoEndlessLoop)
 }
 
 } // namespace
+} // namespace kavel::test

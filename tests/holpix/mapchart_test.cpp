@@ -8,9 +8,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-using namespace kavel::test;
-
+namespace kavel::test {
 namespace {
 
 HolpixSettings linLin()
@@ -31,14 +29,6 @@ AxisOptions axes(bool xLog, bool yLog)
     o[xLog ? kXLog : kXLin] = 1;
     o[yLog ? kYLog : kYLin] = 1;
     return o;
-}
-
-MapCurveFlags flags(std::initializer_list<int> set)
-{
-    MapCurveFlags f {};
-    for (int i : set)
-        f[std::size_t(i)] = 1;
-    return f;
 }
 
 OpList draw(SurfaceKind kind, HolpixSettings& s, const CriticalSpeedMap& map, const MapCurveFlags& f, const AxisOptions& o)
@@ -233,7 +223,7 @@ TEST(HolpixChart, ColoursContinueFromTheCriticalToTheStandstillCurves)
     HolpixSettings s = linLin();
     const CriticalSpeedMap map = readMap(mapText(3, 6));
     // Five critical speed modes and two standstill modes.
-    const OpList ops = draw(SurfaceKind::Screen, s, map, flags({ 0, 1, 2, 4, 5, 7, 12 }), axes(false, false));
+    const OpList ops = draw(SurfaceKind::Screen, s, map, flagsOf<MapCurveFlags>({ 0, 1, 2, 4, 5, 7, 12 }), axes(false, false));
     std::vector<Rgb> expected;
     for (int c : { 0, 1, 2, 3, 4, 5, 6 })
         expected.push_back(Palette::colour(c));
@@ -247,7 +237,7 @@ TEST(HolpixChart, ColoursContinueFromTheCriticalToTheStandstillCurves)
     EXPECT_EQ(lines[12].y1, float(18 - 611 * 0.1));
 
     // Twelve curves: light grey is skipped, 8 follows 6.
-    const OpList allCurves = draw(SurfaceKind::Screen, s, map, flags({ kAllCritical, kAllStandstill }), axes(false, false));
+    const OpList allCurves = draw(SurfaceKind::Screen, s, map, flagsOf<MapCurveFlags>({ kAllCritical, kAllStandstill }), axes(false, false));
     expected.clear();
     for (int c : { 0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12 })
         expected.push_back(Palette::colour(c));
@@ -268,8 +258,8 @@ TEST(HolpixChart, ModesBeyondSixAreDrawnOnlyThroughTheirColumnsAllBox)
     EXPECT_EQ(some[6].y1, float(18 - 111 * 0.1));
 
     // "All" of one column reaches all sixteen modes of that column only.
-    EXPECT_EQ(curveLines(draw(SurfaceKind::Screen, s, map, flags({ kAllCritical }), axes(false, false))).size(), 16u);
-    const std::vector<Op::Line> standstill = curveLines(draw(SurfaceKind::Screen, s, map, flags({ kAllStandstill }), axes(false, false)));
+    EXPECT_EQ(curveLines(draw(SurfaceKind::Screen, s, map, flagsOf<MapCurveFlags>({ kAllCritical }), axes(false, false))).size(), 16u);
+    const std::vector<Op::Line> standstill = curveLines(draw(SurfaceKind::Screen, s, map, flagsOf<MapCurveFlags>({ kAllStandstill }), axes(false, false)));
     ASSERT_EQ(standstill.size(), 16u);
     EXPECT_EQ(standstill[15].y1, float(18 - 1611 * 0.1));
 }
@@ -366,3 +356,4 @@ TEST(MapToChart, ValuesBelowALogMinimumArePinnedToTheAxisAndNothingElseIsClipped
 }
 
 } // namespace
+} // namespace kavel::test

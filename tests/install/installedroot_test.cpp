@@ -1,4 +1,6 @@
-#include "launcher/launchertesting.h"
+#include "support/application.h"
+#include "support/files.h"
+#include "support/programs.h"
 
 #include "framework/ui/singleinstance.h"
 #include "support/qtprint.h"
@@ -10,10 +12,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
-
-using test::waitUntil;
 
 // The suite installed into a temporary folder as scripts/run.sh installs it,
 // and a user who starts its programs from there: no KAVEL_ROOT, a home
@@ -22,7 +22,7 @@ class InstalledRootTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        test::ensureApplication();
+        ensureApplication();
         ASSERT_TRUE(m_root.isValid() && m_home.isValid());
         root = QFileInfo(m_root.path()).canonicalFilePath();
         QProcess install;
@@ -41,11 +41,7 @@ protected:
 
     QString path(const QString& relative) const { return root + QLatin1Char('/') + relative; }
     QString home(const QString& relative) const { return m_home.filePath(relative); }
-    QByteArray read(const QString& relative) const
-    {
-        QFile file(path(relative));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray read(const QString& relative) const { return fileBytes(path(relative)); }
 
     // Starts the installed program `relative` as the user would.
     void start(QProcess& process, const QString& relative, const QStringList& arguments) const
@@ -127,4 +123,4 @@ TEST_F(InstalledRootTest, ExportDrawsTheChartAndMatricesOfItsRoot)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

@@ -1,6 +1,6 @@
 #include "launcher/hostprocessstarter.h"
 #include "launcher/launcherwindow.h"
-#include "launcher/launchertesting.h"
+#include "support/modalrecorder.h"
 
 #include <QApplication>
 #include <QPushButton>

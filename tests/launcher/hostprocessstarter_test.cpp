@@ -1,4 +1,6 @@
-#include "launchertesting.h"
+#include "support/modalrecorder.h"
+#include "support/programs.h"
+#include "support/testroot.h"
 
 #include "launcher/chosenfile.h"
 #include "launcher/hostprocessstarter.h"
@@ -13,9 +15,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-using namespace kavel::test;
-
+namespace kavel::test {
 namespace {
 
 // A stand-in batch file that writes each argument it was given on a line of
@@ -62,7 +62,7 @@ protected:
         QTest::mouseClick(file1->viewport(), Qt::LeftButton, {}, file1->visualItemRect(items[0]).center());
     }
 
-    SampleRoot root;
+    TestRoot root;
     ModalRecorder modals;
     HostProcessStarter starter { root.path() };
     LauncherWindow window { starter };
@@ -85,8 +85,8 @@ TEST(ChosenFile, DriveRootTakesNoSecondSeparator)
 
 TEST(LocateProgram, ViewersAreTakenUnderTheRootWithoutExe)
 {
-    SampleRoot root;
-    ASSERT_TRUE(root.write(QStringLiteral("Gavrine/holpix/holpix"), "#!/bin/sh\n", true));
+    TestRoot root;
+    ASSERT_TRUE(root.write(QStringLiteral("Gavrine/holpix/holpix"), "#!/bin/sh\n", FileMode::Executable));
     EXPECT_EQ(LocateProgram(QStringLiteral("C:\\Kavel\\Gavrine\\holpix\\holpix.exe")), root.path(QStringLiteral("Gavrine/holpix/holpix")));
     // The root's names are matched without regard to case.
     EXPECT_EQ(LocateProgram(QStringLiteral("c:\\KAVEL\\gavrine\\HOLPIX\\holpix.exe")), root.path(QStringLiteral("Gavrine/holpix/holpix")));
@@ -101,19 +101,19 @@ TEST(LocateProgram, ViewersAreTakenUnderTheRootWithoutExe)
 
 TEST(LocateProgram, FrontEndIsLookedUpOnTheSearchPath)
 {
-    SampleRoot root;
+    TestRoot root;
     const QString program = QStringLiteral("C:\\Program Files\\Wolfram Research\\Mathematica\\5.2\\Mathematica.exe");
     SearchPath path(root.path(QStringLiteral("bin")));
     QString looked;
     EXPECT_EQ(LocateProgram(program, &looked), QString());
     EXPECT_EQ(looked, QStringLiteral("Mathematica or mathematica on the search path"));
-    ASSERT_TRUE(root.write(QStringLiteral("bin/mathematica"), "#!/bin/sh\n", true));
+    ASSERT_TRUE(root.write(QStringLiteral("bin/mathematica"), "#!/bin/sh\n", FileMode::Executable));
     EXPECT_EQ(LocateProgram(program), root.path(QStringLiteral("bin/mathematica")));
 }
 
 TEST(LocateBatchFile, WorkingDirectoryFirstThenTheSearchPath)
 {
-    SampleRoot root;
+    TestRoot root;
     ASSERT_TRUE(root.write(QStringLiteral("bin/9.bat"), "exit 0\n"));
     const QStringList directories { root.path(), root.path(QStringLiteral("bin")) };
     EXPECT_EQ(LocateBatchFile(QStringLiteral("8.bat"), directories), root.path(QStringLiteral("8.bat")));
@@ -152,7 +152,7 @@ TEST_F(HostStarterTest, HolpixJobLeavesTheMapAndShowStartsTheViewer)
     EXPECT_TRUE(modals.boxes()[0].text.contains(root.path(QStringLiteral("Gavrine/holpix/holpix"))));
 
     modals.clear();
-    ASSERT_TRUE(root.write(QStringLiteral("Gavrine/holpix/holpix"), "#!/bin/sh\necho \"$#\" > \"$(dirname \"$0\")/started\"\n", true));
+    ASSERT_TRUE(root.write(QStringLiteral("Gavrine/holpix/holpix"), "#!/bin/sh\necho \"$#\" > \"$(dirname \"$0\")/started\"\n", FileMode::Executable));
     button("Command10")->click();
     EXPECT_TRUE(appears(QStringLiteral("Gavrine/holpix/started")));
     EXPECT_EQ(root.read(QStringLiteral("Gavrine/holpix/started")), "0\n");
@@ -226,7 +226,7 @@ TEST_F(HostStarterTest, FrontEndMissingIsNamedAfterTheExport)
 
 TEST_F(HostStarterTest, FrontEndOnTheSearchPathGetsTheNotebookOfTheRoot)
 {
-    ASSERT_TRUE(root.write(QStringLiteral("bin/Mathematica"), "#!/bin/sh\nprintf '<%s>\\n' \"$@\" > \"${0%/*}/notebook\"\n", true));
+    ASSERT_TRUE(root.write(QStringLiteral("bin/Mathematica"), "#!/bin/sh\nprintf '<%s>\\n' \"$@\" > \"${0%/*}/notebook\"\n", FileMode::Executable));
     SearchPath path(root.path(QStringLiteral("bin")));
     button("Command9")->click();
     // The file appears before the script has written it whole.
@@ -270,3 +270,5 @@ TEST_P(UnsafeNameTest, PathReachesTheBatchFilesAsOneArgument)
 INSTANTIATE_TEST_SUITE_P(Names, UnsafeNameTest,
     ::testing::Values("a b.dat", "x&y.dat", "p|q.dat", "s;t.dat", "$(touch INJECTED).dat", "`touch INJECTED`.dat",
         "q'u\"o.dat", "$HOME.dat", "-n.dat", "a;touch INJECTED;.dat", "x > INJECTED.dat"));
+
+} // namespace kavel::test

@@ -1,4 +1,7 @@
-#include "launchertesting.h"
+#include "recordingstarter.h"
+
+#include "support/modalrecorder.h"
+#include "support/testroot.h"
 
 #include "launcher/launcherwindow.h"
 
@@ -14,9 +17,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-using namespace kavel::test;
-
+namespace kavel::test {
 namespace {
 
 struct AnalysisCase {
@@ -76,7 +77,7 @@ protected:
         return work;
     }
 
-    SampleRoot root;
+    TestRoot root;
     ModalRecorder modals;
     RecordingStarter starter;
     LauncherWindow window { starter };
@@ -369,3 +370,5 @@ TEST_F(LauncherWindowTest, MathematicaIsNotStartedWhenTheExportStops)
     EXPECT_TRUE(text.contains(QStringLiteral("line"))) << text.toStdString();
     EXPECT_TRUE(root.read(QStringLiteral("data/mdata16.dat")).isEmpty());
 }
+
+} // namespace kavel::test

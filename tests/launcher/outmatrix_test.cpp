@@ -7,8 +7,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 // Station lines: a 7-column label, then 11-column fields.
@@ -193,3 +192,5 @@ TEST(OutMatrix, CountsAskingForMillionsOfEntriesAreRefused)
     EXPECT_TRUE(format(text, &error).empty());
     EXPECT_TRUE(error.startsWith(QStringLiteral("mdata16.dat not written: the model's counts ask for more than"))) << error.toStdString();
 }
+
+} // namespace kavel::test

@@ -7,9 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-using kavel::test::lendrixText;
-
+namespace kavel::test {
 namespace {
 
 TEST(ReadLendrixModel, ReadsTheSampleModelAndRotor)
@@ -37,7 +35,7 @@ TEST(ReadLendrixModel, ReadsTheSampleModelAndRotor)
 TEST(ReadLendrixModel, KeepsTheVectorsCountsAndTableOfAModel)
 {
     LendrixModel m;
-    const ReaderDiagnostic d = ReadLendrixModelText(QStringLiteral("m"), lendrixText(3, test::kBlock5), m);
+    const ReaderDiagnostic d = ReadLendrixModelText(QStringLiteral("m"), lendrixText(3, kBlock5), m);
     ASSERT_TRUE(d.complete()) << d.toString().toStdString();
     EXPECT_EQ(m.FileComment, QStringLiteral("Two plus three model"));
     EXPECT_EQ(m.L3, 3);
@@ -53,7 +51,7 @@ TEST(ReadLendrixModel, KeepsTheVectorsCountsAndTableOfAModel)
 // column 12 (or 18) is not read, where free items would take it as a value.
 TEST(ReadLendrixModel, TakesCountsFromTheirColumns)
 {
-    QString text = lendrixText(3, test::kBlock5);
+    QString text = lendrixText(3, kBlock5);
     text.replace(QStringLiteral("     2     2\r\n"), QStringLiteral("     2     2 block\r\n"));
     text.replace(QStringLiteral("     2     3     4\r\n"), QStringLiteral("     2     3     4 stations\r\n"));
     LendrixModel m;
@@ -65,11 +63,11 @@ TEST(ReadLendrixModel, TakesCountsFromTheirColumns)
 
 TEST(ReadLendrixModel, ShortStationLinesGiveZero)
 {
-    QString text = lendrixText(3, test::kBlock5);
+    QString text = lendrixText(3, kBlock5);
     // Station 3 ends inside its fourth field: "  0" of it is left, then nothing.
-    const QString full = test::stationLine(QStringLiteral("3"), { 3, -3, 0, 0, 2 });
+    const QString full = stationLine(QStringLiteral("3"), { 3, -3, 0, 0, 2 });
     text.replace(full, full.left(7 + 11 * 3 + 3) + QStringLiteral("\r\n"));
-    text.replace(test::stationLine(QStringLiteral("  Z"), { 0, 100, 200, 300 }), QStringLiteral("  Z            0.0   40.00000\r\n"));
+    text.replace(stationLine(QStringLiteral("  Z"), { 0, 100, 200, 300 }), QStringLiteral("  Z            0.0   40.00000\r\n"));
     LendrixModel m;
     ASSERT_TRUE(ReadLendrixModelText(QStringLiteral("m"), text, m).complete());
     EXPECT_EQ(m.T[2], (std::vector<float> { 3, -3, 0, 0, 0 }));
@@ -78,10 +76,10 @@ TEST(ReadLendrixModel, ShortStationLinesGiveZero)
 
 TEST(ReadLendrixModel, StopsAtTheFirstFailureAndKeepsWhatWasRead)
 {
-    const QString text = lendrixText(3, test::kBlock5);
+    const QString text = lendrixText(3, kBlock5);
     LendrixModel m;
     // Ends inside the station table: two stations read.
-    const QString cut = text.left(text.indexOf(test::stationLine(QStringLiteral("3"), { 3, -3, 0, 0, 2 })));
+    const QString cut = text.left(text.indexOf(stationLine(QStringLiteral("3"), { 3, -3, 0, 0, 2 })));
     EXPECT_FALSE(ReadLendrixModelText(QStringLiteral("m"), cut, m).complete());
     EXPECT_EQ(m.nz, 4);
     EXPECT_EQ(m.T.size(), 2u);
@@ -99,23 +97,23 @@ TEST(ReadLendrixModel, StopsAtTheFirstFailureAndKeepsWhatWasRead)
 
 TEST(ReadLendrixModel, RefusesCountsTheFileCannotHold)
 {
-    QString text = lendrixText(3, test::kBlock5);
+    QString text = lendrixText(3, kBlock5);
     LendrixModel m;
     text.replace(QStringLiteral("     2     3     4\r\n"), QStringLiteral("     2     3 40000\r\n"));
     EXPECT_FALSE(ReadLendrixModelText(QStringLiteral("m"), text, m).complete()) << "nz beyond 16 bits";
     EXPECT_TRUE(m.T.empty());
 
-    text = lendrixText(3, test::kBlock5);
+    text = lendrixText(3, kBlock5);
     text.replace(QStringLiteral("     2     3     4\r\n"), QStringLiteral("     2999999  9999\r\n"));
     EXPECT_FALSE(ReadLendrixModelText(QStringLiteral("m"), text, m).complete()) << "a table far beyond the file";
 
-    text = lendrixText(3, test::kBlock5);
+    text = lendrixText(3, kBlock5);
     text.replace(QStringLiteral("     2     2\r\n"), QStringLiteral("999999999999\r\n"));
     EXPECT_FALSE(ReadLendrixModelText(QStringLiteral("m"), text, m).complete());
 
     // A file of a megabyte could hold 32767 short station lines of 300
     // zeros each (40 MB in memory): no model is that large.
-    text = lendrixText(3, test::kBlock5);
+    text = lendrixText(3, kBlock5);
     text.replace(QStringLiteral("     2     3     4\r\n"), QStringLiteral("     2   29832767\r\n") + QString(1 << 20, QLatin1Char(' ')));
     const ReaderDiagnostic d = ReadLendrixModelText(QStringLiteral("m"), text, m);
     EXPECT_TRUE(d.reason.contains(QStringLiteral("station table"))) << d.toString().toStdString();
@@ -129,7 +127,7 @@ TEST(ReadLendrixModel, AMissingModelFileKeepsTheModelAndReadsTheRotor)
     ASSERT_TRUE(rotor.open(QIODevice::WriteOnly));
     rotor.write("h\r\nc\r\n 1\r\n 1 0 0 0\r\n 2 0 60 0\r\n 3 100 60 0\r\n 4 100 0 0\r\n");
     rotor.close();
-    LendrixModel m = test::lendrixModel();
+    LendrixModel m = lendrixModel();
     m.rotor = {};
     EXPECT_FALSE(ReadLendrixModel(dir.filePath(QStringLiteral("none.mac")), rotor.fileName(), m).complete());
     EXPECT_EQ(m.FileComment, QStringLiteral("Two plus three model"));
@@ -139,21 +137,22 @@ TEST(ReadLendrixModel, AMissingModelFileKeepsTheModelAndReadsTheRotor)
 
 TEST(FrequencyText, GivesZeroForPhysicalColumnsAndHertzForModalOnes)
 {
-    const std::optional<QStringList> texts = FrequencyText(test::lendrixModel());
+    const std::optional<QStringList> texts = FrequencyText(lendrixModel());
     ASSERT_TRUE(texts);
     EXPECT_EQ(*texts, (QStringList { "0", "0", "0", "10", "50" }));
 }
 
 TEST(FrequencyText, NegativeValueHasNoFrequencyAndTooFewValuesNone)
 {
-    std::optional<QStringList> texts = FrequencyText(test::lendrixModel(3, { 3947.8418, -1, 4 }));
+    std::optional<QStringList> texts = FrequencyText(lendrixModel(3, { 3947.8418, -1, 4 }));
     ASSERT_TRUE(texts);
     EXPECT_EQ(*texts, (QStringList { "0", "0", "10", "-", "0.3183099" }));
 
-    LendrixModel m = test::lendrixModel();
+    LendrixModel m = lendrixModel();
     m.L5 = 2;
     m.block5.resize(2);
     EXPECT_FALSE(FrequencyText(m));
 }
 
 } // namespace
+} // namespace kavel::test

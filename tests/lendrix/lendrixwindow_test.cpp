@@ -1,66 +1,32 @@
 #include "lendrixtext.h"
 
-#include "ui/uitesting.h"
-#include "support/chartops.h"
+#include "support/windowtest.h"
 
 #include "lendrix/lendrixeditdialog.h"
 #include "lendrix/lendrixviewer.h"
 #include "lendrix/lendrixwindow.h"
 
 #include "framework/ui/fileopendialog.h"
-#include "framework/ui/picturearea.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QDir>
 #include <QFile>
-#include <QPrinterInfo>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QPrinterInfo>
 #include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 const QString kWorkingFile = QStringLiteral("Gavrine/lendrix/lendrix.tmp");
 
-// A Lendrix main window over a fresh copy of the sample root, started as the
-// program starts it.
-class LendrixWindowTest : public ::testing::Test {
+// The file dialog's lists start at the current directory, the data.
+class LendrixWindowTest : public WindowTest<LendrixViewer, LendrixWindow, LendrixEditDialog> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(root.isValid());
-        m_previousDirectory = QDir::currentPath();
-        QDir::setCurrent(root.path(QStringLiteral("data")));
-    }
-    void TearDown() override { QDir::setCurrent(m_previousDirectory); }
-
-    void start()
-    {
-        window.reset();
-        viewer = std::make_unique<LendrixViewer>();
-        window = std::make_unique<LendrixWindow>(*viewer);
-        QObject::connect(window.get(), &ViewerWindow::plotted, [this] { ++plots; });
-        window->Form_Load();
-        window->show();
-    }
-
-    const OpList& picture() const { return window->picture()->recording().ops(); }
-    QStringList pictureTexts() const { return test::textsOf(picture()); }
-
+    // The dialog opened by the key "2".
     LendrixEditDialog* openEdit()
     {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QTest::keyClick(window->button(3), '2');
-        for (LendrixEditDialog* dialog : window->findChildren<LendrixEditDialog*>()) {
-            if (dialog->isVisible())
-                return dialog;
-        }
-        return nullptr;
+        return shownDialog();
     }
 
     static QCheckBox* box(QWidget* dialog, int index)
@@ -68,12 +34,7 @@ protected:
         return dialog->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(index));
     }
 
-    TestRoot root;
-    ModalWatcher watcher;
-    std::unique_ptr<LendrixViewer> viewer;
-    std::unique_ptr<LendrixWindow> window;
-    int plots = 0;
-    QString m_previousDirectory;
+    CurrentDirectory current { root.path(QStringLiteral("data")) };
 };
 
 TEST_F(LendrixWindowTest, StartDrawsTheSampleModelWithEveryColumnAndItsFrequencies)
@@ -90,12 +51,12 @@ TEST_F(LendrixWindowTest, StartDrawsTheSampleModelWithEveryColumnAndItsFrequenci
     // Every column of the sample (2 + 4) is drawn over its 32 stations, in
     // the first six curve colours.
     for (int c = 2; c <= 5; ++c)
-        EXPECT_GE(test::linesIn(picture(), c).size(), 31u) << c;
+        EXPECT_GE(linesIn(picture(), c).size(), 31u) << c;
 }
 
 TEST_F(LendrixWindowTest, FileDialogIsQopenAndReadsTheChosenModel)
 {
-    root.write(QStringLiteral("data/other.mac"), test::lendrixText(3, test::kBlock5).toLatin1());
+    root.write(QStringLiteral("data/other.mac"), lendrixText(3, kBlock5).toLatin1());
     start();
     watcher.expect([](QWidget* modal) {
         auto* dialog = qobject_cast<FileOpenDialog*>(modal);
@@ -149,14 +110,14 @@ TEST_F(LendrixWindowTest, DialogShowsTheSettingsTheElevenBoxesAndTheInertBox)
     EXPECT_EQ(viewer->modeFlags, (LendrixModeFlags { 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0 }));
     EXPECT_EQ(viewer->NumberOfElement, 1);
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Two columns")));
-    const OpList columns = test::from(picture(), viewer->settings.YTitle);
+    const OpList columns = from(picture(), viewer->settings.YTitle);
     // Column 2 in black, beside the station lines in the foreground black.
     qint64 bare = 0;
     for (qint64 i = 1; i <= viewer->model.nz; ++i)
         bare += isBareStation(viewer->model, i) ? 1 : 0;
-    EXPECT_EQ(test::linesIn(columns, 0).size(), std::size_t(31 + bare));
-    EXPECT_EQ(test::linesIn(columns, 1).size(), std::size_t(31 + viewer->model.rotor.N - 1)) << "column 4 and the rotor sketch";
-    EXPECT_EQ(test::linesIn(columns, 2).size(), 0u);
+    EXPECT_EQ(linesIn(columns, 0).size(), std::size_t(31 + bare));
+    EXPECT_EQ(linesIn(columns, 1).size(), std::size_t(31 + viewer->model.rotor.N - 1)) << "column 4 and the rotor sketch";
+    EXPECT_EQ(linesIn(columns, 2).size(), 0u);
 
     // Shown again as left; Cancel changes nothing.
     dialog = openEdit();
@@ -219,13 +180,7 @@ TEST_F(LendrixWindowTest, KeyFourPrintsThePageAndOthersDoNothing)
 {
     start();
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        const QString pdf = root.path(QStringLiteral("lendrix.pdf"));
-        ViewerWindow::setPrintFileChooser([pdf](QWidget*) { return pdf; });
-        QTest::keyClick(window->button(3), '4');
-        ViewerWindow::setPrintFileChooser({});
-        QFile file(pdf);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(file.read(5) == "%PDF-");
+        EXPECT_EQ(printedFileStart([&] { QTest::keyClick(window->button(3), '4'); }, QStringLiteral("lendrix.pdf")), "%PDF-");
     }
     QTest::keyClick(window->button(3), '5');
     QTest::keyClick(window->button(3), '7');
@@ -235,4 +190,4 @@ TEST_F(LendrixWindowTest, KeyFourPrintsThePageAndOthersDoNothing)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

@@ -4,26 +4,18 @@
 #include "lendrix/modelchart.h"
 
 #include "support/chartops.h"
+#include "support/framedsettings.h"
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-using namespace kavel::test;
-
+namespace kavel::test {
 namespace {
 
 // Frame x 4..19 over 0..300 mm, y 8..18 over -5..5: a station at x mm sits
 // at 4 + x / 20, a table value v at 13 - v.
 LendrixSettings settings()
 {
-    LendrixSettings s;
-    s.X = { 0, 300, 100, 15 };
-    s.Y = { -5, 5, 1, 10 };
-    s.FrameWidth = 3;
-    s.XTitle = QStringLiteral("XT");
-    s.YTitle = QStringLiteral("YT");
-    s.Title = QStringLiteral("TT");
-    return s;
+    return framedSettings<LendrixSettings>({ 0, 300, 100, 15 }, { -5, 5, 1, 10 }, QStringLiteral("XT"), QStringLiteral("YT"), QStringLiteral("TT"));
 }
 
 LendrixModeFlags onlyAll()
@@ -40,17 +32,12 @@ OpList draw(SurfaceKind kind, const LendrixModel& m, const LendrixModeFlags& fla
     return surface.takeOps();
 }
 
-Op::Line line(float x1, float y1, float x2, float y2, int colour, int width = 1)
-{
-    return { x1, y1, x2, y2, Palette::colour(colour), width };
-}
-
 // The polyline of one column over the four stations.
 std::vector<Op::Line> column(const std::array<float, 4>& values, int colour)
 {
     std::vector<Op::Line> out;
     for (int i = 1; i < 4; ++i)
-        out.push_back(line(4 + 5 * float(i - 1), 13 - values[std::size_t(i - 1)], 4 + 5 * float(i), 13 - values[std::size_t(i)], colour));
+        out.push_back(lineOf(4 + 5 * float(i - 1), 13 - values[std::size_t(i - 1)], 4 + 5 * float(i), 13 - values[std::size_t(i)], colour));
     return out;
 }
 
@@ -74,7 +61,7 @@ std::vector<Op::Line> sketchAndColumns(const OpList& ops)
 std::vector<Op::Line> rotorSketch(int width)
 {
     // Radius 30 mm at 1/200 of the Y scale: 0.15 cm above the frame's top at 8.
-    return { line(4, 8, 4, 7.85f, 1, width), line(4, 7.85f, 9, 7.85f, 1, width), line(9, 7.85f, 9, 8, 1, width) };
+    return { lineOf(4, 8, 4, 7.85f, 1, width), lineOf(4, 7.85f, 9, 7.85f, 1, width), lineOf(9, 7.85f, 9, 8, 1, width) };
 }
 
 TEST(ModelChart, AllDrawsTheSketchThenEveryColumnInPaletteOrder)
@@ -209,7 +196,7 @@ TEST(ModelChart, PrinterSketchesWideAndEndsItsPage)
     const std::vector<Op::Line> lines = sketchAndColumns(ops);
     ASSERT_EQ(lines.size(), 3u + 15);
     EXPECT_EQ(std::vector<Op::Line>(lines.begin(), lines.begin() + 3), rotorSketch(20));
-    EXPECT_EQ(lines[3], line(4, 12, 9, 11, 0, 1));
+    EXPECT_EQ(lines[3], lineOf(4, 12, 9, 11, 0, 1));
 
     const auto rotated = all<Op::Text>(from(ops, QStringLiteral("YT")));
     EXPECT_EQ(rotated.front().height, 120);
@@ -222,3 +209,4 @@ TEST(ModelChart, PrinterSketchesWideAndEndsItsPage)
 }
 
 } // namespace
+} // namespace kavel::test

@@ -1,13 +1,13 @@
 #include "mirno1/mirno1viewer.h"
 
+#include "support/files.h"
 #include "support/qtprint.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 const QString kSample = QStringLiteral(KAVEL_SAMPLE_ROOT "/data/mirno1.mac");
@@ -31,10 +31,7 @@ TEST(Mirno1Viewer, TheOutlineGivenIsReadAfterAWholeResultOnly)
 {
     QTemporaryDir dir;
     const QString outlinePath = dir.filePath(QStringLiteral("outline.mac"));
-    QFile f(outlinePath);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("h\r\nother rotor\r\n 1\r\n 1 0 0 0\r\n 1 0 100 0\r\n 1 400 100 0\r\n 1 400 0 0\r\n");
-    f.close();
+    ASSERT_TRUE(writeFile(outlinePath, "h\r\nother rotor\r\n 1\r\n 1 0 0 0\r\n 1 0 100 0\r\n 1 400 100 0\r\n 1 400 0 0\r\n"));
 
     Mirno1Viewer v;
     v.readOutline(outlinePath);
@@ -58,9 +55,7 @@ TEST(Mirno1Viewer, TheOutlineGivenIsReadAfterAWholeResultOnly)
     EXPECT_TRUE(broken.readings.outline.reason.contains(QStringLiteral("missing.mac"))) << broken.readingReport().toStdString();
 
     // A whole result and an outline that breaks off: the outline's line is reported.
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write("h\r\nother rotor\r\n 2\r\n 1 0 0 0\r\n");
-    f.close();
+    ASSERT_TRUE(writeFile(outlinePath, "h\r\nother rotor\r\n 2\r\n 1 0 0 0\r\n"));
     Mirno1Viewer cut;
     cut.loadOutline(outlinePath);
     EXPECT_TRUE(cut.loadData(kSample).complete());
@@ -71,3 +66,4 @@ TEST(Mirno1Viewer, TheOutlineGivenIsReadAfterAWholeResultOnly)
 }
 
 } // namespace
+} // namespace kavel::test

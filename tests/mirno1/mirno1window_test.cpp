@@ -1,23 +1,13 @@
-#include "../ui/uitesting.h"
+#include "support/windowtest.h"
 
 #include "mirno1/mirno1viewer.h"
 #include "mirno1/mirno1window.h"
 
-#include "framework/recordingsurface.h"
-#include "framework/ui/editdialog.h"
 #include "framework/ui/fileopendialog.h"
-#include "framework/ui/picturearea.h"
 
-#include "support/qtprint.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 const QString kWorkingFile = QStringLiteral("Gavrine/mirno1/mirno1.tmp");
@@ -31,44 +21,10 @@ int modeSegments(const OpList& ops)
     }));
 }
 
-class Mirno1WindowTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(root.isValid()); }
-
-    void start()
-    {
-        window.reset();
-        viewer = std::make_unique<Mirno1Viewer>();
-        window = std::make_unique<ViewerWindow>(*viewer, Mirno1WindowLayout());
-        QObject::connect(window.get(), &ViewerWindow::plotted, [this] { ++plots; });
-        window->Form_Load();
-        window->show();
-    }
-
-    EditDialog* openEditor()
-    {
-        // A dialog closed before is deleted later, from the event loop.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        window->button(2)->click();
-        const auto dialogs = window->findChildren<EditDialog*>();
-        return dialogs.size() == 1 ? dialogs.front() : nullptr;
-    }
-
-    template<typename T>
-    static T* control(QWidget* parent, const QString& name)
-    {
-        auto* widget = parent->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-
-    const OpList& picture() const { return window->picture()->recording().ops(); }
-
-    TestRoot root;
-    ModalWatcher watcher;
-    std::unique_ptr<Mirno1Viewer> viewer;
-    std::unique_ptr<ViewerWindow> window;
-    int plots = 0;
+// MIRNO1's window is the common one in a design of its own.
+class Mirno1WindowTest : public WindowTest<Mirno1Viewer> {
+private:
+    std::unique_ptr<ViewerWindow> makeWindow(Mirno1Viewer& v) override { return std::make_unique<ViewerWindow>(v, Mirno1WindowLayout()); }
 };
 
 TEST_F(Mirno1WindowTest, StartShowsAllModesOverTheOutline)
@@ -107,15 +63,7 @@ TEST_F(Mirno1WindowTest, TheFileDialogReadsTheResultOnlyAndKeepsTheOutline)
     root.write(QStringLiteral("data/savlen.mac"), "broken");
     start();
     const int outlinePoints = viewer->outline.N;
-    watcher.expect([this](QWidget* modal) {
-        auto* dialog = qobject_cast<FileOpenDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("MIRNO1/F  File Open"));
-        dialog->setDirectory(root.path(QStringLiteral("data")));
-        control<QLineEdit>(dialog, QStringLiteral("Text1"))->setText(QStringLiteral("two.mac"));
-        control<QPushButton>(dialog, QStringLiteral("Command2"))->click();
-    });
-    window->button(1)->click();
+    openDataFile(QStringLiteral("MIRNO1/F  File Open"), QStringLiteral("two.mac"));
     EXPECT_EQ(watcher.answered(), 1);
     EXPECT_EQ(plots, 2);
     EXPECT_EQ(viewer->shapes.N2, 2);
@@ -126,7 +74,7 @@ TEST_F(Mirno1WindowTest, TheFileDialogReadsTheResultOnlyAndKeepsTheOutline)
 TEST_F(Mirno1WindowTest, TheEditingDialogHasElevenModeBoxes)
 {
     start();
-    EditDialog* dialog = openEditor();
+    EditDialog* dialog = openEdit();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("MIRNO1/E  Editing"));
     for (int k = 0; k < 11; ++k) {
@@ -144,7 +92,7 @@ TEST_F(Mirno1WindowTest, TheEditingDialogHasElevenModeBoxes)
     // Mode 3 is the first one drawn: colour 0, black like the frame.
     EXPECT_EQ(modeSegments(picture()), 0);
 
-    dialog = openEditor();
+    dialog = openEdit();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(control<QCheckBox>(dialog, QStringLiteral("Check1(2)"))->isChecked());
     QTest::mouseClick(control<QCheckBox>(dialog, QStringLiteral("Check1(0)")), Qt::LeftButton, {}, QPoint(5, 5));
@@ -163,7 +111,7 @@ TEST_F(Mirno1WindowTest, AUserSessionEditsTheChartAndFindsItAtTheNextStart)
     window->button(3)->click();
     EXPECT_EQ(plots, 2);
 
-    EditDialog* dialog = openEditor();
+    EditDialog* dialog = openEdit();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(control<QLineEdit>(dialog, QStringLiteral("Text7"))->text(), QStringLiteral("1.2"));
     control<QLineEdit>(dialog, QStringLiteral("Text6"))->setText(QStringLiteral("-2"));
@@ -189,4 +137,4 @@ TEST_F(Mirno1WindowTest, AUserSessionEditsTheChartAndFindsItAtTheNextStart)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

@@ -3,13 +3,13 @@
 
 #include "framework/rotormodel.h"
 
+#include "support/files.h"
 #include "support/qtprint.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 const QString kSample = QStringLiteral(KAVEL_SAMPLE_ROOT "/data/mirno1.mac");
@@ -81,22 +81,17 @@ TEST(ReadModeShapeFiles, AResultThatBreaksOffLeavesTheOutlineUnread)
     EXPECT_EQ(s.N2, 6);
 }
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 TEST(Mirno1Settings, TheBundledFilesReadToTheirEndAndWriteBackByteForByte)
 {
     for (const char* name : { "mirno1.tmp", "mirno1.org" }) {
         const QString path = QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/mirno1/") + QLatin1String(name);
         Mirno1Settings s;
         EXPECT_TRUE(ReadChartSettings(path, s.layout()).complete()) << name;
-        EXPECT_EQ(FormatChartSettings(s.layout()), bytesOf(path)) << name;
+        EXPECT_EQ(FormatChartSettings(s.layout()), fileBytes(path)) << name;
         EXPECT_EQ(s.FrameWidth, 3) << name;
         EXPECT_EQ(s.Y.length, 10) << name;
     }
 }
 
 } // namespace
+} // namespace kavel::test

@@ -4,26 +4,21 @@
 #include "framework/recordingsurface.h"
 #include "framework/rotormodel.h"
 
+#include "support/chartops.h"
+#include "support/framedsettings.h"
 #include "support/qtprint.h"
+#include "support/readtext.h"
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 // Powers of two keep the chart exact: x 1/128 cm per mm from 5, y 4 cm per
 // mm with its zero at 14.
 Mirno1Settings settings()
 {
-    Mirno1Settings s;
-    s.X = { 0, 1024, 512, 8 };
-    s.Y = { -1, 1, 1, 8 };
-    s.FrameWidth = 3;
-    s.XTitle = QStringLiteral("X");
-    s.YTitle = QStringLiteral("Y");
-    s.Title = QStringLiteral("T");
-    return s;
+    return framedSettings<Mirno1Settings>({ 0, 1024, 512, 8 }, { -1, 1, 1, 8 }, QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("T"));
 }
 
 // `modes` modes over the stations at 0, 512 and 1024 mm; mode i deflects
@@ -47,23 +42,13 @@ PlanarModeShapes shapes(int modes, int stations = 3)
 // (the radius in mm over 200, times ScaleY).
 RotorModel outline()
 {
-    RotorModel m;
-    ReadRotorModelText(QStringLiteral("m"), QStringLiteral("h\r\nc\r\n 1\r\n 1 0 0 0\r\n 1 0 200 0\r\n 1 512 200 0\r\n 1 512 0 0\r\n"), m);
-    return m;
+    return readText<RotorModel>(ReadRotorModelText, QStringLiteral("h\r\nc\r\n 1\r\n 1 0 0 0\r\n 1 0 200 0\r\n 1 512 200 0\r\n 1 512 0 0\r\n"));
 }
 
-ModeFlags flags(std::initializer_list<int> shown)
-{
-    ModeFlags f {};
-    for (int k : shown)
-        f[std::size_t(k)] = 1;
-    return f;
-}
-
-OpList draw(SurfaceKind kind, const PlanarModeShapes& s, const ModeFlags& f, const Mirno1Settings& settings = ::settings())
+OpList draw(SurfaceKind kind, const PlanarModeShapes& s, const ModeFlags& f, const Mirno1Settings& chart = settings())
 {
     RecordingSurface surface(kind);
-    DrawPlanarModeChart(surface, settings, s, outline(), f);
+    DrawPlanarModeChart(surface, chart, s, outline(), f);
     return surface.takeOps();
 }
 
@@ -103,7 +88,7 @@ std::vector<Op::Line> modeLines(const OpList& ops)
 
 TEST(PlanarModeChart, ModesArePolylinesInTheCurveColours)
 {
-    const std::vector<Op::Line> lines = modeLines(draw(SurfaceKind::Screen, shapes(2), flags({ 10 })));
+    const std::vector<Op::Line> lines = modeLines(draw(SurfaceKind::Screen, shapes(2), flagsOf<ModeFlags>({ 10 })));
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], (Op::Line { 5, 14, 9, 14 - 0.25f, Palette::colour(0), 1 }));
     EXPECT_EQ(lines[1], (Op::Line { 9, 14 - 0.25f, 13, 14, Palette::colour(0), 1 }));
@@ -112,12 +97,12 @@ TEST(PlanarModeChart, ModesArePolylinesInTheCurveColours)
 
 TEST(PlanarModeChart, OneStationDrawsNoModeLine)
 {
-    EXPECT_TRUE(modeLines(draw(SurfaceKind::Screen, shapes(3, 1), flags({ 10 }))).empty());
+    EXPECT_TRUE(modeLines(draw(SurfaceKind::Screen, shapes(3, 1), flagsOf<ModeFlags>({ 10 }))).empty());
 }
 
 TEST(PlanarModeChart, HiddenModesDoNotAdvanceTheColour)
 {
-    const std::vector<Op::Line> lines = modeLines(draw(SurfaceKind::Screen, shapes(3), flags({ 0, 2 })));
+    const std::vector<Op::Line> lines = modeLines(draw(SurfaceKind::Screen, shapes(3), flagsOf<ModeFlags>({ 0, 2 })));
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[2].y2, 14 - 0.75f);
     EXPECT_EQ(lines[2].rgb, Palette::colour(1));
@@ -125,11 +110,11 @@ TEST(PlanarModeChart, HiddenModesDoNotAdvanceTheColour)
 
 TEST(PlanarModeChart, ModeElevenAndBeyondOnlyWithAll)
 {
-    const ModeFlags tenBoxes = flags({ 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 });
+    const ModeFlags tenBoxes = flagsOf<ModeFlags>({ 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 });
     EXPECT_EQ(modeLines(draw(SurfaceKind::Screen, shapes(11), tenBoxes)).size(), 10u * 2);
     EXPECT_EQ(modeLines(draw(SurfaceKind::Screen, shapes(13), tenBoxes)).size(), 10u * 2);
 
-    const OpList all = draw(SurfaceKind::Screen, shapes(13), flags({ 10 }));
+    const OpList all = draw(SurfaceKind::Screen, shapes(13), flagsOf<ModeFlags>({ 10 }));
     const std::vector<Op::Line> lines = modeLines(all);
     ASSERT_EQ(lines.size(), 13u * 2);
     // Colour 7 is skipped: the eighth mode is drawn in 8, the thirteenth in 13.
@@ -143,7 +128,7 @@ TEST(PlanarModeChart, StationsStandFromTheFrameEdgeWhateverXminIs)
 {
     Mirno1Settings s = settings();
     s.X = { 512, 1024, 256, 8 }; // 1/64 cm per mm
-    const OpList ops = draw(SurfaceKind::Screen, shapes(1), flags({ 10 }), s);
+    const OpList ops = draw(SurfaceKind::Screen, shapes(1), flagsOf<ModeFlags>({ 10 }), s);
     const std::vector<Op::Line> lines = modeLines(ops);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].x1, 5);
@@ -155,7 +140,7 @@ TEST(PlanarModeChart, StationsStandFromTheFrameEdgeWhateverXminIs)
 
 TEST(PlanarModeChart, TheOutlineStandsOnTheTopAndBottomEdgesOnTheScreen)
 {
-    const std::vector<Op::Line> lines = outlineLines(draw(SurfaceKind::Screen, shapes(1), flags({ 10 })));
+    const std::vector<Op::Line> lines = outlineLines(draw(SurfaceKind::Screen, shapes(1), flagsOf<ModeFlags>({ 10 })));
     ASSERT_EQ(lines.size(), 6u);
     const Rgb blue = Palette::colour(1);
     EXPECT_EQ(lines[0], (Op::Line { 5, 10, 5, 8, blue, 1 }));
@@ -167,7 +152,7 @@ TEST(PlanarModeChart, TheOutlineStandsOnTheTopAndBottomEdgesOnTheScreen)
 
 TEST(PlanarModeChart, ThePrintedChartHasTheOutlineOnlyAboveTheFrame)
 {
-    const OpList ops = draw(SurfaceKind::Printer, shapes(1), flags({ 10 }));
+    const OpList ops = draw(SurfaceKind::Printer, shapes(1), flagsOf<ModeFlags>({ 10 }));
     const std::vector<Op::Line> lines = outlineLines(ops);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1], (Op::Line { 5, 8, 9, 8, Palette::colour(1), 1 }));
@@ -184,7 +169,7 @@ TEST(PlanarModeChart, ThePrintedChartHasTheOutlineOnlyAboveTheFrame)
 
 TEST(PlanarModeChart, Titles)
 {
-    const OpList ops = draw(SurfaceKind::Screen, shapes(1), flags({ 10 }));
+    const OpList ops = draw(SurfaceKind::Screen, shapes(1), flagsOf<ModeFlags>({ 10 }));
     std::vector<Op::Text> texts;
     for (const SurfaceOp& op : ops) {
         if (const auto* t = std::get_if<Op::Text>(&op); t && t->text.size() == 1 && t->text[0].isLetter())
@@ -206,13 +191,13 @@ TEST(PlanarModeChart, AZeroRangeOrAnOverflowStillEndsWithTheComment)
 {
     Mirno1Settings s = settings();
     s.X.max = s.X.min;
-    OpList ops = draw(SurfaceKind::Printer, shapes(2), flags({ 10 }), s);
+    OpList ops = draw(SurfaceKind::Printer, shapes(2), flagsOf<ModeFlags>({ 10 }), s);
     EXPECT_TRUE(std::none_of(ops.begin(), ops.end(), [](const SurfaceOp& op) { return std::holds_alternative<Op::Line>(op); }));
     EXPECT_EQ(ops.back(), SurfaceOp(Op::EndDocument {}));
 
     PlanarModeShapes big = shapes(2);
     big.setShapeLine(2, 0, { 0, 3e38f, 0 });
-    ops = draw(SurfaceKind::Screen, big, flags({ 10 }));
+    ops = draw(SurfaceKind::Screen, big, flagsOf<ModeFlags>({ 10 }));
     EXPECT_EQ(modeLines(ops).size(), 2u);
     EXPECT_EQ(std::get<Op::Text>(ops.back()).text, QStringLiteral("comment"));
 }
@@ -221,9 +206,10 @@ TEST(PlanarModeChart, AChartTooLargeToDrawStopsAtTheLimit)
 {
     PlanarModeShapes s = shapes(0, 32767);
     s.N2 = 32767;
-    const OpList ops = draw(SurfaceKind::Screen, s, flags({ 10 }));
+    const OpList ops = draw(SurfaceKind::Screen, s, flagsOf<ModeFlags>({ 10 }));
     EXPECT_LE(modeLines(ops).size(), std::size_t(kMaxModeSegments));
     EXPECT_EQ(std::get<Op::Text>(ops.back()).text, QStringLiteral("comment"));
 }
 
 } // namespace
+} // namespace kavel::test

@@ -3,10 +3,8 @@
 #include "framework/drawnextent.h"
 #include "framework/painterrenderer.h"
 
-namespace kavel {
+namespace kavel::test {
 namespace {
-
-using namespace mirnoktest;
 
 constexpr double kPt = 2.54 / 72;
 
@@ -152,4 +150,4 @@ TEST_F(MirnokRegionTest, TheSamplesFallingSketchFitsThePageInCentimetres)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

@@ -12,7 +12,7 @@
 
 #include <gif_lib.h>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 struct ExportRun {
@@ -228,4 +228,4 @@ TEST_F(MirnokExport, AnimationNeedsAGifOrADirectoryAndAViewerThatAnimates)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

@@ -8,8 +8,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 QByteArray sampleBytes()
@@ -82,3 +81,4 @@ TEST(MirnokSettings, AFileWithoutTheStepLineKeepsTheStep)
 }
 
 } // namespace
+} // namespace kavel::test

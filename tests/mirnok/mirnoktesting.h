@@ -7,17 +7,13 @@
 
 #include "support/chartops.h"
 #include "support/qtprint.h"
+#include "support/readtext.h"
 
 #include <QStringList>
 #include <vector>
 
-namespace kavel::mirnoktest {
+namespace kavel::test {
 
-using test::kBlack;
-using test::kGrey;
-using test::all;
-using test::textsOf;
-using test::linesIn;
 inline const Rgb kDarkBlue { 0, 0, 128 };
 
 // One fixed-column result line: the 7-character label, then each value in
@@ -54,21 +50,7 @@ inline QString resultText(const QString& comment, const std::vector<double>& sta
 
 inline ComplexModeShapes shapesOf(const QString& text)
 {
-    ComplexModeShapes shapes;
-    ReadComplexModeShapesText(QStringLiteral("test.mac"), text, shapes);
-    return shapes;
+    return readText<ComplexModeShapes>(ReadComplexModeShapesText, text);
 }
 
-// The operations from the first one after which `pred` held, for cutting a
-// recorded chart into its steps.
-inline OpList fromText(const OpList& ops, const QString& text)
-{
-    for (std::size_t k = 0; k < ops.size(); ++k) {
-        const auto* t = std::get_if<Op::Text>(&ops[k]);
-        if (t && t->text == text)
-            return OpList(ops.begin() + std::ptrdiff_t(k), ops.end());
-    }
-    return {};
-}
-
-} // namespace kavel::mirnoktest
+} // namespace kavel::test

@@ -2,10 +2,8 @@
 
 #include <QFile>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
-
-using namespace mirnoktest;
 
 const QByteArray kSampleDiagnostic = " 50 \r\n 0 \r\n-1 \r\n-2.5183 \r\n 58.99974 \r\n";
 
@@ -165,4 +163,4 @@ TEST_F(MirnokViewerTest, ModesWhirlTheWayTheirDirectionSays)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

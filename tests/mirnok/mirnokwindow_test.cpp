@@ -9,20 +9,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
-
-using namespace mirnoktest;
-
-const char* const kSuccess = "設定値をデフォルト値に戻しました";
-
-template <typename T>
-T* control(QWidget* parent, const QString& name)
-{
-    auto* widget = parent->findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name.toStdString();
-    return widget;
-}
 
 void typeInto(QWidget* dialog, const QString& field, const QString& text)
 {
@@ -314,13 +302,10 @@ TEST_F(MirnokWindowTest, DefaultRestoresTheFactorySettingsAndReplots)
     start();
     EXPECT_EQ(viewer->settings.viewAngle, 40);
     QString message;
-    watcher.expect([&](QWidget* modal) {
-        message = messageText(modal);
-        acceptMessage(modal);
-    });
+    watcher.expectMessage(&message);
     window->button(5)->click();
     EXPECT_EQ(watcher.pending(), 0);
-    EXPECT_EQ(message, QString::fromUtf8(kSuccess));
+    EXPECT_EQ(message, kDefaultRestored);
     EXPECT_EQ(root.read(kWorkingFile), root.read(kFactoryFile));
     EXPECT_EQ(viewer->settings.viewAngle, -20);
     // The factory step replaces the first mode's speed until the next start.
@@ -372,4 +357,4 @@ TEST_F(MirnokWindowTest, AUserStartsPlotsEditsQuitsAndStartsAgain)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

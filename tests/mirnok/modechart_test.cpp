@@ -8,9 +8,7 @@
 
 #include <cmath>
 
-using namespace kavel;
-using namespace kavel::mirnoktest;
-
+namespace kavel::test {
 namespace {
 
 SurfaceOp line(double x1, double y1, double x2, double y2, const Rgb& rgb = kBlack, int width = 1)
@@ -38,9 +36,7 @@ SurfaceOp scaleValue(double x, double y, const QString& t)
 
 RotorModel outlineOf(const QString& records, int elements)
 {
-    RotorModel m;
-    ReadRotorModelText(QStringLiteral("savlen.mac"), QStringLiteral("h\r\nc\r\n %1\r\n").arg(elements) + records, m);
-    return m;
+    return readText<RotorModel>(ReadRotorModelText, QStringLiteral("h\r\nc\r\n %1\r\n").arg(elements) + records);
 }
 
 // A small sketch with round numbers: the shaft 0..100 mm over 10 cm, the
@@ -420,7 +416,7 @@ TEST(ModeChart, LegendNumbersAreSinglesInTheirShortestForm)
     chart.settings.animStep = 12.300000190734863; // a single 12.3 taken as a double
     chart.shapes = shapesOf(resultText(QStringLiteral("c"), { 0 },
         { Mode { { 0, 0 }, { 0, 0 }, { 12.3, 0, 1, 0.5, 12.3 } }, Mode { { 0, 0 }, { 0, 0 }, { 1, 0, -1, -0.0625, 1234567.8 } } }));
-    const QStringList legend = textsOf(fromText(chart.draw(), QStringLiteral("Speed= 12.3  Hz")));
+    const QStringList legend = textsOf(from(chart.draw(), QStringLiteral("Speed= 12.3  Hz")));
     ASSERT_GE(legend.size(), 3);
     EXPECT_EQ(legend[0], QStringLiteral("Speed= 12.3  Hz"));
     EXPECT_EQ(legend[1], QStringLiteral("No.1   0.5 +j 12.3  Hz"));
@@ -521,3 +517,4 @@ TEST(ModeChart, ResultsTooLargeForAFrameStopAtTheSegmentBudget)
 }
 
 } // namespace
+} // namespace kavel::test

@@ -7,9 +7,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-using namespace kavel::mirnoktest;
-
+namespace kavel::test {
 namespace {
 
 QString sampleText()
@@ -178,3 +176,4 @@ TEST(ModeShapeReader, TheDiagnosticFileHoldsTheFirstModeInSinglePrecision)
 }
 
 } // namespace
+} // namespace kavel::test

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace kavel::testing {
+namespace kavel::test {
 
 namespace {
 
@@ -186,4 +186,4 @@ std::vector<BrokenFile> BrokenVariants(const QByteArray& sample, FileRole role)
     return variants;
 }
 
-} // namespace kavel::testing
+} // namespace kavel::test

@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-namespace kavel::testing {
+namespace kavel::test {
 
 // A well-formed file broken one way, named for how.
 struct BrokenFile {
@@ -46,4 +46,4 @@ FileAnatomy Dissect(const QByteArray& bytes, FileRole role);
 // them, and every third).
 std::vector<BrokenFile> BrokenVariants(const QByteArray& sample, FileRole role);
 
-} // namespace kavel::testing
+} // namespace kavel::test

@@ -3,6 +3,7 @@
 #include "export/chartexport.h"
 #include "export/viewerregistry.h"
 #include "framework/viewer.h"
+#include "support/files.h"
 #include "support/qtprint.h"
 
 #include <QFile>
@@ -13,10 +14,9 @@
 #include <optional>
 #include <sys/resource.h>
 
+namespace kavel::test {
 namespace {
 
-using namespace kavel;
-using namespace kavel::testing;
 using Clock = std::chrono::steady_clock;
 
 // A sanitizer's shadow memory and quarantine make the peak size meaningless.
@@ -76,12 +76,6 @@ long peakMemoryKb()
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
-}
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void draw(Viewer& viewer)
@@ -240,7 +234,7 @@ TEST_P(ViewerRobustness, ReadsPlotsAndPrintsBrokenFiles)
     for (Part part : { Part::Settings, Part::Outline, Part::Data }) {
         if (sample(part).isEmpty())
             continue;
-        const QByteArray bytes = contents(sample(part));
+        const QByteArray bytes = fileBytes(sample(part));
         ASSERT_FALSE(bytes.isEmpty()) << sample(part).toStdString();
         const qint64 truncationsBefore = m_tally.truncations;
         const qint64 variantsBefore = m_tally.variants;
@@ -267,3 +261,4 @@ INSTANTIATE_TEST_SUITE_P(SuiteViewers, ViewerRobustness, ::testing::ValuesIn(Vie
     [](const ::testing::TestParamInfo<QString>& info) { return info.param.toStdString(); });
 
 } // namespace
+} // namespace kavel::test

@@ -1,13 +1,14 @@
 #include "framework/rotormodel.h"
 
 #include "framework/chartframe.h"
+#include "savlen/savlensettings.h"
 
 #include "support/qtprint.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 const QString kTwoElements = QStringLiteral(
@@ -88,10 +89,6 @@ TEST(RotorModel, ScalingHalvesDiametersAndMirrorsTheLowerHalf)
     EXPECT_FALSE(ScaleRotorModel(m, *g, true, both)) << "an overflow stops the scaling";
 }
 
-#include "savlen/savlensettings.h"
-
-#include <QFile>
-
 TEST(SavlenSettings, BundledSettingsFileReadsAndWritesBackByteForByte)
 {
     const QString path = QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/savlen/savlen.org");
@@ -114,3 +111,5 @@ TEST(RotorModel, BundledSampleRotorReadsToItsEnd)
     EXPECT_EQ(m.N, 124);
     EXPECT_EQ(m.point(124).x, 1200);
 }
+
+} // namespace kavel::test

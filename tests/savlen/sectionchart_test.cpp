@@ -5,15 +5,13 @@
 #include "framework/recordingsurface.h"
 
 #include "support/chartops.h"
+#include "support/framedsettings.h"
 #include "support/qtprint.h"
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
-
-const Rgb kBlack { 0, 0, 0 };
 
 // Two elements: a bored shaft piece from x 0 to 100, a solid one to 300.
 RotorModel twoElements()
@@ -29,14 +27,8 @@ RotorModel twoElements()
 
 SavlenSettings settings()
 {
-    SavlenSettings s;
-    s.X = { 0, 300, 100, 15 };
-    s.Y = { -50, 50, 50, 10 };
-    s.FrameWidth = 3;
+    SavlenSettings s = framedSettings<SavlenSettings>({ 0, 300, 100, 15 }, { -50, 50, 50, 10 }, QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("T"));
     s.ContourMode = 1;
-    s.XTitle = QStringLiteral("X");
-    s.YTitle = QStringLiteral("Y");
-    s.Title = QStringLiteral("T");
     return s;
 }
 
@@ -46,8 +38,6 @@ OpList draw(SurfaceKind kind, const SavlenSettings& s, const RotorModel& m, int 
     DrawSectionChart(surface, s, m, showNumbers);
     return surface.takeOps();
 }
-
-using test::all;
 
 // The operations after the last frame label: the titles, contours, labels, comment.
 OpList afterFrame(const OpList& ops)
@@ -162,3 +152,5 @@ TEST(SectionChart, PrinterPageUsesItsFontsWidthsAndEndsTheDocument)
     ASSERT_EQ(failed.size(), 3u) << "a failed page still carries the comment and is ended";
     EXPECT_EQ(failed.back(), SurfaceOp(Op::EndDocument {}));
 }
+
+} // namespace kavel::test

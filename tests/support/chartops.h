@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <initializer_list>
 #include <vector>
 
 // What the chart tests ask of a recorded chart.
@@ -47,7 +48,24 @@ inline std::vector<Op::Line> linesIn(const OpList& ops, int colour)
     return linesIn(ops, Palette::colour(colour));
 }
 
-// The operations from the first text `text` on.
+// A line as the charts draw it, in palette colour `colour`.
+inline Op::Line lineOf(float x1, float y1, float x2, float y2, int colour = 0, int width = 1)
+{
+    return { x1, y1, x2, y2, Palette::colour(colour), width };
+}
+
+// A table of check-box values (curve or mode flags) with the listed boxes
+// set and the others clear.
+template <class Flags>
+Flags flagsOf(std::initializer_list<int> set)
+{
+    Flags flags {};
+    for (int k : set)
+        flags[std::size_t(k)] = 1;
+    return flags;
+}
+
+// The operations from the first text `text` on; none without it.
 inline OpList from(const OpList& ops, const QString& text)
 {
     const auto it = std::find_if(ops.begin(), ops.end(), [&](const SurfaceOp& op) {

@@ -15,9 +15,7 @@
 
 #include <cmath>
 
-using namespace kavel;
-using namespace kavel::test;
-
+namespace kavel::test {
 namespace {
 
 // Speed 0 … 100 rps over 20 cm, frequency 0 … 50 Hz over 10 cm: 0.2 cm per
@@ -335,3 +333,5 @@ TEST(XYChart, PageHasFrameAndZeroLineInFrameWidthCurvesInCurveWidthAndEnds)
     EXPECT_EQ(comment.y, 0.f);
     EXPECT_EQ(std::get<Op::Point>(ops[ops.size() - 3]).width, 1) << "the curve width is set back";
 }
+
+} // namespace kavel::test

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-using kavel::test::eigenFile;
-
+namespace kavel::test {
 namespace {
 
 ReaderDiagnostic read(const QString& text, EigenData& data)
@@ -177,3 +175,5 @@ TEST(EigenData, ValuesBeyondTheSingleRangeAreInfiniteNotWrapped)
     EXPECT_EQ(data.sigmaAt(1, 1), -std::numeric_limits<float>::infinity());
     EXPECT_EQ(data.omegaAt(1, 1), 1e10f);
 }
+
+} // namespace kavel::test

@@ -13,9 +13,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-using namespace kavel::test;
-
+namespace kavel::test {
 namespace {
 
 // Real part -20 … 5 over 10 cm (0.4 cm per 1/s, sigma = 0 at x 12),
@@ -165,3 +163,5 @@ TEST(GaussChart, PageHasAxesInFrameWidthPathsInCurveWidthAndEnds)
     EXPECT_EQ(ops.back(), SurfaceOp(Op::EndDocument {}));
     EXPECT_EQ(std::get<Op::Text>(ops[ops.size() - 2]).text, QStringLiteral("comment"));
 }
+
+} // namespace kavel::test

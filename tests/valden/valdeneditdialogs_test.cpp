@@ -1,4 +1,8 @@
-#include "valdenwindowtest.h"
+#include "support/windowtest.h"
+
+#include "valden/valdeneditdialogs.h"
+#include "valden/valdenviewer.h"
+#include "valden/valdenwindow.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -6,25 +10,16 @@
 #include <QLineEdit>
 #include <QTest>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
-class ValdenEditDialogTest : public ValdenWindowTest {
+class ValdenEditDialogTest : public WindowTest<ValdenViewer, ValdenWindow, ValdenEditDialog> {
 protected:
     void SetUp() override
     {
-        ValdenWindowTest::SetUp();
+        WindowTest::SetUp();
         start();
     }
-
-    void open()
-    {
-        dialog = openEdit();
-        ASSERT_NE(dialog, nullptr);
-    }
-
-    QLineEdit* text(int n) const { return dialog->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n)); }
-    QCheckBox* check(int k) const { return dialog->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(k)); }
 
     QStringList captions() const
     {
@@ -33,14 +28,6 @@ protected:
             out << label->text();
         return out;
     }
-
-    bool closed()
-    {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return !dialog;
-    }
-
-    QPointer<ValdenEditDialog> dialog;
 };
 
 TEST_F(ValdenEditDialogTest, XYDialogShowsTheXYSettingsAndTheirCheckBoxes)
@@ -229,7 +216,7 @@ TEST_F(ValdenEditDialogTest, GaussOkTakesTheGaussFieldsAndPathBoxes)
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Paths")));
     // Mode 2's path is gone, mode 3's keeps its green.
     bool green = false, navy = false;
-    for (const Op::Line& line : test::all<Op::Line>(picture())) {
+    for (const Op::Line& line : all<Op::Line>(picture())) {
         green = green || line.rgb == Rgb { 0, 128, 0 };
         navy = navy || line.rgb == Rgb { 0, 0, 128 };
     }
@@ -238,4 +225,4 @@ TEST_F(ValdenEditDialogTest, GaussOkTakesTheGaussFieldsAndPathBoxes)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

@@ -2,18 +2,13 @@
 
 #include "framework/textfile.h"
 
+#include "support/files.h"
+
 #include <QFile>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 const QString kWorking = QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/valdens/valdens.tmp");
 const QString kFactory = QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/valdens/valdens.org");
@@ -61,13 +56,13 @@ TEST(ValdenSettings, BundledFileReadsInItsItemOrder)
 TEST(ValdenSettings, BundledFilesWriteBackByteForByte)
 {
     for (const QString& path : { kWorking, kFactory, QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/valden/valden.org") }) {
-        const QByteArray bytes = bytesOf(path);
+        const QByteArray bytes = fileBytes(path);
         ASSERT_FALSE(bytes.isEmpty()) << path.toStdString();
         ValdenSettings s;
         ASSERT_TRUE(read(bytes, s).complete()) << path.toStdString();
         EXPECT_EQ(FormatChartSettings(s.layout()), bytes) << path.toStdString();
     }
-    EXPECT_EQ(bytesOf(kFactory), bytesOf(QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/valden/valden.org")));
+    EXPECT_EQ(fileBytes(kFactory), fileBytes(QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/valden/valden.org")));
 }
 
 TEST(ValdenSettings, ChartHeightsAreSinglesWrittenInTheirShortForm)
@@ -107,3 +102,5 @@ TEST(ValdenSettings, AHeightBeyondTheSingleRangeStopsTheRead)
     EXPECT_EQ(s.Ylength, 7.f) << "the height keeps its value";
     EXPECT_EQ(s.ReMin, 0) << "nothing after it is read";
 }
+
+} // namespace kavel::test

@@ -1,7 +1,8 @@
-#include "valdenwindowtest.h"
+#include "support/windowtest.h"
 
-#include "framework/ui/editdialog.h"
-#include "framework/ui/fileopendialog.h"
+#include "valden/valdeneditdialogs.h"
+#include "valden/valdenviewer.h"
+#include "valden/valdenwindow.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -10,27 +11,29 @@
 #include <QPrinterInfo>
 #include <QTest>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
-const char* const kSuccess = "設定値をデフォルト値に戻しました";
+const QString kWorkingFile = QStringLiteral("Gavrine/valdens/valdens.tmp");
+const QString kFactoryFile = QStringLiteral("Gavrine/valdens/valdens.org");
+// The files of the older VALDEN beside, which "5:Default" keeps in step.
+const QString kLegacyFactoryFile = QStringLiteral("Gavrine/valden/valden.org");
+const QString kLegacyWorkingFile = QStringLiteral("Gavrine/valden/valden.tmp");
+
+using ValdenWindowTest = WindowTest<ValdenViewer, ValdenWindow, ValdenEditDialog>;
 
 // The sample working file with other ranges, as a user's last session
 // would leave it.
 QByteArray edited(const QByteArray& sample)
 {
-    QByteArray bytes = sample;
-    bytes.replace(" 0   200   0   350 ", "-50   150   0   300 ");
-    return bytes;
+    return QByteArray(sample).replace(" 0   200   0   350 ", "-50   150   0   300 ");
 }
 
 TEST_F(ValdenWindowTest, ShowsTheCaptionSixButtonsAndTheChartButton)
 {
     start();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("valden/D  Drawing"));
-    const QStringList captions { "1:File", "2:Edit", "3:Plot", "4:Print", "5: Default", "6:Quit" };
-    for (int n = 1; n <= 6; ++n)
-        EXPECT_EQ(window->button(n)->text(), captions[n - 1]) << n;
+    EXPECT_EQ(buttonCaptions(), (QStringList { "1:File", "2:Edit", "3:Plot", "4:Print", "5: Default", "6:Quit" }));
     QPushButton* gauss = window->chartButton();
     ASSERT_NE(gauss, nullptr);
     EXPECT_EQ(gauss->objectName(), QStringLiteral("Command7"));
@@ -125,24 +128,15 @@ TEST_F(ValdenWindowTest, KeysOneToSixActAndThereIsNoKeyForTheChartButton)
     dialog->reject();
 
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        const QString pdf = root.path("valden.pdf");
-        ViewerWindow::setPrintFileChooser([pdf](QWidget*) { return pdf; });
-        QTest::keyClick(focus, '4');
-        ViewerWindow::setPrintFileChooser({});
-        QFile file(pdf);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(file.read(5) == "%PDF-");
+        EXPECT_EQ(printedFileStart([&] { QTest::keyClick(focus, '4'); }, "valden.pdf"), "%PDF-");
     }
 
     // VALDEN has the key for Default.
     root.write(kWorkingFile, edited(root.read(kWorkingFile)));
     QString text;
-    watcher.expect([&](QWidget* modal) {
-        text = messageText(modal);
-        acceptMessage(modal);
-    });
+    watcher.expectMessage(&text);
     QTest::keyClick(focus, '5');
-    EXPECT_EQ(text, QString::fromUtf8(kSuccess));
+    EXPECT_EQ(text, kDefaultRestored);
     EXPECT_EQ(root.read(kWorkingFile), root.read(kFactoryFile));
     EXPECT_EQ(plots, 3);
 
@@ -160,13 +154,9 @@ TEST_F(ValdenWindowTest, DefaultRestoresTheFileTheViewerReadsAndTheOlderOneBesid
     ASSERT_EQ(viewer->settings.Xmax, 150);
 
     QString title = QStringLiteral("unset"), text;
-    watcher.expect([&](QWidget* modal) {
-        title = modal->windowTitle();
-        text = messageText(modal);
-        acceptMessage(modal);
-    });
+    watcher.expectMessage(&text, &title);
     window->button(5)->click();
-    EXPECT_EQ(text, QString::fromUtf8(kSuccess));
+    EXPECT_EQ(text, kDefaultRestored);
     EXPECT_EQ(title, QString());
     EXPECT_EQ(root.read(kWorkingFile), root.read(kFactoryFile));
     EXPECT_EQ(root.read(kLegacyWorkingFile), root.read(kFactoryFile));
@@ -198,12 +188,9 @@ TEST_F(ValdenWindowTest, DefaultWithoutTheOlderDirectoryRestoresOnlyItsOwnFile)
     root.write(kWorkingFile, edited(root.read(kWorkingFile)));
     start();
     QString text;
-    watcher.expect([&](QWidget* modal) {
-        text = messageText(modal);
-        acceptMessage(modal);
-    });
+    watcher.expectMessage(&text);
     window->button(5)->click();
-    EXPECT_EQ(text, QString::fromUtf8(kSuccess));
+    EXPECT_EQ(text, kDefaultRestored);
     EXPECT_EQ(root.read(kWorkingFile), root.read(kFactoryFile));
     EXPECT_FALSE(QFileInfo::exists(root.path("Gavrine/valden")));
 }
@@ -216,13 +203,10 @@ TEST_F(ValdenWindowTest, DefaultWithoutAnyFactoryFileSaysWhichAndDoesNotClaimSuc
     start();
     viewer->settings.XYTitle = QStringLiteral("in memory only");
     QString text;
-    watcher.expect([&](QWidget* modal) {
-        text = messageText(modal);
-        acceptMessage(modal);
-    });
+    watcher.expectMessage(&text);
     window->button(5)->click();
     EXPECT_TRUE(text.contains(QStringLiteral("valdens.org"))) << text.toStdString();
-    EXPECT_FALSE(text.contains(QString::fromUtf8(kSuccess)));
+    EXPECT_FALSE(text.contains(kDefaultRestored));
     EXPECT_EQ(viewer->settings.Xmax, 150) << "the working file is reread as it is";
     EXPECT_NE(viewer->settings.XYTitle, QStringLiteral("in memory only"));
     EXPECT_EQ(plots, 2);
@@ -273,8 +257,8 @@ TEST_F(ValdenWindowTest, EditedSettingsAreThereAtTheNextStartButNotTheFlagsModeO
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Edited XY")));
     // Mode 1 keeps its damping curve in black; its frequency curve is gone.
     int black = 0;
-    for (const Op::Line& line : test::all<Op::Line>(test::from(picture(), viewer->settings.FrequencyTitle))) {
-        if (line.rgb == test::kBlack)
+    for (const Op::Line& line : all<Op::Line>(from(picture(), viewer->settings.FrequencyTitle))) {
+        if (line.rgb == kBlack)
             ++black;
     }
     EXPECT_EQ(black, viewer->data.N1 - 1);
@@ -310,4 +294,4 @@ TEST_F(ValdenWindowTest, EditedSettingsAreThereAtTheNextStartButNotTheFlagsModeO
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

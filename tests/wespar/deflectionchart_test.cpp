@@ -6,32 +6,25 @@
 #include "framework/rotormodel.h"
 
 #include "support/chartops.h"
+#include "support/framedsettings.h"
 #include "support/qtprint.h"
+#include "support/readtext.h"
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
-
-using test::kBlack;
 
 // Scales that are powers of two keep every chart coordinate exact: x 1/128
 // cm per mm from 6, deflection 24 cm per mm with its zero at 15, outline
 // 3/256 cm per mm with its zero at 8.5.
 WesparSettings settings()
 {
-    WesparSettings s;
-    s.X = { 0, 1024, 512, 8 };
-    s.Y = { -0.125, 0.125, 0.125, 6 };
+    WesparSettings s = framedSettings<WesparSettings>({ 0, 1024, 512, 8 }, { -0.125, 0.125, 0.125, 6 }, QStringLiteral("X"), QStringLiteral("W"), QStringLiteral("T"));
     s.R = { -128, 128, 128, 3 };
-    s.FrameWidth = 3;
     s.CurveWidth = 2;
     s.ContourMode = 1;
-    s.XTitle = QStringLiteral("X");
-    s.YTitle = QStringLiteral("W");
     s.RTitle = QStringLiteral("R");
-    s.Title = QStringLiteral("T");
     return s;
 }
 
@@ -48,9 +41,7 @@ DeflectionData deflection()
 // One element from x 0 to 512, outer diameter 128, bore 64.
 RotorModel oneElement()
 {
-    RotorModel m;
-    ReadRotorModelText(QStringLiteral("m"), QStringLiteral("h\r\nc\r\n 1\r\n 1 0 0 0\r\n 1 0 128 64\r\n 1 512 128 64\r\n 1 512 0 0\r\n"), m);
-    return m;
+    return readText<RotorModel>(ReadRotorModelText, QStringLiteral("h\r\nc\r\n 1\r\n 1 0 0 0\r\n 1 0 128 64\r\n 1 512 128 64\r\n 1 512 0 0\r\n"));
 }
 
 OpList draw(SurfaceKind kind, const WesparSettings& s, const DeflectionData& d = deflection(), const RotorModel& m = oneElement())
@@ -59,8 +50,6 @@ OpList draw(SurfaceKind kind, const WesparSettings& s, const DeflectionData& d =
     DrawDeflectionChart(surface, s, d, m);
     return surface.takeOps();
 }
-
-using test::all;
 
 const Op::Text* textOf(const OpList& ops, const QString& text)
 {
@@ -226,3 +215,4 @@ TEST(DeflectionChart, AnOverflowingDeflectionStopsBeforeTheCurves)
 }
 
 } // namespace
+} // namespace kavel::test

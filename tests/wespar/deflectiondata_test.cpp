@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 QString file(const QString& count, const QString& xs, const QString& defl)
@@ -84,3 +83,4 @@ TEST(ReadDeflectionData, AFileThatCannotBeOpenedKeepsThePreviousData)
 }
 
 } // namespace
+} // namespace kavel::test

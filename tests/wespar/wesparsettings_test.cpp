@@ -1,19 +1,13 @@
 #include "wespar/wesparsettings.h"
 
+#include "support/files.h"
 #include "support/qtprint.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 TEST(WesparSettings, TheBundledFilesReadToTheirEndAndWriteBackByteForByte)
 {
@@ -21,7 +15,7 @@ TEST(WesparSettings, TheBundledFilesReadToTheirEndAndWriteBackByteForByte)
         const QString path = QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/wespar/") + QLatin1String(name);
         WesparSettings s;
         EXPECT_TRUE(ReadChartSettings(path, s.layout()).complete()) << name;
-        EXPECT_EQ(FormatChartSettings(s.layout()), bytesOf(path)) << name;
+        EXPECT_EQ(FormatChartSettings(s.layout()), fileBytes(path)) << name;
     }
 }
 
@@ -50,3 +44,4 @@ TEST(WesparSettings, AFileEndingAfterTheAxesKeepsTheRest)
 }
 
 } // namespace
+} // namespace kavel::test

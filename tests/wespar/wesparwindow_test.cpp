@@ -1,23 +1,13 @@
-#include "../ui/uitesting.h"
+#include "support/windowtest.h"
 
 #include "wespar/wesparviewer.h"
 #include "wespar/wesparwindow.h"
 
-#include "framework/recordingsurface.h"
-#include "framework/ui/editdialog.h"
 #include "framework/ui/fileopendialog.h"
-#include "framework/ui/picturearea.h"
 
-#include "support/qtprint.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 const QString kWorkingFile = QStringLiteral("Gavrine/wespar/wespar.tmp");
@@ -28,37 +18,12 @@ int linesOf(const OpList& ops)
     return int(std::count_if(ops.begin(), ops.end(), [](const SurfaceOp& op) { return std::holds_alternative<Op::Line>(op); }));
 }
 
-class WesparWindowTest : public ::testing::Test {
+class WesparWindowTest : public WindowTest<WesparViewer, WesparWindow> {
 protected:
-    void SetUp() override { ASSERT_TRUE(root.isValid()); }
-
-    void start()
-    {
-        window.reset();
-        viewer = std::make_unique<WesparViewer>();
-        window = std::make_unique<WesparWindow>(*viewer);
-        QObject::connect(window.get(), &ViewerWindow::plotted, [this] { ++plots; });
-        window->Form_Load();
-        window->show();
-    }
-
-    const OpList& picture() const { return window->picture()->recording().ops(); }
-
-    template<typename T>
-    static T* control(QWidget* parent, const QString& name)
-    {
-        auto* widget = parent->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-
     // "1:File" with `option` chosen and `name` from the data directory typed.
     void openFile(const QString& option, const QString& name)
     {
-        watcher.expect([this, option, name](QWidget* modal) {
-            auto* dialog = qobject_cast<FileOpenDialog*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("WESPAR/F File Open"));
+        openDataFile(QStringLiteral("WESPAR/F File Open"), name, [option](FileOpenDialog* dialog) {
             auto* wespar = control<QRadioButton>(dialog, QStringLiteral("Option1"));
             auto* savlen = control<QRadioButton>(dialog, QStringLiteral("Option2"));
             ASSERT_TRUE(wespar && savlen);
@@ -66,19 +31,10 @@ protected:
             EXPECT_EQ(savlen->text(), QStringLiteral("savlen"));
             EXPECT_TRUE(wespar->isChecked());
             QTest::mouseClick(control<QRadioButton>(dialog, option), Qt::LeftButton, {}, QPoint(5, 5));
-            dialog->setDirectory(root.path(QStringLiteral("data")));
-            control<QLineEdit>(dialog, QStringLiteral("Text1"))->setText(name);
-            control<QPushButton>(dialog, QStringLiteral("Command2"))->click();
         });
-        window->button(1)->click();
         EXPECT_EQ(watcher.answered(), ++answered);
     }
 
-    TestRoot root;
-    ModalWatcher watcher;
-    std::unique_ptr<WesparViewer> viewer;
-    std::unique_ptr<WesparWindow> window;
-    int plots = 0;
     int answered = 0;
 };
 
@@ -177,4 +133,4 @@ TEST_F(WesparWindowTest, AUserSessionSetsTheUpperHalfAndFindsItAtTheNextStart)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

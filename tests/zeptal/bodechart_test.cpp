@@ -5,9 +5,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace kavel;
-using namespace kavel::test;
-
+namespace kavel::test {
 namespace {
 
 OpList bode(const ZeptalSettings& s, const UnbalanceResponse& data, const CurveFlags& flags, SurfaceKind kind = SurfaceKind::Screen)
@@ -44,13 +42,13 @@ TEST(BodeChart, FrameHasFullHeightXGridAndYGridOnlyWithoutPhaseCurves)
         lines->push_back(lineOf(4, 16, 24, 16));
     }
 
-    const std::vector<Op::Line> amplitudeOnly = opsOf<Op::Line>(bode(s, kFlat, flagsOf({ 0 })));
+    const std::vector<Op::Line> amplitudeOnly = all<Op::Line>(bode(s, kFlat, flagsOf<CurveFlags>({ 0 })));
     ASSERT_EQ(amplitudeOnly.size(), withGrid.size() + 1);
     EXPECT_EQ(std::vector<Op::Line>(amplitudeOnly.begin(), amplitudeOnly.end() - 1), withGrid);
 
     // One phase box, or "All", takes the horizontal grid away.
-    for (const CurveFlags& flags : { flagsOf({ 0, 5 }), flagsOf({ 10 }), flagsOf({ 9 }) }) {
-        const std::vector<Op::Line> lines = opsOf<Op::Line>(bode(s, kFlat, flags));
+    for (const CurveFlags& flags : { flagsOf<CurveFlags>({ 0, 5 }), flagsOf<CurveFlags>({ 10 }), flagsOf<CurveFlags>({ 9 }) }) {
+        const std::vector<Op::Line> lines = all<Op::Line>(bode(s, kFlat, flags));
         ASSERT_GE(lines.size(), noGrid.size());
         EXPECT_EQ(std::vector<Op::Line>(lines.begin(), lines.begin() + std::ptrdiff_t(noGrid.size())), noGrid);
     }
@@ -58,9 +56,9 @@ TEST(BodeChart, FrameHasFullHeightXGridAndYGridOnlyWithoutPhaseCurves)
 
 TEST(BodeChart, LabelsTitlesAndPhaseScaleStandAtTheirPoints)
 {
-    const OpList ops = bode(bodeSettings(), kFlat, flagsOf({ 10 }));
+    const OpList ops = bode(bodeSettings(), kFlat, flagsOf<CurveFlags>({ 10 }));
     std::vector<std::pair<QPointF, QString>> texts;
-    for (const Op::Text& t : opsOf<Op::Text>(ops))
+    for (const Op::Text& t : all<Op::Text>(ops))
         texts.push_back({ QPointF(t.x, t.y), t.text.trimmed() });
     auto at = [&](const QString& text) {
         for (const auto& [p, t] : texts) {
@@ -78,7 +76,7 @@ TEST(BodeChart, LabelsTitlesAndPhaseScaleStandAtTheirPoints)
     EXPECT_EQ(at(QStringLiteral("speed")), QPointF(9, 19.5));
 
     // The y titles run upward at the platform font's 15 pixels.
-    for (const Op::Text& t : opsOf<Op::Text>(ops)) {
+    for (const Op::Text& t : all<Op::Text>(ops)) {
         if (t.text == QLatin1String("phase") || t.text == QLatin1String("amp")) {
             EXPECT_EQ(t.angle, 90);
             EXPECT_EQ(t.height, 15);
@@ -112,7 +110,7 @@ TEST(BodeChart, HiddenCurvesTakeNoColourAndCurvesBeyondFiveOnlyThroughAll)
     auto curveColours = [&](const CurveFlags& flags) {
         std::vector<Rgb> colours;
         const OpList ops = bode(s, six, flags);
-        const std::vector<Op::Line> lines = opsOf<Op::Line>(ops);
+        const std::vector<Op::Line> lines = all<Op::Line>(ops);
         for (const Op::Line& l : lines) {
             if (l.x1 == 4 && l.x2 == 24 && l.y1 != l.y2)
                 colours.push_back(l.rgb);
@@ -120,23 +118,23 @@ TEST(BodeChart, HiddenCurvesTakeNoColourAndCurvesBeyondFiveOnlyThroughAll)
         return colours;
     };
     // Curve 2's amplitude and curve 4's phase: colours 0 and 1.
-    EXPECT_EQ(curveColours(flagsOf({ 1, 8 })), (std::vector<Rgb> { Palette::colour(0), Palette::colour(1) }));
+    EXPECT_EQ(curveColours(flagsOf<CurveFlags>({ 1, 8 })), (std::vector<Rgb> { Palette::colour(0), Palette::colour(1) }));
     // Every box but "All": five curves, amplitude and phase each; curve 6
     // has no box of its own (its amplitude index would be a phase box).
     std::vector<Rgb> fiveBoth;
     for (int c = 0; c < 5; ++c)
         fiveBoth.insert(fiveBoth.end(), { Palette::colour(c), Palette::colour(c) });
-    EXPECT_EQ(curveColours(flagsOf({ 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 })), fiveBoth);
+    EXPECT_EQ(curveColours(flagsOf<CurveFlags>({ 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 })), fiveBoth);
     std::vector<Rgb> all = fiveBoth;
     all.insert(all.end(), { Palette::colour(5), Palette::colour(5) });
-    EXPECT_EQ(curveColours(flagsOf({ 10 })), all);
+    EXPECT_EQ(curveColours(flagsOf<CurveFlags>({ 10 })), all);
 }
 
 TEST(BodeChart, PrinterFrameWidthsNoGridHorizontalTitles)
 {
     const ZeptalSettings s = bodeSettings();
-    const OpList ops = bode(s, kFlat, flagsOf({ 0 }), SurfaceKind::Printer);
-    const std::vector<Op::Line> lines = opsOf<Op::Line>(ops);
+    const OpList ops = bode(s, kFlat, flagsOf<CurveFlags>({ 0 }), SurfaceKind::Printer);
+    const std::vector<Op::Line> lines = all<Op::Line>(ops);
     // Four edges in FrameWidth, then the zero line and ticks in 1.
     for (int k = 0; k < 4; ++k)
         EXPECT_EQ(lines[std::size_t(k)].width, 3) << k;
@@ -148,7 +146,7 @@ TEST(BodeChart, PrinterFrameWidthsNoGridHorizontalTitles)
         }
     }
     EXPECT_EQ(lines.back(), lineOf(4, 18, 24, 8, 0, 2));
-    for (const Op::Text& t : opsOf<Op::Text>(ops)) {
+    for (const Op::Text& t : all<Op::Text>(ops)) {
         EXPECT_EQ(t.angle, 0);
         if (t.text == QLatin1String("phase")) {
             EXPECT_EQ(QPointF(t.x, t.y), QPointF(24, 13));
@@ -170,12 +168,14 @@ TEST(ZeptalChart, ZeroRangeStopsTheChartButKeepsTheCommentAndThePage)
         if (style == 2)
             s.Ymax = 0;
         RecordingSurface page(SurfaceKind::Printer);
-        DrawZeptalChart(page, s, kFlat, flagsOf({ 10 }), style);
+        DrawZeptalChart(page, s, kFlat, flagsOf<CurveFlags>({ 10 }), style);
         const OpList& ops = page.ops();
-        EXPECT_TRUE(opsOf<Op::Line>(ops).empty()) << style;
-        EXPECT_TRUE(opsOf<Op::Circle>(ops).empty()) << style;
-        ASSERT_EQ(opsOf<Op::Text>(ops).size(), 1u);
-        EXPECT_EQ(opsOf<Op::Text>(ops)[0].x, 10.f);
+        EXPECT_TRUE(all<Op::Line>(ops).empty()) << style;
+        EXPECT_TRUE(all<Op::Circle>(ops).empty()) << style;
+        ASSERT_EQ(all<Op::Text>(ops).size(), 1u);
+        EXPECT_EQ(all<Op::Text>(ops)[0].x, 10.f);
         EXPECT_TRUE(std::holds_alternative<Op::EndDocument>(ops.back()));
     }
 }
+
+} // namespace kavel::test

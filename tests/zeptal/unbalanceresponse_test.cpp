@@ -3,8 +3,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
 
 const QString kSample = QStringLiteral(KAVEL_SAMPLE_ROOT "/data/zeptala.mac");
@@ -129,3 +128,5 @@ TEST(UnbalanceResponse, CountsTheFileCannotHoldAreRefused)
     EXPECT_EQ(growing.speedCount, 1000);
     EXPECT_EQ(growing.values.size(), std::size_t(1001 * 6 * 2));
 }
+
+} // namespace kavel::test

@@ -2,19 +2,14 @@
 
 #include "framework/textfile.h"
 
+#include "support/files.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using namespace kavel;
-
+namespace kavel::test {
 namespace {
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 const QString kWorking = QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/zeptal/zeptal.tmp");
 const QString kFactory = QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/zeptal/zeptal.org");
@@ -47,7 +42,7 @@ TEST(ZeptalSettings, BundledFilesWriteBackByteForByte)
     for (const QString& path : { kWorking, kFactory }) {
         ZeptalSettings s;
         ASSERT_TRUE(ReadChartSettings(path, s.layout()).complete()) << path.toStdString();
-        EXPECT_EQ(FormatChartSettings(s.layout()), bytesOf(path)) << path.toStdString();
+        EXPECT_EQ(FormatChartSettings(s.layout()), fileBytes(path)) << path.toStdString();
     }
 }
 
@@ -63,7 +58,7 @@ TEST(ZeptalSettings, EditedValuesGoToTheirOwnPlacesOnLineOne)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("zeptal.tmp"));
     ASSERT_EQ(WriteChartSettings(path, s.layout()), QString());
-    const QList<QByteArray> lines = bytesOf(path).split('\n');
+    const QList<QByteArray> lines = fileBytes(path).split('\n');
     EXPECT_EQ(lines[0], QByteArray("-1   12000  -2   20   3   5   20   12.3 \r"));
     EXPECT_EQ(lines[1], QByteArray(" 3   4 \r"));
     ZeptalSettings back;
@@ -72,3 +67,5 @@ TEST(ZeptalSettings, EditedValuesGoToTheirOwnPlacesOnLineOne)
     EXPECT_EQ(back.Xpitch, 3);
     EXPECT_EQ(back.Title, s.Title);
 }
+
+} // namespace kavel::test

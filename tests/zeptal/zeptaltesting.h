@@ -4,7 +4,7 @@
 #include "zeptal/unbalanceresponse.h"
 #include "zeptal/zeptalsettings.h"
 
-#include "framework/recordingsurface.h"
+#include "support/chartops.h"
 
 #include <vector>
 
@@ -31,30 +31,6 @@ inline UnbalanceResponse responseOf(const std::vector<std::vector<Point3>>& curv
         }
     }
     return r;
-}
-
-inline CurveFlags flagsOf(std::initializer_list<int> set)
-{
-    CurveFlags flags {};
-    for (int k : set)
-        flags[std::size_t(k)] = 1;
-    return flags;
-}
-
-inline Op::Line lineOf(float x1, float y1, float x2, float y2, int colour = 0, int width = 1)
-{
-    return { x1, y1, x2, y2, Palette::colour(colour), width };
-}
-
-template <class T>
-std::vector<T> opsOf(const OpList& ops)
-{
-    std::vector<T> out;
-    for (const SurfaceOp& op : ops) {
-        if (const T* t = std::get_if<T>(&op))
-            out.push_back(*t);
-    }
-    return out;
 }
 
 // The Bode edge case: 0..6000 rpm over 20 cm, 0..100 μm over 10 cm in 20s.

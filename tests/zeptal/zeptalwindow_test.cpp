@@ -1,90 +1,31 @@
 #include "zeptaltesting.h"
 
-#include "ui/uitesting.h"
+#include "support/windowtest.h"
 
 #include "zeptal/zeptaleditdialog.h"
 #include "zeptal/zeptalviewer.h"
 
-#include "framework/ui/picturearea.h"
-#include "framework/ui/viewerwindow.h"
-
-#include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <limits>
 #include <memory>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 const QString kWorkingFile = QStringLiteral("Gavrine/zeptal/zeptal.tmp");
 const QString kFactoryFile = QStringLiteral("Gavrine/zeptal/zeptal.org");
 
-// A ZEPTAL main window over a fresh copy of the sample root, started as the
-// program starts it.
-class ZeptalWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(root.isValid()); }
-
-    void start()
-    {
-        window.reset();
-        viewer = std::make_unique<ZeptalViewer>();
-        window = std::make_unique<ViewerWindow>(*viewer);
-        QObject::connect(window.get(), &ViewerWindow::plotted, [this] { ++plots; });
-        window->Form_Load();
-        window->show();
-    }
-
-    const OpList& picture() const { return window->picture()->recording().ops(); }
-    QStringList pictureTexts() const
-    {
-        QStringList texts;
-        for (const Op::Text& t : test::opsOf<Op::Text>(picture()))
-            texts << t.text;
-        return texts;
-    }
-
-    void open()
-    {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        window->button(2)->click();
-        dialog = window->findChild<ZeptalEditDialog*>();
-        ASSERT_NE(dialog, nullptr);
-        ASSERT_TRUE(dialog->isVisible());
-    }
-    bool closed()
-    {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return !dialog;
-    }
-    QLineEdit* text(int n) const { return dialog->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n)); }
-    QCheckBox* check(int k) const { return dialog->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(k)); }
-
-    TestRoot root;
-    ModalWatcher watcher;
-    std::unique_ptr<ZeptalViewer> viewer;
-    std::unique_ptr<ViewerWindow> window;
-    QPointer<ZeptalEditDialog> dialog;
-    int plots = 0;
-};
+using ZeptalWindowTest = WindowTest<ZeptalViewer, ViewerWindow, ZeptalEditDialog>;
 
 TEST_F(ZeptalWindowTest, StartsWithTheBodeChartOfEveryCurveAndItsCaptions)
 {
     start();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("ZEPTAL/D  Drawing"));
-    const QStringList captions { "1:File", "2:Edit", "3:Plot", "4:Print", "5: Default", "6:Quit" };
-    for (int n = 1; n <= 6; ++n)
-        EXPECT_EQ(window->button(n)->text(), captions[n - 1]) << n;
+    EXPECT_EQ(buttonCaptions(), (QStringList { "1:File", "2:Edit", "3:Plot", "4:Print", "5: Default", "6:Quit" }));
     EXPECT_EQ(viewer->chartStyle, 1);
-    EXPECT_EQ(viewer->curveFlags, test::flagsOf({ 10 }));
+    EXPECT_EQ(viewer->curveFlags, flagsOf<CurveFlags>({ 10 }));
     EXPECT_EQ(QDir::cleanPath(viewer->dataPath), QDir::cleanPath(root.path("data/zeptala.mac")));
     EXPECT_EQ(viewer->data.curveCount, 3);
     EXPECT_EQ(plots, 1);
@@ -92,7 +33,7 @@ TEST_F(ZeptalWindowTest, StartsWithTheBodeChartOfEveryCurveAndItsCaptions)
     EXPECT_TRUE(texts.contains(viewer->settings.PhaseTitle));
     EXPECT_TRUE(texts.contains(QStringLiteral("-360 ")));
     EXPECT_EQ(texts.back(), viewer->data.FileComment);
-    EXPECT_TRUE(test::opsOf<Op::Circle>(picture()).empty());
+    EXPECT_TRUE(all<Op::Circle>(picture()).empty());
 }
 
 TEST_F(ZeptalWindowTest, DialogShowsTheSettingsStyleAndBoxes)
@@ -169,14 +110,14 @@ TEST_F(ZeptalWindowTest, OkSwitchesToPolarTakesFieldsAndBoxesAndReplots)
     EXPECT_TRUE(closed());
     EXPECT_EQ(plots, 2);
     EXPECT_EQ(viewer->chartStyle, 2);
-    EXPECT_EQ(viewer->curveFlags, test::flagsOf({ 1, 6 }));
+    EXPECT_EQ(viewer->curveFlags, flagsOf<CurveFlags>({ 1, 6 }));
     EXPECT_EQ(viewer->settings.Ymax, 60);
     EXPECT_EQ(viewer->data.FileComment, QStringLiteral("new comment"));
     // The polar grid centred at (9, 12); only curve 2 drawn, in colour 0.
-    const std::vector<Op::Circle> circles = test::opsOf<Op::Circle>(picture());
+    const std::vector<Op::Circle> circles = all<Op::Circle>(picture());
     ASSERT_EQ(circles.size(), 4u);
     EXPECT_EQ(circles.back(), (Op::Circle { 9, 12, 6, Palette::colour(8), 1 }));
-    const std::vector<Op::Line> lines = test::opsOf<Op::Line>(picture());
+    const std::vector<Op::Line> lines = all<Op::Line>(picture());
     EXPECT_EQ(int(lines.size()), 37 + viewer->data.speedCount - 1);
     EXPECT_EQ(lines.back().rgb, Palette::colour(0));
     EXPECT_EQ(pictureTexts().back(), QStringLiteral("new comment"));
@@ -201,7 +142,7 @@ TEST_F(ZeptalWindowTest, CancelAndEscChangeNothingAndDoNotReplot)
     EXPECT_TRUE(closed());
     EXPECT_EQ(plots, 1);
     EXPECT_EQ(viewer->chartStyle, 1);
-    EXPECT_EQ(viewer->curveFlags, test::flagsOf({ 10 }));
+    EXPECT_EQ(viewer->curveFlags, flagsOf<CurveFlags>({ 10 }));
     EXPECT_EQ(viewer->settings.Xmax, 12000);
     open();
     text(2)->setText(QStringLiteral("9"));
@@ -234,7 +175,7 @@ TEST_F(ZeptalWindowTest, EditedSettingsAreThereAtTheNextStartButNotStyleFlagsOrC
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Edited title")));
     // No phase curve selected: the amplitude grid lines are back.
     int across = 0;
-    for (const Op::Line& l : test::opsOf<Op::Line>(picture())) {
+    for (const Op::Line& l : all<Op::Line>(picture())) {
         if (l.x1 == 4 && l.x2 == 24 && l.y1 == l.y2)
             ++across;
     }
@@ -253,7 +194,7 @@ TEST_F(ZeptalWindowTest, EditedSettingsAreThereAtTheNextStartButNotStyleFlagsOrC
     EXPECT_EQ(viewer->settings.Xmax, 6000);
     EXPECT_EQ(viewer->settings.Ylength, 10.5f);
     EXPECT_EQ(viewer->chartStyle, 1);
-    EXPECT_EQ(viewer->curveFlags, test::flagsOf({ 10 }));
+    EXPECT_EQ(viewer->curveFlags, flagsOf<CurveFlags>({ 10 }));
     EXPECT_EQ(viewer->data.FileComment, comment);
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Edited title")));
 }
@@ -262,7 +203,7 @@ TEST_F(ZeptalWindowTest, DefaultRestoresTheFactoryFileAndKeepsStyleAndFlags)
 {
     start();
     viewer->chartStyle = 2;
-    viewer->curveFlags = test::flagsOf({ 0 });
+    viewer->curveFlags = flagsOf<CurveFlags>({ 0 });
     window->close();
     root.write(kWorkingFile, QByteArray("1 2 3 4 5 6 7 8\r\n1 1\r\na\r\nb\r\nc\r\nd\r\n"));
     start();
@@ -274,8 +215,8 @@ TEST_F(ZeptalWindowTest, DefaultRestoresTheFactoryFileAndKeepsStyleAndFlags)
     EXPECT_EQ(root.read(kWorkingFile), root.read(kFactoryFile));
     EXPECT_EQ(viewer->settings.Xmin, 0);
     EXPECT_EQ(viewer->chartStyle, 2);
-    EXPECT_EQ(test::opsOf<Op::Circle>(picture()).size(), 5u);
+    EXPECT_EQ(all<Op::Circle>(picture()).size(), 5u);
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

@@ -1,52 +1,23 @@
-#include "savlenwindow.h"
+#include "support/windowtest.h"
 
-#include "framework/ui/editdialog.h"
+#include "savlen/savlenviewer.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTest>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
-class SavlenEditDialogTest : public SavlenWindowTest {
+class SavlenEditDialogTest : public WindowTest<SavlenViewer> {
 protected:
     void SetUp() override
     {
-        SavlenWindowTest::SetUp();
+        WindowTest::SetUp();
         start();
         open();
     }
 
-    void open()
-    {
-        // The dialog closed before is gone once its deletion has run.
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        window->button(2)->click();
-        const QList<EditDialog*> dialogs = window->findChildren<EditDialog*>();
-        ASSERT_EQ(dialogs.size(), 1);
-        dialog = dialogs.front();
-    }
-
-    QLineEdit* text(int n) const
-    {
-        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n));
-        EXPECT_NE(field, nullptr) << n;
-        return field;
-    }
-
     QCheckBox* check1() const { return dialog->findChild<QCheckBox*>(QStringLiteral("Check1")); }
-
-    // Deleted once it closes.
-    bool closed()
-    {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return !dialog;
-    }
-
-    QPointer<EditDialog> dialog;
 };
 
 TEST_F(SavlenEditDialogTest, ShowsTheSettingsInMemory)
@@ -216,4 +187,4 @@ TEST_F(SavlenEditDialogTest, CheckBoxShowsTheElementNumbers)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

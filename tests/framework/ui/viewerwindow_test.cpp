@@ -1,7 +1,6 @@
-#include "savlenwindow.h"
+#include "support/windowtest.h"
 
-#include "framework/ui/editdialog.h"
-#include "framework/ui/fileopendialog.h"
+#include "savlen/savlenviewer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,18 +10,20 @@
 #include <QPrinterInfo>
 #include <QTest>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
-const char* const kSuccess = "設定値をデフォルト値に戻しました";
+const QString kWorkingFile = QStringLiteral("Gavrine/savlen/savlen.tmp");
+const QString kFactoryFile = QStringLiteral("Gavrine/savlen/savlen.org");
+
+// The common main window as SAVLEN has it: SAVLEN adds nothing to it.
+using SavlenWindowTest = WindowTest<SavlenViewer>;
 
 // The sample working file with other numbers, as a user's last session
 // would leave it.
 QByteArray editedSettings(const QByteArray& sample)
 {
-    QByteArray edited = sample;
-    edited.replace(" 0   1200   100   22 ", "-100   900   50   20 ");
-    return edited;
+    return QByteArray(sample).replace(" 0   1200   100   22 ", "-100   900   50   20 ");
 }
 
 TEST_F(SavlenWindowTest, ShowsCaptionPictureAndTheSixButtonsInOrder)
@@ -95,13 +96,7 @@ TEST_F(SavlenWindowTest, KeysActWhicheverButtonHasTheFocus)
     dialog->reject();
 
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        const QString pdf = root.path("chart.pdf");
-        ViewerWindow::setPrintFileChooser([pdf](QWidget*) { return pdf; });
-        QTest::keyClick(focus, '4');
-        ViewerWindow::setPrintFileChooser({});
-        QFile file(pdf);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(file.read(5) == "%PDF-");
+        EXPECT_EQ(printedFileStart([&] { QTest::keyClick(focus, '4'); }, "chart.pdf"), "%PDF-");
     }
 
     // SAVLEN has no key for Default: only the button restores the factory file.
@@ -136,13 +131,9 @@ TEST_F(SavlenWindowTest, DefaultRestoresTheFactoryFileAndQuitKeepsIt)
 
     QString title = QStringLiteral("unset");
     QString text;
-    watcher.expect([&](QWidget* modal) {
-        title = modal->windowTitle();
-        text = messageText(modal);
-        acceptMessage(modal);
-    });
+    watcher.expectMessage(&text, &title);
     window->button(5)->click();
-    EXPECT_EQ(text, QString::fromUtf8(kSuccess));
+    EXPECT_EQ(text, kDefaultRestored);
     EXPECT_EQ(title, QString());
     EXPECT_EQ(root.read(kWorkingFile), root.read(kFactoryFile));
     EXPECT_EQ(viewer->settings.X.min, 0);
@@ -161,13 +152,10 @@ TEST_F(SavlenWindowTest, DefaultWithoutAFactoryFileSaysWhichFileAndDoesNotClaimS
     viewer->settings.Title = QStringLiteral("in memory only");
 
     QString text;
-    watcher.expect([&](QWidget* modal) {
-        text = messageText(modal);
-        acceptMessage(modal);
-    });
+    watcher.expectMessage(&text);
     window->button(5)->click();
     EXPECT_TRUE(text.contains(QStringLiteral("savlen.org"))) << text.toStdString();
-    EXPECT_FALSE(text.contains(QString::fromUtf8(kSuccess)));
+    EXPECT_FALSE(text.contains(kDefaultRestored));
     // The working file is reread as it is, and the chart redrawn.
     EXPECT_EQ(viewer->settings.X.max, 900);
     EXPECT_NE(viewer->settings.Title, QStringLiteral("in memory only"));
@@ -203,10 +191,7 @@ TEST_F(SavlenWindowTest, SettingsThatCannotBeWrittenAreReportedAndTheWindowStill
     start();
 
     QString text;
-    watcher.expect([&](QWidget* modal) {
-        text = messageText(modal);
-        acceptMessage(modal);
-    });
+    watcher.expectMessage(&text);
     window->button(6)->click();
     EXPECT_TRUE(text.contains(root.path(kWorkingFile))) << text.toStdString();
     EXPECT_FALSE(window->isVisible());
@@ -226,10 +211,7 @@ TEST_F(SavlenWindowTest, ReadingReportTellsWhereTheDataStoppedWithoutAWordInTheC
     EXPECT_FALSE(textsOf(picture()).join(QLatin1Char(' ')).contains(QStringLiteral("line 5")));
 
     QString text;
-    watcher.expect([&](QWidget* modal) {
-        text = messageText(modal);
-        acceptMessage(modal);
-    });
+    watcher.expectMessage(&text);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(window->button(3), Qt::Key_I, Qt::ControlModifier);
@@ -290,10 +272,7 @@ TEST_F(SavlenWindowTest, PrintIntoAFileThatCannotBeWrittenSaysWhichFile)
     const QString pdf = root.path("no/such/directory/chart.pdf");
     ViewerWindow::setPrintFileChooser([pdf](QWidget*) { return pdf; });
     QString text;
-    watcher.expect([&](QWidget* modal) {
-        text = messageText(modal);
-        acceptMessage(modal);
-    });
+    watcher.expectMessage(&text);
     window->button(4)->click();
     ViewerWindow::setPrintFileChooser({});
     EXPECT_TRUE(text.contains(pdf)) << text.toStdString();
@@ -306,4 +285,4 @@ TEST_F(SavlenWindowTest, PrintIntoAFileThatCannotBeWrittenSaysWhichFile)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

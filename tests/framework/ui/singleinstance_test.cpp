@@ -1,4 +1,5 @@
-#include "uitesting.h"
+#include "support/programs.h"
+#include "support/testroot.h"
 
 #include "framework/ui/singleinstance.h"
 
@@ -7,7 +8,7 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
 class SingleInstanceTest : public ::testing::Test {
@@ -27,7 +28,7 @@ protected:
     }
 
     void launch(QProcess& process) { ASSERT_TRUE(launchViewerProgram(process, QStringLiteral(KAVEL_SAVLENW))); }
-    bool holdsLock(QProcess& process) { return kavel::holdsLock(process, QStringLiteral("SAVLEN")); }
+    bool holdsLock(QProcess& process) { return kavel::test::holdsLock(process, QStringLiteral("SAVLEN")); }
 
     TestRoot root;
     QProcess first;
@@ -90,4 +91,4 @@ TEST_F(SingleInstanceTest, TheLockIsPerProgramAndInstallation)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test

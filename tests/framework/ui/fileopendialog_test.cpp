@@ -1,6 +1,6 @@
-#include "savlenwindow.h"
+#include "support/windowtest.h"
 
-#include "framework/ui/fileopendialog.h"
+#include "savlen/savlenviewer.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -11,26 +11,19 @@
 #include <QTest>
 #include <QTreeWidget>
 
-namespace kavel {
+namespace kavel::test {
 namespace {
 
-class FileOpenDialogTest : public SavlenWindowTest {
+// The file dialog of the common main window, as SAVLEN opens it.
+class FileOpenDialogTest : public WindowTest<SavlenViewer> {
 protected:
     void SetUp() override
     {
-        SavlenWindowTest::SetUp();
-        m_previousDirectory = QDir::currentPath();
-        // The lists start at the program's current directory.
-        QDir::setCurrent(root.path("data"));
+        WindowTest::SetUp();
         QByteArray other = root.read("data/savlen.mac");
         other.replace("R1 3-stage compressor rotor", "R2 other rotor");
         root.write("data/other.mac", other);
         start();
-    }
-
-    void TearDown() override
-    {
-        QDir::setCurrent(m_previousDirectory);
     }
 
     // Opens "1:File" and hands the dialog to `act` while it is shown.
@@ -47,17 +40,10 @@ protected:
         EXPECT_EQ(watcher.pending(), 0);
     }
 
-    template<typename T>
-    static T* control(QWidget* dialog, const char* name)
-    {
-        auto* widget = dialog->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
     static void ok(QWidget* dialog) { control<QPushButton>(dialog, "Command2")->click(); }
 
-    QString m_previousDirectory;
+    // The lists start at the program's current directory.
+    CurrentDirectory current { root.path("data") };
 };
 
 TEST_F(FileOpenDialogTest, StartsAtTheCurrentDirectoryWithTheMacFiles)
@@ -188,4 +174,4 @@ TEST_F(FileOpenDialogTest, ADriveThatCannotBeReadSaysNoDeviceAndKeepsTheLists)
 }
 
 } // namespace
-} // namespace kavel
+} // namespace kavel::test
