@@ -5,7 +5,7 @@
 #include "holpix/mapchart.h"
 #include "holpix/maptochart.h"
 
-#include "framework/recordingsurface.h"
+#include "framework/surface/recordingsurface.h"
 #include "rasterpicture.h"
 
 

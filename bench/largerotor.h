@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/rotormodel.h"
+#include "framework/models/rotormodel.h"
 
 #include <QString>
 

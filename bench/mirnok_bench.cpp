@@ -2,7 +2,7 @@
 #include "mirnok/modechart.h"
 #include "mirnok/modeshapes.h"
 
-#include "framework/recordingsurface.h"
+#include "framework/surface/recordingsurface.h"
 #include "rasterpicture.h"
 
 

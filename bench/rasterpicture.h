@@ -1,10 +1,9 @@
 #pragma once
 
-#include "framework/painterrenderer.h"
-#include "framework/paintersurface.h"
+#include "framework/output/render.h"
+#include "framework/surface/recordingsurface.h"
 
 #include <QImage>
-#include <QPainter>
 
 namespace kavel {
 
@@ -17,33 +16,23 @@ public:
     {
     }
 
-    // `draw(surface)` straight onto a fresh white picture, as "3:Plot" draws.
+    // `draw(surface)` recorded and shown on a fresh white picture, as
+    // "3:Plot" draws and the picture's paint event shows it.
     template <typename Draw>
     void paint(Draw&& draw)
     {
-        m_image.fill(Qt::white);
-        QPainter painter(&m_image);
-        setUp(painter);
-        PainterSurface surface(SurfaceKind::Screen, painter, DeviceMapping::fitted(QRectF(m_image.rect())));
+        RecordingSurface surface(SurfaceKind::Screen);
         draw(surface);
+        replay(surface.ops());
     }
 
-    // A recorded chart replayed, as the picture's paint event does.
+    // A recorded chart shown as the picture's paint event shows it.
     void replay(const OpList& ops)
     {
-        m_image.fill(Qt::white);
-        QPainter painter(&m_image);
-        setUp(painter);
-        PainterRenderer(painter, DeviceMapping::fitted(QRectF(m_image.rect()))).paint(ops);
+        render(m_image, ops, { DeviceMapping::fitted(QRectF(m_image.rect())), true, QColor(Qt::white) });
     }
 
 private:
-    static void setUp(QPainter& painter)
-    {
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-    }
-
     QImage m_image;
 };
 

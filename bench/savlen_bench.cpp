@@ -1,9 +1,9 @@
-#include "framework/rotormodel.h"
+#include "framework/models/rotormodel.h"
 #include "savlen/savlensettings.h"
 #include "savlen/sectionchart.h"
 
-#include "framework/recordingsurface.h"
-#include "framework/textfile.h"
+#include "framework/reading/textfile.h"
+#include "framework/surface/recordingsurface.h"
 #include "largerotor.h"
 #include "rasterpicture.h"
 

@@ -1,7 +1,7 @@
 #include "savlen/savlensettings.h"
 
-#include "framework/chartsettings.h"
-#include "framework/textfile.h"
+#include "framework/reading/textfile.h"
+#include "framework/settings/chartsettings.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 #include "valden/valdenchart.h"
 #include "valden/valdensettings.h"
 
-#include "framework/recordingsurface.h"
+#include "framework/surface/recordingsurface.h"
 #include "rasterpicture.h"
 
 

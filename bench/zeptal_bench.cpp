@@ -3,7 +3,7 @@
 #include "zeptal/zeptalchart.h"
 #include "zeptal/zeptalsettings.h"
 
-#include "framework/recordingsurface.h"
+#include "framework/surface/recordingsurface.h"
 #include "rasterpicture.h"
 
 

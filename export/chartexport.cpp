@@ -1,11 +1,11 @@
 #include "chartexport.h"
 
-#include "animationoutput.h"
+#include "framework/output/animationoutput.h"
 #include "commandpaths.h"
 #include "viewerregistry.h"
 
-#include "framework/painterrenderer.h"
-#include "framework/recordingsurface.h"
+#include "framework/output/painterrenderer.h"
+#include "framework/surface/recordingsurface.h"
 #include "framework/viewer.h"
 
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 
 #include "exportrequest.h"
 
-#include "framework/surfaceops.h"
+#include "framework/surface/surfaceops.h"
 
 #include <QString>
 #include <QStringList>

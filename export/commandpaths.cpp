@@ -1,6 +1,6 @@
 #include "commandpaths.h"
 
-#include "framework/hostpaths.h"
+#include "framework/host/hostpaths.h"
 
 #include <QDir>
 #include <QFile>

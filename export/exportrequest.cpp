@@ -3,7 +3,7 @@
 #include "matricescommand.h"
 #include "viewerregistry.h"
 
-#include "framework/numberparse.h"
+#include "framework/reading/numberparse.h"
 #include "framework/viewer.h"
 
 #include <QFileInfo>

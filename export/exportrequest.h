@@ -1,7 +1,8 @@
 #pragma once
 
-#include "framework/chartoutput.h"
-#include "framework/drawingsurface.h"
+#include "framework/output/animationoutput.h"
+#include "framework/output/chartoutput.h"
+#include "framework/surface/drawingsurface.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,10 +21,6 @@ enum ExportStatus {
     // sense there (a file of another kind).
     ExportDataIncomplete = 1,
 };
-
-// How the chart's animation is written (--option animate=1): an animated
-// GIF, or numbered PNG frames in a directory (OUT without an extension).
-enum class AnimationFormat { Gif, Frames };
 
 // One chart export as the command line asks for it:
 //   kavel-export VIEWER [--root DIR] [--data FILE] [--outline FILE]

@@ -1,7 +1,7 @@
 #include "viewer.h"
 
-#include "drawingsurface.h"
-#include "hostpaths.h"
+#include "framework/host/hostpaths.h"
+#include "framework/surface/drawingsurface.h"
 
 namespace kavel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chartsettings.h"
-#include "readerdiagnostic.h"
+#include "framework/reading/readerdiagnostic.h"
+#include "framework/settings/chartsettings.h"
 #include "windowaction.h"
 
 #include <QRectF>

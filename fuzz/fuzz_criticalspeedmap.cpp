@@ -3,8 +3,8 @@
 #include "holpix/holpixsettings.h"
 #include "holpix/mapchart.h"
 
-#include "framework/recordingsurface.h"
-#include "framework/textfile.h"
+#include "framework/reading/textfile.h"
+#include "framework/surface/recordingsurface.h"
 
 #include <cstddef>
 #include <cstdint>

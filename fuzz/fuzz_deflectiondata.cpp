@@ -2,9 +2,9 @@
 #include "wespar/deflectiondata.h"
 #include "wespar/wesparsettings.h"
 
-#include "framework/recordingsurface.h"
-#include "framework/rotormodel.h"
-#include "framework/textfile.h"
+#include "framework/models/rotormodel.h"
+#include "framework/reading/textfile.h"
+#include "framework/surface/recordingsurface.h"
 
 #include <cstddef>
 #include <cstdint>

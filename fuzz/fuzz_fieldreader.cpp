@@ -1,6 +1,6 @@
-#include "framework/fieldreader.h"
-#include "framework/numberparse.h"
-#include "framework/textfile.h"
+#include "framework/reading/fieldreader.h"
+#include "framework/reading/numberparse.h"
+#include "framework/reading/textfile.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -2,8 +2,8 @@
 #include "lendrix/lendrixsettings.h"
 #include "lendrix/modelchart.h"
 
-#include "framework/recordingsurface.h"
-#include "framework/textfile.h"
+#include "framework/reading/textfile.h"
+#include "framework/surface/recordingsurface.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "launcher/outmatrix.h"
 
-#include "framework/quasimodalmodel.h"
-#include "framework/textfile.h"
+#include "framework/models/quasimodalmodel.h"
+#include "framework/reading/textfile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "mirno1/modeshapefiles.h"
 #include "mirno1/planarmodechart.h"
 
-#include "framework/recordingsurface.h"
-#include "framework/rotormodel.h"
-#include "framework/textfile.h"
+#include "framework/models/rotormodel.h"
+#include "framework/reading/textfile.h"
+#include "framework/surface/recordingsurface.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "criticalspeedmap.h"
 
-#include "framework/fieldreader.h"
-#include "framework/numberparse.h"
+#include "framework/reading/fieldreader.h"
+#include "framework/reading/numberparse.h"
 
 #include <algorithm>
 
@@ -136,14 +136,12 @@ void CriticalSpeedMap::resize(qint16 points, qint16 modes)
 
 ReaderDiagnostic ReadCriticalSpeedMap(const QString& path, CriticalSpeedMap& map)
 {
-    FieldReader reader(path);
-    return readMap(reader, map);
+    return readFile(readMap, path, map);
 }
 
 ReaderDiagnostic ReadCriticalSpeedMapText(const QString& name, const QString& text, CriticalSpeedMap& map)
 {
-    FieldReader reader(name, text);
-    return readMap(reader, map);
+    return readText(readMap, name, text, map);
 }
 
 } // namespace kavel

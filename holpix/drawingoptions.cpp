@@ -4,19 +4,17 @@ namespace kavel {
 
 MapCurveFlags InitialMapCurveFlags()
 {
-    MapCurveFlags flags {};
-    flags[kAllCritical] = 1;
-    return flags;
+    return onlyChecked<kMapCurveFlagCount>(kAllCritical);
 }
 
 bool CriticalCurveShown(const MapCurveFlags& curveFlags, int j)
 {
-    return curveFlags[kAllCritical] == 1 || (j >= 1 && j <= kMapModeRows && curveFlags[std::size_t(j - 1)] == 1);
+    return modeChecked(curveFlags, kAllCritical, kMapModeRows, 0, j);
 }
 
 bool StandstillCurveShown(const MapCurveFlags& curveFlags, int j)
 {
-    return curveFlags[kAllStandstill] == 1 || (j >= 1 && j <= kMapModeRows && curveFlags[std::size_t(j + 6)] == 1);
+    return modeChecked(curveFlags, kAllStandstill, kMapModeRows, kAllCritical + 1, j);
 }
 
 AxisOptions InitialAxisOptions()

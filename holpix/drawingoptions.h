@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
-#include <array>
+#include "framework/settings/checkflags.h"
 
 namespace kavel {
 
@@ -13,7 +12,7 @@ inline constexpr int kMapCurveFlagCount = 14;
 inline constexpr int kAllCritical = 6;
 inline constexpr int kAllStandstill = 13;
 inline constexpr int kMapModeRows = 6;
-using MapCurveFlags = std::array<qint16, kMapCurveFlagCount>;
+using MapCurveFlags = CheckFlags<kMapCurveFlagCount>;
 
 MapCurveFlags InitialMapCurveFlags();
 

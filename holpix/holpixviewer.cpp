@@ -46,11 +46,8 @@ bool HolpixViewer::setOption(const QString& name, const QStringList& values)
     auto flag = [](const QString& value) { return value == QLatin1String("0") || value == QLatin1String("1"); };
     if (!std::all_of(values.begin(), values.end(), flag))
         return false;
-    if (name == QLatin1String("curveFlags") && values.size() == kMapCurveFlagCount) {
-        for (int i = 0; i < kMapCurveFlagCount; ++i)
-            curveFlags[std::size_t(i)] = qint16(values[i].toInt());
-        return true;
-    }
+    if (name == QLatin1String("curveFlags"))
+        return setFromOption(curveFlags, values);
     // Option buttons: exactly one of each axis's pair is chosen.
     if (name == QLatin1String("axisOptions") && values.size() == 4 && values[0] != values[1] && values[2] != values[3]) {
         for (int i = 1; i <= 4; ++i)

@@ -2,8 +2,8 @@
 
 #include "holpixsettings.h"
 
-#include "framework/drawingsurface.h"
-#include "framework/palette.h"
+#include "framework/surface/drawingsurface.h"
+#include "framework/surface/palette.h"
 
 #include <cmath>
 
@@ -50,8 +50,7 @@ void linearX(DrawingSurface& s, const HolpixSettings& st, const ChartGeometry& g
     for (std::size_t n = 0; n < steps->size(); ++n) {
         const double cx = g.OriginX + double(n) * t;
         s.line(cx, g.OriginY, cx, g.OriginY - kTickLength, 0);
-        s.point(cx, g.OriginY + 0.2, Palette::kLightGrey);
-        s.printNumber(st.X.min + (*steps)[n]);
+        s.printNumberAt(cx, g.OriginY + 0.2, st.X.min + (*steps)[n]);
     }
 }
 
@@ -65,8 +64,7 @@ void linearY(DrawingSurface& s, const HolpixSettings& st, const ChartGeometry& g
     for (std::size_t n = 0; n < steps->size(); ++n) {
         const double cy = g.OriginY - double(float(n) * t);
         s.line(g.OriginX, cy, g.OriginX + kTickLength, cy, 0);
-        s.point(g.OriginX - kYLabelOffset, cy - 0.3, Palette::kLightGrey);
-        s.printNumber(st.Y.min + (*steps)[n]);
+        s.printNumberAt(g.OriginX - kYLabelOffset, cy - 0.3, st.Y.min + (*steps)[n]);
     }
 }
 

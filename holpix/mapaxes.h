@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/chartframe.h"
-#include "framework/logaxis.h"
+#include "framework/chart/chartframe.h"
+#include "framework/chart/logaxis.h"
 
 #include <QString>
 #include <optional>

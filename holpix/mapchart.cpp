@@ -5,9 +5,9 @@
 #include "mapaxes.h"
 #include "maptochart.h"
 
-#include "framework/chartpage.h"
-#include "framework/drawingsurface.h"
-#include "framework/palette.h"
+#include "framework/chart/chartpage.h"
+#include "framework/surface/drawingsurface.h"
+#include "framework/surface/palette.h"
 
 namespace kavel {
 
@@ -47,14 +47,11 @@ void drawBody(DrawingSurface& s, HolpixSettings& settings, const CriticalSpeedMa
     const auto scale = [](bool log) { return log ? AxisScale::Log : AxisScale::Linear; };
     const MapScales scales = DrawMapAxes(s, settings, g, scale(xLogarithmic(axisOptions)), scale(yLogarithmic(axisOptions)));
 
-    s.point(g.CentreX - 4, g.OriginY - settings.Y.length - 2, Palette::kLightGrey);
-    s.print(settings.Title);
-    s.point(g.CentreX - 4, g.OriginY + 1.5, Palette::kLightGrey);
-    s.print(settings.XTitle);
+    s.printAt(g.CentreX - 4, g.OriginY - settings.Y.length - 2, settings.Title);
+    s.printAt(g.CentreX - 4, g.OriginY + 1.5, settings.XTitle);
     const QString face = printer ? QStringLiteral("Century") : QStringLiteral("times new roman");
     s.selectRotatedFont(face, 15);
-    s.point(0.5, g.CentreY + 4, Palette::kLightGrey);
-    s.print(settings.YTitle);
+    s.printAt(0.5, g.CentreY + 4, settings.YTitle);
     s.setFont(face, 8);
 
     // An axis the routine could not tick is named under the X title.
@@ -62,8 +59,7 @@ void drawBody(DrawingSurface& s, HolpixSettings& settings, const CriticalSpeedMa
     for (const QString& note : { scales.xNote, scales.yNote }) {
         if (note.isEmpty())
             continue;
-        s.point(g.OriginX, noteY, Palette::kLightGrey);
-        s.print(note);
+        s.printAt(g.OriginX, noteY, note);
         noteY += 0.4;
     }
 

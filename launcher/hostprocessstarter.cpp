@@ -1,6 +1,6 @@
 #include "hostprocessstarter.h"
 
-#include "framework/hostpaths.h"
+#include "framework/host/hostpaths.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,8 +4,8 @@
 #include "outmatrix.h"
 #include "processstarter.h"
 
-#include "framework/fontmap.h"
-#include "framework/hostpaths.h"
+#include "framework/host/hostpaths.h"
+#include "framework/output/fontmap.h"
 #include "framework/ui/twips.h"
 
 #include <QComboBox>

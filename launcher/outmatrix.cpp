@@ -1,9 +1,9 @@
 #include "outmatrix.h"
 
-#include "framework/atomicfile.h"
-#include "framework/hostpaths.h"
-#include "framework/numbertext.h"
-#include "framework/textfile.h"
+#include "framework/host/atomicfile.h"
+#include "framework/host/hostpaths.h"
+#include "framework/reading/numbertext.h"
+#include "framework/reading/textfile.h"
 
 #include <QDir>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/quasimodalmodel.h"
+#include "framework/models/quasimodalmodel.h"
 
 #include <QString>
 #include <QStringList>

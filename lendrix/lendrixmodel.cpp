@@ -1,7 +1,7 @@
 #include "lendrixmodel.h"
 
-#include "framework/numbertext.h"
-#include "framework/quasimodalmodel.h"
+#include "framework/models/quasimodalmodel.h"
+#include "framework/reading/numbertext.h"
 
 #include <cmath>
 

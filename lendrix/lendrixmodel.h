@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/readerdiagnostic.h"
-#include "framework/rotormodel.h"
+#include "framework/models/rotormodel.h"
+#include "framework/reading/readerdiagnostic.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "lendrixeditdialog.h"
 
-#include "framework/numberparse.h"
+#include "framework/reading/numberparse.h"
 
 namespace kavel {
 
@@ -27,13 +27,7 @@ const ViewerIdentity& LendrixViewer::identity() const
         .workingFile = QStringLiteral("lendrix.tmp"),
         .factoryFile = QStringLiteral("lendrix.org"),
         .defaultCaption = QStringLiteral("5:Default"),
-        .keys = {
-            { u'1', WindowAction::OpenDataFile },
-            { u'2', WindowAction::EditSettings },
-            { u'3', WindowAction::Plot },
-            { u'4', WindowAction::Print },
-            { u'6', WindowAction::Quit },
-        },
+        .keys = numberKeys(KeyFive::DoesNothing),
     };
     return id;
 }

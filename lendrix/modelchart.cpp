@@ -3,10 +3,10 @@
 #include "lendrixmodel.h"
 #include "lendrixsettings.h"
 
-#include "framework/chartframe.h"
-#include "framework/chartpage.h"
-#include "framework/drawingsurface.h"
-#include "framework/palette.h"
+#include "framework/chart/chartframe.h"
+#include "framework/chart/chartpage.h"
+#include "framework/surface/drawingsurface.h"
+#include "framework/surface/palette.h"
 
 namespace kavel {
 
@@ -31,13 +31,10 @@ void drawBody(DrawingSurface& s, const LendrixSettings& settings, const LendrixM
     const FrameInputs frame { settings.X, settings.Y, g };
     DrawChartFrame(s, frame, settings.FrameWidth);
 
-    s.point(g.CentreX - 5, top - 3, Palette::kLightGrey);
-    s.print(settings.Title);
-    s.point(g.CentreX - 2, g.OriginY + 1.5, Palette::kLightGrey);
-    s.print(settings.XTitle);
+    s.printAt(g.CentreX - 5, top - 3, settings.Title);
+    s.printAt(g.CentreX - 2, g.OriginY + 1.5, settings.XTitle);
     s.selectRotatedFont(QStringLiteral("Century"), printer ? 120 : 15);
-    s.point(1, g.CentreY + 2, Palette::kLightGrey);
-    s.print(settings.YTitle);
+    s.printAt(1, g.CentreY + 2, settings.YTitle);
     s.resetOwnFont();
 
     // The rotor's outer contour above the frame, its radius at 1/200 of
@@ -68,8 +65,7 @@ void drawBody(DrawingSurface& s, const LendrixSettings& settings, const LendrixM
     if (!frequencies)
         return;
     for (qint64 j = 1; j <= columns; ++j) {
-        s.point(g.OffsetX + settings.X.length + 1, top - 1 + double(j), Palette::kLightGrey);
-        s.print(QStringLiteral("No.%1   %2  Hz").arg(j).arg((*frequencies)[qsizetype(j - 1)]));
+        s.printAt(g.OffsetX + settings.X.length + 1, top - 1 + double(j), QStringLiteral("No.%1   %2  Hz").arg(j).arg((*frequencies)[qsizetype(j - 1)]));
     }
 
     for (qint64 i = 1; i <= stations; ++i) {

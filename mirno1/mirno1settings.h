@@ -1,8 +1,7 @@
 #pragma once
 
-#include "framework/chartsettings.h"
-
-#include <array>
+#include "framework/settings/chartsettings.h"
+#include "framework/settings/checkflags.h"
 
 namespace kavel {
 
@@ -23,13 +22,11 @@ struct Mirno1Settings {
 // also the only flag of mode 11.
 inline constexpr int kModeFlags = 11;
 inline constexpr int kAllModes = 10;
-using ModeFlags = std::array<qint16, kModeFlags>;
+using ModeFlags = CheckFlags<kModeFlags>;
 // Every start: all modes through "All".
 inline ModeFlags InitialModeShown()
 {
-    ModeFlags flags {};
-    flags[kAllModes] = 1;
-    return flags;
+    return onlyChecked<kModeFlags>(kAllModes);
 }
 
 } // namespace kavel

@@ -3,8 +3,6 @@
 #include "mirno1editdialog.h"
 #include "planarmodechart.h"
 
-#include <algorithm>
-
 namespace kavel {
 
 Mirno1Viewer::Mirno1Viewer()
@@ -26,13 +24,7 @@ const ViewerIdentity& Mirno1Viewer::identity() const
         .workingFile = QStringLiteral("mirno1.tmp"),
         .factoryFile = QStringLiteral("mirno1.org"),
         .defaultCaption = QStringLiteral("5:Default"),
-        .keys = {
-            { u'1', WindowAction::OpenDataFile },
-            { u'2', WindowAction::EditSettings },
-            { u'3', WindowAction::Plot },
-            { u'4', WindowAction::Print },
-            { u'6', WindowAction::Quit },
-        },
+        .keys = numberKeys(KeyFive::DoesNothing),
     };
     return id;
 }
@@ -66,13 +58,7 @@ void Mirno1Viewer::drawChart(DrawingSurface& surface)
 
 bool Mirno1Viewer::setOption(const QString& name, const QStringList& values)
 {
-    auto flag = [](const QString& value) { return value == QLatin1String("0") || value == QLatin1String("1"); };
-    if (name == QLatin1String("modeShown") && values.size() == kModeFlags && std::all_of(values.begin(), values.end(), flag)) {
-        for (int k = 0; k < kModeFlags; ++k)
-            modeShown[std::size_t(k)] = qint16(values[k].toInt());
-        return true;
-    }
-    return false;
+    return name == QLatin1String("modeShown") && setFromOption(modeShown, values);
 }
 
 QStringList Mirno1Viewer::optionUsage() const

@@ -3,7 +3,7 @@
 #include "mirno1settings.h"
 #include "modeshapefiles.h"
 
-#include "framework/rotormodel.h"
+#include "framework/models/rotormodel.h"
 #include "framework/viewer.h"
 
 namespace kavel {

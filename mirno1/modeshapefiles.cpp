@@ -1,7 +1,7 @@
 #include "modeshapefiles.h"
 
-#include "framework/fieldreader.h"
-#include "framework/rotormodel.h"
+#include "framework/models/rotormodel.h"
+#include "framework/reading/fieldreader.h"
 
 #include <algorithm>
 
@@ -92,14 +92,12 @@ void PlanarModeShapes::setShapeLine(int i, int j, std::vector<float> fields)
 
 ReaderDiagnostic ReadModeShapeResult(const QString& path, PlanarModeShapes& shapes)
 {
-    FieldReader reader(path);
-    return readResult(reader, shapes);
+    return readFile(readResult, path, shapes);
 }
 
 ReaderDiagnostic ReadModeShapeResultText(const QString& name, const QString& text, PlanarModeShapes& shapes)
 {
-    FieldReader reader(name, text);
-    return readResult(reader, shapes);
+    return readText(readResult, name, text, shapes);
 }
 
 ReaderDiagnostic ReadModeShapeFiles(const QString& resultPath, const QString& outlinePath, PlanarModeShapes& shapes, RotorModel& outline)

@@ -2,12 +2,12 @@
 
 #include "modeshapefiles.h"
 
-#include "framework/chartframe.h"
-#include "framework/chartpage.h"
-#include "framework/drawingsurface.h"
-#include "framework/palette.h"
-#include "framework/rotormodel.h"
-#include "framework/single.h"
+#include "framework/chart/chartframe.h"
+#include "framework/chart/chartpage.h"
+#include "framework/models/rotormodel.h"
+#include "framework/reading/single.h"
+#include "framework/surface/drawingsurface.h"
+#include "framework/surface/palette.h"
 
 #include <cmath>
 #include <limits>
@@ -21,9 +21,7 @@ constexpr int kOutlineColour = 1; // dark blue
 // Modes beyond the flag table have no box of their own: "All" shows them.
 bool isShown(const ModeFlags& modeShown, int mode)
 {
-    if (modeShown[kAllModes] == 1)
-        return true;
-    return mode - 1 < kModeFlags && modeShown[std::size_t(mode - 1)] == 1;
+    return modeChecked(modeShown, kAllModes, kAllModes, 0, mode);
 }
 
 // One copy of the outline: the outer contour's upper half, standing on the
@@ -58,13 +56,10 @@ void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarMod
     const FrameInputs frame { settings.X, settings.Y, g };
     DrawChartFrame(s, frame, settings.FrameWidth);
 
-    s.point(g.CentreX - 5, g.OriginY - settings.Y.length - 2, Palette::kLightGrey);
-    s.print(settings.Title);
-    s.point(g.CentreX - 5, g.OriginY + 1.5, Palette::kLightGrey);
-    s.print(settings.XTitle);
+    s.printAt(g.CentreX - 5, g.OriginY - settings.Y.length - 2, settings.Title);
+    s.printAt(g.CentreX - 5, g.OriginY + 1.5, settings.XTitle);
     s.selectRotatedFont(QStringLiteral("Century"), 15);
-    s.point(1.5, g.CentreY + 2, Palette::kLightGrey);
-    s.print(settings.YTitle);
+    s.printAt(1.5, g.CentreY + 2, settings.YTitle);
     s.resetOwnFont();
 
     s.setLineWidth(1);

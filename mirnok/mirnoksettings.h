@@ -1,6 +1,7 @@
 #pragma once
 
-#include "framework/chartsettings.h"
+#include "framework/settings/chartsettings.h"
+#include "framework/settings/checkflags.h"
 
 #include <QString>
 #include <array>
@@ -35,13 +36,11 @@ struct MirnokSettings {
 // every mode. Kept in memory only; every start shows all modes.
 inline constexpr int kModeBoxCount = 13;
 inline constexpr int kAllModesBox = 12;
-using ModeShown = std::array<qint16, kModeBoxCount>;
+using ModeShown = CheckFlags<kModeBoxCount>;
 
 inline ModeShown allModesShown()
 {
-    ModeShown shown {};
-    shown[kAllModesBox] = 1;
-    return shown;
+    return onlyChecked<kModeBoxCount>(kAllModesBox);
 }
 
 } // namespace kavel

@@ -2,12 +2,12 @@
 
 #include "mirnokeditdialog.h"
 
-#include "framework/atomicfile.h"
-#include "framework/drawnextent.h"
-#include "framework/recordingsurface.h"
-#include "framework/hostpaths.h"
-#include "framework/numberparse.h"
-#include "framework/numbertext.h"
+#include "framework/host/atomicfile.h"
+#include "framework/host/hostpaths.h"
+#include "framework/output/drawnextent.h"
+#include "framework/reading/numberparse.h"
+#include "framework/reading/numbertext.h"
+#include "framework/surface/recordingsurface.h"
 
 
 #include <cmath>
@@ -142,18 +142,8 @@ int MirnokViewer::drawAnimation(DrawingSurface& screen, const std::function<void
 
 bool MirnokViewer::setOption(const QString& name, const QStringList& values)
 {
-    if (name == QLatin1String("modeShown")) {
-        if (values.size() != kModeBoxCount)
-            return false;
-        ModeShown shown {};
-        for (int k = 0; k < kModeBoxCount; ++k) {
-            if (values[k] != QLatin1String("0") && values[k] != QLatin1String("1"))
-                return false;
-            shown[std::size_t(k)] = qint16(values[k].toInt());
-        }
-        modeShown = shown;
-        return true;
-    }
+    if (name == QLatin1String("modeShown"))
+        return setFromOption(modeShown, values);
     if (name == QLatin1String("phase")) {
         const std::optional<double> degrees = values.size() == 1 ? NumberParse::strict(values[0]) : std::nullopt;
         if (!degrees || !std::isfinite(*degrees) || std::fabs(*degrees) > 1e6)

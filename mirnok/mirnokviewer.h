@@ -5,7 +5,7 @@
 #include "modeshapes.h"
 #include "mirnoksettings.h"
 
-#include "framework/rotormodel.h"
+#include "framework/models/rotormodel.h"
 #include "framework/viewer.h"
 
 namespace kavel {

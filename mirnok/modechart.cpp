@@ -2,12 +2,12 @@
 
 #include "modeshapes.h"
 
-#include "framework/chartframe.h"
-#include "framework/chartpage.h"
-#include "framework/drawingsurface.h"
-#include "framework/numbertext.h"
-#include "framework/palette.h"
-#include "framework/rotormodel.h"
+#include "framework/chart/chartframe.h"
+#include "framework/chart/chartpage.h"
+#include "framework/models/rotormodel.h"
+#include "framework/reading/numbertext.h"
+#include "framework/surface/drawingsurface.h"
+#include "framework/surface/palette.h"
 
 #include <cmath>
 #include <limits>
@@ -99,8 +99,7 @@ private:
             const double at = double(n) * u;
             if (!flat) {
                 s.line(p.xOrg + at, h, p.xOrg + at, h - 0.5);
-                s.point(p.xOrg + at, h - 0.2, Palette::kLightGrey);
-                s.printNumber(v);
+                s.printNumberAt(p.xOrg + at, h - 0.2, v);
             }
             if (!vertical) {
                 s.line(w, p.yOrg - at, w + 0.5, p.yOrg - at);
@@ -127,8 +126,7 @@ private:
 
     void title(double x, double y, const QString& text)
     {
-        s.point(x, y, Palette::kLightGrey);
-        s.print(text);
+        s.printAt(x, y, text);
     }
 
     void drawTitles()
@@ -311,9 +309,7 @@ std::optional<QRectF> WhirlEnvelope(const ModeChartInput& input)
 
 bool isModeShown(const ModeShown& modeShown, int i)
 {
-    if (modeShown[kAllModesBox] == 1)
-        return true;
-    return i >= 1 && i <= kAllModesBox && modeShown[std::size_t(i - 1)] == 1;
+    return modeChecked(modeShown, kAllModesBox, kAllModesBox, 0, i);
 }
 
 ModeChartOutcome DrawModeChart(DrawingSurface& s, const ModeChartInput& input, float phi, ModeLegend legend)

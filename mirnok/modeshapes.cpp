@@ -1,8 +1,8 @@
 #include "modeshapes.h"
 
-#include "framework/fieldreader.h"
-#include "framework/numbertext.h"
-#include "framework/single.h"
+#include "framework/reading/fieldreader.h"
+#include "framework/reading/numbertext.h"
+#include "framework/reading/single.h"
 
 #include <cmath>
 #include <limits>
@@ -160,14 +160,12 @@ void ComplexModeShapes::setModeInfo(int i, const std::array<float, 5>& values)
 
 ReaderDiagnostic ReadComplexModeShapes(const QString& path, ComplexModeShapes& shapes)
 {
-    FieldReader reader(path);
-    return readResult(reader, shapes);
+    return readFile(readResult, path, shapes);
 }
 
 ReaderDiagnostic ReadComplexModeShapesText(const QString& name, const QString& text, ComplexModeShapes& shapes)
 {
-    FieldReader reader(name, text);
-    return readResult(reader, shapes);
+    return readText(readResult, name, text, shapes);
 }
 
 QByteArray FormatModeDiagnostic(const ComplexModeShapes& shapes)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/readerdiagnostic.h"
+#include "framework/reading/readerdiagnostic.h"
 
 #include <QString>
 #include <array>

@@ -2,7 +2,7 @@
 
 #include "savlenviewer.h"
 
-#include "framework/numberparse.h"
+#include "framework/reading/numberparse.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -24,13 +24,7 @@ const ViewerIdentity& SavlenViewer::identity() const
         .workingFile = QStringLiteral("savlen.tmp"),
         .factoryFile = QStringLiteral("savlen.org"),
         .defaultCaption = QStringLiteral("5:Default"),
-        .keys = {
-            { u'1', WindowAction::OpenDataFile },
-            { u'2', WindowAction::EditSettings },
-            { u'3', WindowAction::Plot },
-            { u'4', WindowAction::Print },
-            { u'6', WindowAction::Quit },
-        },
+        .keys = numberKeys(KeyFive::DoesNothing),
     };
     return id;
 }

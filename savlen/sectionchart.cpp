@@ -1,12 +1,12 @@
 #include "sectionchart.h"
 
-#include "framework/rotormodel.h"
+#include "framework/models/rotormodel.h"
 #include "savlensettings.h"
 
-#include "framework/chartframe.h"
-#include "framework/chartpage.h"
-#include "framework/drawingsurface.h"
-#include "framework/palette.h"
+#include "framework/chart/chartframe.h"
+#include "framework/chart/chartpage.h"
+#include "framework/surface/drawingsurface.h"
+#include "framework/surface/palette.h"
 
 namespace kavel {
 
@@ -29,16 +29,13 @@ void drawBody(DrawingSurface& s, const SavlenSettings& settings, const RotorMode
     const FrameInputs frame { settings.X, settings.Y, g };
     DrawChartFrame(s, frame, settings.FrameWidth);
 
-    s.point(g.CentreX - 4, g.OriginY - settings.Y.length - 2, Palette::kLightGrey);
-    s.print(settings.Title);
-    s.point(g.CentreX - 2, g.OriginY + 1.5, Palette::kLightGrey);
-    s.print(settings.XTitle);
+    s.printAt(g.CentreX - 4, g.OriginY - settings.Y.length - 2, settings.Title);
+    s.printAt(g.CentreX - 2, g.OriginY + 1.5, settings.XTitle);
     if (printer)
         s.selectRotatedFont(QString::fromUtf8("標準明朝"), 20);
     else
         s.selectRotatedFont(QStringLiteral("times new roman"), 15);
-    s.point(1.5, g.CentreY + 4, Palette::kLightGrey);
-    s.print(settings.YTitle);
+    s.printAt(1.5, g.CentreY + 4, settings.YTitle);
     s.resetOwnFont();
 
     const bool bothHalves = settings.ContourMode != 2;
@@ -58,12 +55,10 @@ void drawBody(DrawingSurface& s, const SavlenSettings& settings, const RotorMode
     for (int i = 2; i <= N; ++i) {
         if (ShowNumbers == 1) {
             if (c == 2) {
-                s.point(at(r.cx, i - k1), at(r.cyOuter[0], i - k1), Palette::kLightRed);
-                s.printNumber(model.point(i).number);
+                s.printNumberAt(at(r.cx, i - k1), at(r.cyOuter[0], i - k1), model.point(i).number, Palette::kLightRed);
             }
             if (i == N) {
-                s.point(at(r.cx, i - k2), at(r.cyOuter[0], i - k2), Palette::kLightRed);
-                s.printNumber(model.point(i).number + 1);
+                s.printNumberAt(at(r.cx, i - k2), at(r.cyOuter[0], i - k2), model.point(i).number + 1, Palette::kLightRed);
             }
         }
         s.line(at(r.cx, i - 1), at(r.cyOuter[0], i - 1), at(r.cx, i), at(r.cyOuter[0], i));

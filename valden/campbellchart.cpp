@@ -4,10 +4,10 @@
 #include "eigendata.h"
 #include "valdensettings.h"
 
-#include "framework/chartframe.h"
-#include "framework/drawingsurface.h"
-#include "framework/palette.h"
-#include "framework/rightscale.h"
+#include "framework/chart/chartframe.h"
+#include "framework/chart/rightscale.h"
+#include "framework/surface/drawingsurface.h"
+#include "framework/surface/palette.h"
 
 #include <cmath>
 
@@ -113,19 +113,15 @@ void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenD
     else
         DrawCampbellFrame(s, settings, g, DampingShown);
 
-    s.point(g.CentreX - 5, kValdenOriginY - double(settings.Ylength) - 2, Palette::kLightGrey);
-    s.print(settings.XYTitle);
-    s.point(g.CentreX - 5, kValdenOriginY + 1.5, Palette::kLightGrey);
-    s.print(settings.XYXTitle);
+    s.printAt(g.CentreX - 5, kValdenOriginY - double(settings.Ylength) - 2, settings.XYTitle);
+    s.printAt(g.CentreX - 5, kValdenOriginY + 1.5, settings.XYXTitle);
     // On paper both titles run horizontally, in the printer's font.
     if (!printer)
         s.selectRotatedFont(QStringLiteral("times new roman"), 15);
     if (DampingShown != 0) {
-        s.point(g.OffsetX + settings.Xlength + 2, double(CentreY) + 1, Palette::kLightGrey);
-        s.print(settings.DampingTitle);
+        s.printAt(g.OffsetX + settings.Xlength + 2, double(CentreY) + 1, settings.DampingTitle);
     }
-    s.point(0.5, double(CentreY) + 1, Palette::kLightGrey);
-    s.print(settings.FrequencyTitle);
+    s.printAt(0.5, double(CentreY) + 1, settings.FrequencyTitle);
     if (!printer) {
         s.setFontName(QStringLiteral("times new roman"));
         s.setFontSize(8);

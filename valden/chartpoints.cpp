@@ -2,8 +2,8 @@
 
 #include "eigendata.h"
 
-#include "framework/chartframe.h"
-#include "framework/single.h"
+#include "framework/chart/chartframe.h"
+#include "framework/reading/single.h"
 
 #include <cmath>
 #include <limits>

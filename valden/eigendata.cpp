@@ -1,7 +1,7 @@
 #include "eigendata.h"
 
-#include "framework/fieldreader.h"
-#include "framework/single.h"
+#include "framework/reading/fieldreader.h"
+#include "framework/reading/single.h"
 
 #include <algorithm>
 #include <limits>
@@ -86,14 +86,12 @@ ReaderDiagnostic readEigen(FieldReader& reader, EigenData& data)
 
 ReaderDiagnostic ReadEigenData(const QString& path, EigenData& data)
 {
-    FieldReader reader(path);
-    return readEigen(reader, data);
+    return readFile(readEigen, path, data);
 }
 
 ReaderDiagnostic ReadEigenDataText(const QString& name, const QString& text, EigenData& data)
 {
-    FieldReader reader(name, text);
-    return readEigen(reader, data);
+    return readText(readEigen, name, text, data);
 }
 
 } // namespace kavel

@@ -5,10 +5,10 @@
 #include "eigendata.h"
 #include "valdensettings.h"
 
-#include "framework/arrow.h"
-#include "framework/chartframe.h"
-#include "framework/drawingsurface.h"
-#include "framework/palette.h"
+#include "framework/chart/arrow.h"
+#include "framework/chart/chartframe.h"
+#include "framework/surface/drawingsurface.h"
+#include "framework/surface/palette.h"
 
 #include <cmath>
 
@@ -68,12 +68,9 @@ void DrawGaussChart(DrawingSurface& s, const ValdenSettings& settings, const Eig
         DrawGaussFrame(s, settings, g);
 
     const double titleY = kValdenOriginY - double(settings.ImLength) - 2;
-    s.point(g.CentreX - 5, titleY, Palette::kLightGrey);
-    s.print(settings.GaussTitle);
-    s.point(settings.ReLength + 4 + 3, g.OffsetY - 0.5, Palette::kLightGrey);
-    s.print(settings.GaussXTitle);
-    s.point(g.OffsetX, titleY, Palette::kLightGrey);
-    s.print(settings.GaussYTitle);
+    s.printAt(g.CentreX - 5, titleY, settings.GaussTitle);
+    s.printAt(settings.ReLength + 4 + 3, g.OffsetY - 0.5, settings.GaussXTitle);
+    s.printAt(g.OffsetX, titleY, settings.GaussYTitle);
 
     GaussPoints p;
     ComputeGaussPoints(data, g, p);

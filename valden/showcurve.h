@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
-#include <array>
+#include "framework/settings/checkflags.h"
 
 namespace kavel {
 
@@ -12,7 +11,7 @@ namespace kavel {
 inline constexpr int kShowCurveCount = 17;
 inline constexpr int kAllXY = 10;
 inline constexpr int kAllGauss = 16;
-using ShowCurveFlags = std::array<qint16, kShowCurveCount>;
+using ShowCurveFlags = CheckFlags<kShowCurveCount>;
 
 ShowCurveFlags AllCurvesShown();
 

@@ -5,9 +5,9 @@
 #include "gausschart.h"
 #include "valdensettings.h"
 
-#include "framework/chartpage.h"
-#include "framework/drawingsurface.h"
-#include "framework/palette.h"
+#include "framework/chart/chartpage.h"
+#include "framework/surface/drawingsurface.h"
+#include "framework/surface/palette.h"
 
 namespace kavel {
 

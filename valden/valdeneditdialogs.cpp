@@ -2,7 +2,7 @@
 
 #include "valdenviewer.h"
 
-#include "framework/numbertext.h"
+#include "framework/reading/numbertext.h"
 #include "framework/ui/checkboxgrid.h"
 
 #include <QLabel>

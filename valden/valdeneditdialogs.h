@@ -2,7 +2,7 @@
 
 #include "showcurve.h"
 
-#include "framework/chartsettings.h"
+#include "framework/settings/chartsettings.h"
 #include "framework/ui/editdialog.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/chartsettings.h"
+#include "framework/settings/chartsettings.h"
 
 namespace kavel {
 

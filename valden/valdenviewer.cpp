@@ -3,11 +3,9 @@
 #include "valdenchart.h"
 #include "valdeneditdialogs.h"
 
-#include "framework/hostpaths.h"
+#include "framework/host/hostpaths.h"
 
 #include <QFileInfo>
-
-#include <algorithm>
 
 namespace kavel {
 
@@ -41,14 +39,7 @@ const ViewerIdentity& ValdenViewer::identity() const
         .workingFile = QStringLiteral("valdens.tmp"),
         .factoryFile = QStringLiteral("valdens.org"),
         .defaultCaption = QStringLiteral("5: Default"),
-        .keys = {
-            { u'1', WindowAction::OpenDataFile },
-            { u'2', WindowAction::EditSettings },
-            { u'3', WindowAction::Plot },
-            { u'4', WindowAction::Print },
-            { u'5', WindowAction::RestoreDefaults },
-            { u'6', WindowAction::Quit },
-        },
+        .keys = numberKeys(KeyFive::RestoresDefaults),
     };
     return id;
 }
@@ -70,18 +61,12 @@ void ValdenViewer::drawChart(DrawingSurface& surface)
 
 bool ValdenViewer::setOption(const QString& name, const QStringList& values)
 {
-    auto flag = [](const QString& value) { return value == QLatin1String("0") || value == QLatin1String("1"); };
     if (name == QLatin1String("ChartMode") && values.size() == 1
         && (values[0] == QLatin1String("1") || values[0] == QLatin1String("2"))) {
         ChartMode = values[0].toInt();
         return true;
     }
-    if (name == QLatin1String("ShowCurve") && values.size() == kShowCurveCount && std::all_of(values.begin(), values.end(), flag)) {
-        for (int k = 0; k < kShowCurveCount; ++k)
-            ShowCurve[std::size_t(k)] = qint16(values[k].toInt());
-        return true;
-    }
-    return false;
+    return name == QLatin1String("ShowCurve") && setFromOption(ShowCurve, values);
 }
 
 QStringList ValdenViewer::optionUsage() const

@@ -3,12 +3,12 @@
 #include "deflectiondata.h"
 #include "wesparsettings.h"
 
-#include "framework/chartframe.h"
-#include "framework/chartpage.h"
-#include "framework/drawingsurface.h"
-#include "framework/palette.h"
-#include "framework/rotormodel.h"
-#include "framework/single.h"
+#include "framework/chart/chartframe.h"
+#include "framework/chart/chartpage.h"
+#include "framework/models/rotormodel.h"
+#include "framework/reading/single.h"
+#include "framework/surface/drawingsurface.h"
+#include "framework/surface/palette.h"
 
 #include <cmath>
 #include <limits>
@@ -43,23 +43,17 @@ void drawBody(DrawingSurface& s, const WesparSettings& settings, const Deflectio
 
     // Above the outline chart by its own height, so that a tall outline
     // chart never runs into the title.
-    s.point(g.CentreX, originY2 - settings.R.length - 2, Palette::kLightGrey);
-    s.print(settings.Title);
-    s.point(g.CentreX, kWesparOriginY + 1.5, Palette::kLightGrey);
-    s.print(settings.XTitle);
+    s.printAt(g.CentreX, originY2 - settings.R.length - 2, settings.Title);
+    s.printAt(g.CentreX, kWesparOriginY + 1.5, settings.XTitle);
     if (printer) {
         // The page has no rotated font: the Y titles stand level, halfway
         // between each chart's centre and its bottom edge.
-        s.point(0.5, g.CentreY + (kWesparOriginY - g.CentreY) / 2, Palette::kLightGrey);
-        s.print(settings.YTitle);
-        s.point(0.5, g2.CentreY + (originY2 - g2.CentreY) / 2, Palette::kLightGrey);
-        s.print(settings.RTitle);
+        s.printAt(0.5, g.CentreY + (kWesparOriginY - g.CentreY) / 2, settings.YTitle);
+        s.printAt(0.5, g2.CentreY + (originY2 - g2.CentreY) / 2, settings.RTitle);
     } else {
         s.selectRotatedFont(QStringLiteral("times new roman"), 15);
-        s.point(1.5, g.CentreY + 5, Palette::kLightGrey);
-        s.print(settings.YTitle);
-        s.point(1.5, float(g2.CentreY) + 4, Palette::kLightGrey);
-        s.print(settings.RTitle);
+        s.printAt(1.5, g.CentreY + 5, settings.YTitle);
+        s.printAt(1.5, float(g2.CentreY) + 4, settings.RTitle);
         s.resetOwnFont();
         s.setFont(QStringLiteral("times new roman"), 8);
     }

@@ -1,6 +1,6 @@
 #include "deflectiondata.h"
 
-#include "framework/fieldreader.h"
+#include "framework/reading/fieldreader.h"
 
 namespace kavel {
 
@@ -61,14 +61,12 @@ ReaderDiagnostic readDeflection(FieldReader& reader, DeflectionData& data)
 
 ReaderDiagnostic ReadDeflectionData(const QString& path, DeflectionData& data)
 {
-    FieldReader reader(path);
-    return readDeflection(reader, data);
+    return readFile(readDeflection, path, data);
 }
 
 ReaderDiagnostic ReadDeflectionDataText(const QString& name, const QString& text, DeflectionData& data)
 {
-    FieldReader reader(name, text);
-    return readDeflection(reader, data);
+    return readText(readDeflection, name, text, data);
 }
 
 } // namespace kavel

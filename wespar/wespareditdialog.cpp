@@ -2,7 +2,7 @@
 
 #include "wesparviewer.h"
 
-#include "framework/numberparse.h"
+#include "framework/reading/numberparse.h"
 
 #include <QLineEdit>
 

@@ -25,14 +25,7 @@ const ViewerIdentity& WesparViewer::identity() const
         .workingFile = QStringLiteral("wespar.tmp"),
         .factoryFile = QStringLiteral("wespar.org"),
         .defaultCaption = QStringLiteral("5:Default"),
-        .keys = {
-            { u'1', WindowAction::OpenDataFile },
-            { u'2', WindowAction::EditSettings },
-            { u'3', WindowAction::Plot },
-            { u'4', WindowAction::Print },
-            { u'5', WindowAction::RestoreDefaults },
-            { u'6', WindowAction::Quit },
-        },
+        .keys = numberKeys(KeyFive::RestoresDefaults),
     };
     return id;
 }

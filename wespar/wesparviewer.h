@@ -3,7 +3,7 @@
 #include "deflectiondata.h"
 #include "wesparsettings.h"
 
-#include "framework/rotormodel.h"
+#include "framework/models/rotormodel.h"
 #include "framework/viewer.h"
 
 namespace kavel {

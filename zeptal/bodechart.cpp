@@ -2,9 +2,9 @@
 
 #include "zeptalsettings.h"
 
-#include "framework/drawingsurface.h"
-#include "framework/palette.h"
-#include "framework/rightscale.h"
+#include "framework/chart/rightscale.h"
+#include "framework/surface/drawingsurface.h"
+#include "framework/surface/palette.h"
 
 #include <cmath>
 
@@ -73,25 +73,19 @@ void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const Unba
     const FrameInputs frame = BodeFrameInputs(settings, g, PhaseCount(curveFlags), printer);
     DrawChartFrame(s, frame, settings.FrameWidth);
 
-    s.point(g.CentreX - 5, kBodeOriginY - height - 2, Palette::kLightGrey);
-    s.print(settings.Title);
-    s.point(g.CentreX - 5, kBodeOriginY + 1.5, Palette::kLightGrey);
-    s.print(settings.XTitle);
+    s.printAt(g.CentreX - 5, kBodeOriginY - height - 2, settings.Title);
+    s.printAt(g.CentreX - 5, kBodeOriginY + 1.5, settings.XTitle);
     DrawRightScale(s, right, g.OffsetX, phaseScale(settings, g));
 
     // On paper both titles run horizontally, in the printer's font, beside
     // the edges; on screen upward, 2 cm and 1 cm further out.
     if (printer) {
-        s.point(g.OffsetX + settings.Xlength, double(CentreY), Palette::kLightGrey);
-        s.print(settings.PhaseTitle);
-        s.point(0.5, double(CentreY), Palette::kLightGrey);
-        s.print(settings.AmplitudeTitle);
+        s.printAt(g.OffsetX + settings.Xlength, double(CentreY), settings.PhaseTitle);
+        s.printAt(0.5, double(CentreY), settings.AmplitudeTitle);
     } else {
         s.selectRotatedFont(QStringLiteral("times new roman"), 15);
-        s.point(g.OffsetX + settings.Xlength + 2, double(CentreY) + 1, Palette::kLightGrey);
-        s.print(settings.PhaseTitle);
-        s.point(0.5, double(CentreY) + 1, Palette::kLightGrey);
-        s.print(settings.AmplitudeTitle);
+        s.printAt(g.OffsetX + settings.Xlength + 2, double(CentreY) + 1, settings.PhaseTitle);
+        s.printAt(0.5, double(CentreY) + 1, settings.AmplitudeTitle);
         s.setFontName(QStringLiteral("times new roman"));
         s.setFontSize(8);
     }

@@ -4,23 +4,17 @@ namespace kavel {
 
 CurveFlags DefaultCurveFlags()
 {
-    CurveFlags flags {};
-    flags[kAllCurves] = 1;
-    return flags;
+    return onlyChecked<kCurveFlagCount>(kAllCurves);
 }
 
 bool AmplitudeShown(const CurveFlags& curveFlags, int j)
 {
-    if (curveFlags[kAllCurves] == 1)
-        return true;
-    return j >= 1 && j <= kCurvesWithBoxes && curveFlags[std::size_t(j - 1)] == 1;
+    return modeChecked(curveFlags, kAllCurves, kCurvesWithBoxes, 0, j);
 }
 
 bool PhaseShown(const CurveFlags& curveFlags, int j)
 {
-    if (curveFlags[kAllCurves] == 1)
-        return true;
-    return j >= 1 && j <= kCurvesWithBoxes && curveFlags[std::size_t(j + 4)] == 1;
+    return modeChecked(curveFlags, kAllCurves, kCurvesWithBoxes, kCurvesWithBoxes, j);
 }
 
 int PhaseCount(const CurveFlags& curveFlags)

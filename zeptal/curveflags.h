@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
-#include <array>
+#include "framework/settings/checkflags.h"
 
 namespace kavel {
 
@@ -12,7 +11,7 @@ inline constexpr int kAllCurves = 10;
 // The dialog offers boxes for this many curves; curves beyond them are drawn
 // only through "All".
 inline constexpr int kCurvesWithBoxes = 5;
-using CurveFlags = std::array<qint16, kCurveFlagCount>;
+using CurveFlags = CheckFlags<kCurveFlagCount>;
 
 CurveFlags DefaultCurveFlags();
 // Whether curve j (from 1) has its amplitude, its phase drawn.

@@ -2,8 +2,8 @@
 
 #include "zeptalsettings.h"
 
-#include "framework/drawingsurface.h"
-#include "framework/palette.h"
+#include "framework/surface/drawingsurface.h"
+#include "framework/surface/palette.h"
 
 #include <cmath>
 
@@ -49,8 +49,7 @@ void DrawPolarGrid(DrawingSurface& s, const ZeptalSettings& settings, const Char
 
     for (double v : tickValues(settings.Ymax, settings.Ypitch)) {
         s.circle(g.OffsetX, g.OffsetY, v * g.ScaleY, grid.value_or(0));
-        s.point(g.OffsetX + v * g.ScaleY, g.OffsetY + 0.2, Palette::kLightGrey);
-        s.printNumber(v);
+        s.printNumberAt(g.OffsetX + v * g.ScaleY, g.OffsetY + 0.2, v);
     }
     for (int a = 0; a <= 360; a += 10) {
         const double c = std::cos(radians(a)), sn = std::sin(radians(a));
@@ -71,8 +70,7 @@ void DrawPolarGrid(DrawingSurface& s, const ZeptalSettings& settings, const Char
     for (const AngleLabel& label : { AngleLabel { 0, 1.15 }, AngleLabel { 90, 1.14 }, AngleLabel { 180, 1.14 }, AngleLabel { 270, 1.05 } }) {
         const double f = label.factor * R;
         const std::optional<int> colour = printer ? std::nullopt : std::optional<int>(label.angle == 0 ? kDarkGrey : 0);
-        s.point(g.OffsetX + f * std::cos(radians(label.angle)), g.OffsetY - f * std::sin(radians(label.angle)), colour);
-        s.printNumber(-label.angle);
+        s.printNumberAt(g.OffsetX + f * std::cos(radians(label.angle)), g.OffsetY - f * std::sin(radians(label.angle)), -label.angle, colour);
     }
 }
 
@@ -97,10 +95,8 @@ void DrawPolarChart(DrawingSurface& s, const ZeptalSettings& settings, const Unb
     const ChartGeometry& g = *geometry;
 
     DrawPolarGrid(s, settings, g);
-    s.point(g.CentreX, kPolarOriginY - double(settings.Ylength) - 2, Palette::kLightGrey);
-    s.print(settings.Title);
-    s.point(g.CentreX, g.CentreY + g.ScaleY * settings.Ymax + 1, Palette::kLightGrey);
-    s.print(settings.AmplitudeTitle);
+    s.printAt(g.CentreX, kPolarOriginY - double(settings.Ylength) - 2, settings.Title);
+    s.printAt(g.CentreX, g.CentreY + g.ScaleY * settings.Ymax + 1, settings.AmplitudeTitle);
 
     ChartPos chartPos(data);
     MapPolar(data, g, chartPos);

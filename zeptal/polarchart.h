@@ -3,7 +3,7 @@
 #include "chartpos.h"
 #include "curveflags.h"
 
-#include "framework/chartframe.h"
+#include "framework/chart/chartframe.h"
 
 #include <optional>
 

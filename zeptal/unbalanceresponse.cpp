@@ -1,7 +1,7 @@
 #include "unbalanceresponse.h"
 
-#include "framework/fieldreader.h"
-#include "framework/single.h"
+#include "framework/reading/fieldreader.h"
+#include "framework/reading/single.h"
 
 #include <algorithm>
 #include <limits>
@@ -73,14 +73,12 @@ ReaderDiagnostic readResponse(FieldReader& reader, UnbalanceResponse& data)
 
 ReaderDiagnostic ReadUnbalanceResponse(const QString& path, UnbalanceResponse& data)
 {
-    FieldReader reader(path);
-    return readResponse(reader, data);
+    return readFile(readResponse, path, data);
 }
 
 ReaderDiagnostic ReadUnbalanceResponseText(const QString& name, const QString& text, UnbalanceResponse& data)
 {
-    FieldReader reader(name, text);
-    return readResponse(reader, data);
+    return readText(readResponse, name, text, data);
 }
 
 } // namespace kavel

@@ -4,9 +4,9 @@
 #include "polarchart.h"
 #include "zeptalsettings.h"
 
-#include "framework/chartpage.h"
-#include "framework/drawingsurface.h"
-#include "framework/palette.h"
+#include "framework/chart/chartpage.h"
+#include "framework/surface/drawingsurface.h"
+#include "framework/surface/palette.h"
 
 namespace kavel {
 

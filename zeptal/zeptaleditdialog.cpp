@@ -3,7 +3,7 @@
 #include "zeptalchart.h"
 #include "zeptalviewer.h"
 
-#include "framework/numbertext.h"
+#include "framework/reading/numbertext.h"
 #include "framework/ui/checkboxgrid.h"
 
 #include <QLabel>

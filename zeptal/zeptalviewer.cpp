@@ -3,8 +3,6 @@
 #include "zeptalchart.h"
 #include "zeptaleditdialog.h"
 
-#include <algorithm>
-
 namespace kavel {
 
 ZeptalViewer::ZeptalViewer()
@@ -26,14 +24,7 @@ const ViewerIdentity& ZeptalViewer::identity() const
         .workingFile = QStringLiteral("zeptal.tmp"),
         .factoryFile = QStringLiteral("zeptal.org"),
         .defaultCaption = QStringLiteral("5: Default"),
-        .keys = {
-            { u'1', WindowAction::OpenDataFile },
-            { u'2', WindowAction::EditSettings },
-            { u'3', WindowAction::Plot },
-            { u'4', WindowAction::Print },
-            { u'5', WindowAction::RestoreDefaults },
-            { u'6', WindowAction::Quit },
-        },
+        .keys = numberKeys(KeyFive::RestoresDefaults),
     };
     return id;
 }
@@ -50,18 +41,12 @@ void ZeptalViewer::drawChart(DrawingSurface& surface)
 
 bool ZeptalViewer::setOption(const QString& name, const QStringList& values)
 {
-    auto flag = [](const QString& value) { return value == QLatin1String("0") || value == QLatin1String("1"); };
     if (name == QLatin1String("chartStyle") && values.size() == 1
         && (values[0] == QLatin1String("1") || values[0] == QLatin1String("2"))) {
         chartStyle = values[0].toInt();
         return true;
     }
-    if (name == QLatin1String("curveFlags") && values.size() == kCurveFlagCount && std::all_of(values.begin(), values.end(), flag)) {
-        for (int k = 0; k < kCurveFlagCount; ++k)
-            curveFlags[std::size_t(k)] = qint16(values[k].toInt());
-        return true;
-    }
-    return false;
+    return name == QLatin1String("curveFlags") && setFromOption(curveFlags, values);
 }
 
 QStringList ZeptalViewer::optionUsage() const

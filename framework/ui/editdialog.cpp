@@ -2,10 +2,10 @@
 
 #include "keypreview.h"
 
-#include "framework/chartsettings.h"
-#include "framework/numberparse.h"
-#include "framework/numbertext.h"
-#include "framework/single.h"
+#include "framework/reading/numberparse.h"
+#include "framework/reading/numbertext.h"
+#include "framework/reading/single.h"
+#include "framework/settings/chartsettings.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

@@ -2,10 +2,9 @@
 
 #include "twips.h"
 
-#include "framework/painterrenderer.h"
-#include "framework/recordingsurface.h"
+#include "framework/output/render.h"
+#include "framework/surface/recordingsurface.h"
 
-#include <QPainter>
 
 namespace kavel {
 
@@ -39,11 +38,8 @@ QSize PictureArea::sizeHint() const
 
 void PictureArea::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    PainterRenderer(painter, DeviceMapping::fitted(QRectF(rect()), 96, m_region)).paint(m_surface->ops());
+    // QWidget has a render() of its own.
+    kavel::render(*this, m_surface->ops(), { DeviceMapping::fitted(QRectF(rect()), 96, m_region), true, QColor(Qt::white) });
 }
 
 } // namespace kavel

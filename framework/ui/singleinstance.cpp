@@ -1,6 +1,6 @@
 #include "singleinstance.h"
 
-#include "framework/hostpaths.h"
+#include "framework/host/hostpaths.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -5,9 +5,9 @@
 #include "keypreview.h"
 #include "picturearea.h"
 
-#include "framework/chartoutput.h"
-#include "framework/chartsettings.h"
-#include "framework/recordingsurface.h"
+#include "framework/output/chartoutput.h"
+#include "framework/settings/chartsettings.h"
+#include "framework/surface/recordingsurface.h"
 #include "framework/viewer.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "export/viewerregistry.h"
+#include "framework/reading/textfile.h"
 #include "framework/viewer.h"
-#include "framework/textfile.h"
 #include "support/files.h"
 #include "support/qtprint.h"
 

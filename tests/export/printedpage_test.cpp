@@ -1,10 +1,12 @@
 #include "export/viewerregistry.h"
-#include "framework/chartoutput.h"
-#include "framework/painterrenderer.h"
-#include "framework/recordingsurface.h"
+#include "framework/output/chartoutput.h"
+#include "framework/output/painterrenderer.h"
+#include "framework/surface/recordingsurface.h"
 #include "framework/viewer.h"
 #include "support/chartops.h"
 #include "support/qtprint.h"
+
+#include "support/application.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -17,24 +19,13 @@
 #include <set>
 #include <vector>
 
-using namespace kavel;
-
 // Every viewer's "4:Print" page from the sample root: its texts on the paper,
 // and the same line widths in the PDF and the SVG.
+namespace kavel::test {
 namespace {
 
 constexpr double kPdfDpi = 1200;
 const QRectF kA4Landscape(0, 0, 29.7, 21);
-
-// Fonts need a QGuiApplication.
-void ensureGuiApplication()
-{
-    static int argc = 1;
-    static char name[] = "export_tests";
-    static char* argv[] = { name, nullptr };
-    if (!QCoreApplication::instance())
-        new QGuiApplication(argc, argv);
-}
 
 struct PrintedPage {
     OpList ops;
@@ -43,7 +34,7 @@ struct PrintedPage {
 
 PrintedPage printSample(const QString& name)
 {
-    ensureGuiApplication();
+    ensureApplication();
     const QByteArray root = qgetenv("KAVEL_ROOT");
     qputenv("KAVEL_ROOT", KAVEL_SAMPLE_ROOT);
     PrintedPage page;
@@ -250,3 +241,5 @@ TEST(PrintedPage, SvgNamesTheFacesTriedAndTheGenericFamily)
         EXPECT_TRUE(list.endsWith(QStringLiteral(", serif")) || list.endsWith(QStringLiteral(", sans-serif"))) << list.toStdString();
     }
 }
+
+} // namespace kavel::test

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/recordingsurface.h"
+#include "framework/surface/recordingsurface.h"
 #include "holpix/criticalspeedmap.h"
 
 #include "support/chartops.h"

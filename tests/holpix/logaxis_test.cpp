@@ -1,6 +1,6 @@
 #include "holpixtesting.h"
 
-#include "framework/logaxis.h"
+#include "framework/chart/logaxis.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

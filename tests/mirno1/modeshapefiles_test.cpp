@@ -1,7 +1,7 @@
 #include "mirno1/mirno1settings.h"
 #include "mirno1/modeshapefiles.h"
 
-#include "framework/rotormodel.h"
+#include "framework/models/rotormodel.h"
 
 #include "support/files.h"
 #include "support/qtprint.h"

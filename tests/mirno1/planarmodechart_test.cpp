@@ -1,8 +1,8 @@
 #include "mirno1/modeshapefiles.h"
 #include "mirno1/planarmodechart.h"
 
-#include "framework/recordingsurface.h"
-#include "framework/rotormodel.h"
+#include "framework/models/rotormodel.h"
+#include "framework/surface/recordingsurface.h"
 
 #include "support/chartops.h"
 #include "support/framedsettings.h"

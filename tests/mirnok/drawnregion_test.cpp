@@ -1,7 +1,7 @@
 #include "mirnokwindowtest.h"
 
-#include "framework/drawnextent.h"
-#include "framework/painterrenderer.h"
+#include "framework/output/drawnextent.h"
+#include "framework/output/painterrenderer.h"
 
 namespace kavel::test {
 namespace {

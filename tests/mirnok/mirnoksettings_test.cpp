@@ -1,6 +1,6 @@
 #include "mirnok/mirnoksettings.h"
 
-#include "framework/textfile.h"
+#include "framework/reading/textfile.h"
 
 #include "support/qtprint.h"
 

@@ -3,7 +3,7 @@
 #include "mirnok/mirnoksettings.h"
 #include "mirnok/modeshapes.h"
 
-#include "framework/recordingsurface.h"
+#include "framework/surface/recordingsurface.h"
 
 #include "support/chartops.h"
 #include "support/qtprint.h"

@@ -2,7 +2,7 @@
 
 #include "mirnok/modechart.h"
 
-#include "framework/rotormodel.h"
+#include "framework/models/rotormodel.h"
 
 #include <gtest/gtest.h>
 

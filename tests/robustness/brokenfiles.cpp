@@ -1,6 +1,6 @@
 #include "brokenfiles.h"
 
-#include "framework/numberparse.h"
+#include "framework/reading/numberparse.h"
 
 #include <algorithm>
 

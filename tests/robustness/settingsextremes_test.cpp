@@ -1,15 +1,14 @@
 #include "export/viewerregistry.h"
-#include "framework/chartsettings.h"
-#include "framework/textfile.h"
+#include "framework/reading/textfile.h"
+#include "framework/settings/chartsettings.h"
 #include "framework/viewer.h"
 #include "support/qtprint.h"
 
 #include <gtest/gtest.h>
 #include <limits>
 
+namespace kavel::test {
 namespace {
-
-using namespace kavel;
 
 template<typename T>
 using Limits = std::numeric_limits<T>;
@@ -167,3 +166,5 @@ TEST(SettingsExtremes, AnInfinityOrNaNInMemoryIsWrittenAsTheNearestNumberHeld)
         }
     }
 }
+
+} // namespace kavel::test

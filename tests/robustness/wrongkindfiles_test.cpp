@@ -6,9 +6,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+namespace kavel::test {
 namespace {
-
-using namespace kavel;
 
 // Every viewer given every other viewer's sample result, as a user picks
 // the wrong file: the reading says on which line the file stopped making
@@ -39,3 +38,5 @@ TEST(WrongKindFiles, EachReaderSaysWhereAnotherViewersFileStopsMakingSense)
 }
 
 } // namespace
+
+} // namespace kavel::test

@@ -1,6 +1,6 @@
-#include "framework/rotormodel.h"
+#include "framework/models/rotormodel.h"
 
-#include "framework/chartframe.h"
+#include "framework/chart/chartframe.h"
 #include "savlen/savlensettings.h"
 
 #include "support/qtprint.h"

@@ -1,8 +1,8 @@
-#include "framework/rotormodel.h"
+#include "framework/models/rotormodel.h"
 #include "savlen/savlensettings.h"
 #include "savlen/sectionchart.h"
 
-#include "framework/recordingsurface.h"
+#include "framework/surface/recordingsurface.h"
 
 #include "support/chartops.h"
 #include "support/framedsettings.h"

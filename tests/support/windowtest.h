@@ -7,7 +7,7 @@
 #include "support/testroot.h"
 #include "support/widgets.h"
 
-#include "framework/recordingsurface.h"
+#include "framework/surface/recordingsurface.h"
 #include "framework/ui/editdialog.h"
 #include "framework/ui/fileopendialog.h"
 #include "framework/ui/picturearea.h"

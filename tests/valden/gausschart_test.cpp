@@ -7,7 +7,7 @@
 #include "valden/valdenchart.h"
 #include "valden/valdensettings.h"
 
-#include "framework/chartframe.h"
+#include "framework/chart/chartframe.h"
 
 #include "support/qtprint.h"
 

@@ -2,8 +2,8 @@
 #include "wespar/deflectiondata.h"
 #include "wespar/wesparsettings.h"
 
-#include "framework/recordingsurface.h"
-#include "framework/rotormodel.h"
+#include "framework/models/rotormodel.h"
+#include "framework/surface/recordingsurface.h"
 
 #include "support/chartops.h"
 #include "support/framedsettings.h"

@@ -1,6 +1,6 @@
 #include "zeptal/zeptalsettings.h"
 
-#include "framework/textfile.h"
+#include "framework/reading/textfile.h"
 
 #include "support/files.h"
 

@@ -1,0 +1,176 @@
+#include "chartoutput.h"
+
+#include "framework/host/atomicfile.h"
+#include "fontmap.h"
+
+#include "render.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QImage>
+#include <QPageLayout>
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kavel::ChartOutput {
+
+namespace {
+
+QString cannotWrite(const QString& path, const QString& why)
+{
+    return QStringLiteral("%1 could not be written: %2").arg(path, why);
+}
+
+// Exports are deterministic: the same chart gives the same bytes.
+constexpr int kPdfDpi = 1200;
+
+constexpr QSizeF kA4Landscape { 29.7, 21.0 };
+
+DeviceMapping pageMapping(double dpi, SurfaceKind kind, const QSizeF& pageCm, const std::optional<QRectF>& drawn)
+{
+    return drawn ? DeviceMapping::page(dpi, kind, pageCm, *drawn) : DeviceMapping::page(dpi, kind);
+}
+
+// QSvgGenerator names only the first face of a font (QFont::family()), one
+// the reader often lacks ("標準明朝", "Century"): each becomes the faces the
+// chart's renderer tries, ending in the generic family.
+QByteArray withFontFallbacks(const QByteArray& svg)
+{
+    static const QRegularExpression attribute(QStringLiteral("font-family=\"([^\"]*)\""));
+    const QString text = QString::fromUtf8(svg);
+    QHash<QString, QString> lists;
+    QString out;
+    out.reserve(text.size() * 2);
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch& m : attribute.globalMatch(text)) {
+        out += QStringView(text).mid(done, m.capturedStart() - done);
+        const QString face = m.captured(1);
+        auto list = lists.find(face);
+        if (list == lists.end())
+            list = lists.insert(face, FontMap::cssFamilies(face));
+        out += QStringLiteral("font-family=\"%1\"").arg(*list);
+        done = m.capturedEnd();
+    }
+    out += QStringView(text).mid(done);
+    return out.toUtf8();
+}
+
+} // namespace
+
+QSize pictureSize(const QRectF& region, double dpi)
+{
+    const double width = region.width() / 2.54 * dpi;
+    const double height = region.height() / 2.54 * dpi;
+    const double shrink = std::min(1.0, double(kMaxPictureSide) / std::max({ width, height, 1.0 }));
+    if (!std::isfinite(shrink) || !(shrink > 0))
+        return QSize(1, 1);
+    return QSize(std::max(1, qRound(width * shrink)), std::max(1, qRound(height * shrink)));
+}
+
+std::optional<Format> formatFor(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("pdf"))
+        return Format::Pdf;
+    if (suffix == QLatin1String("svg"))
+        return Format::Svg;
+    if (suffix == QLatin1String("png"))
+        return Format::Png;
+    if (suffix == QLatin1String("json") || suffix == QLatin1String("jsonl"))
+        return Format::Json;
+    return std::nullopt;
+}
+
+QString writePdf(const OpList& ops, SurfaceKind kind, const QString& path, const std::optional<QRectF>& drawn)
+{
+    // Laid out in memory and put in place whole: a failed export never
+    // leaves a cut-off file under the name.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Kavel"));
+        writer.setResolution(kPdfDpi);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
+        if (render(writer, ops, { pageMapping(kPdfDpi, kind, kA4Landscape, drawn) }) == RenderOutcome::NotStarted)
+            return cannotWrite(path, QStringLiteral("the PDF writer did not start"));
+    }
+    return AtomicFile::replace(path, buffer.data());
+}
+
+QString writeSvg(const OpList& ops, SurfaceKind kind, const QString& path, const std::optional<QRectF>& drawn)
+{
+    constexpr double dpi = 96;
+    const QRectF region = shownRegion(drawn);
+    const QSize size = pictureSize(region, dpi);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size));
+        generator.setResolution(int(dpi));
+        generator.setTitle(QStringLiteral("Kavel chart"));
+        const RenderSetup setup { DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region, kind), false, QColor(Qt::white) };
+        if (render(generator, ops, setup) == RenderOutcome::NotStarted)
+            return cannotWrite(path, QStringLiteral("the SVG generator did not start"));
+    }
+    return AtomicFile::replace(path, withFontFallbacks(buffer.data()));
+}
+
+QString writePng(const OpList& ops, SurfaceKind kind, const QString& path, double dpi, const std::optional<QRectF>& drawn)
+{
+    const QRectF region = shownRegion(drawn);
+    const QSize size = pictureSize(region, dpi);
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return cannotWrite(path, QStringLiteral("no memory for a picture of %1 × %2 pixels").arg(size.width()).arg(size.height()));
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    DeviceMapping mapping = DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region, kind);
+    // A printed hairline, a 600th of an inch, would be a faint grey smear on
+    // pixels of a 96th.
+    mapping.thinnestLine = 1;
+    render(image, ops, { mapping, true });
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return cannotWrite(path, QStringLiteral("the PNG could not be encoded"));
+    return AtomicFile::replace(path, buffer.data());
+}
+
+QString writeJson(const OpList& ops, const QString& path, const QString& header)
+{
+    QByteArray bytes = header.toUtf8() + '\n';
+    for (const SurfaceOp& op : ops)
+        bytes += toJson(op).toUtf8() + '\n';
+    return AtomicFile::replace(path, bytes);
+}
+
+QString print(const OpList& ops, QPrinter& printer, const std::optional<QRectF>& drawn)
+{
+    printer.setPageOrientation(QPageLayout::Landscape);
+    // One chart unit is one centimetre from the top-left of the printable area.
+    const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).size() / 10;
+    const QString name = printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName();
+    switch (render(printer, ops, { pageMapping(printer.resolution(), SurfaceKind::Printer, printable, drawn) })) {
+    case RenderOutcome::NotStarted:
+        return QStringLiteral("The printer %1 could not be started").arg(name);
+    case RenderOutcome::NotFinished:
+        return QStringLiteral("The page could not be finished on %1").arg(name);
+    case RenderOutcome::Drawn:
+        break;
+    }
+    return {};
+}
+
+} // namespace kavel::ChartOutput

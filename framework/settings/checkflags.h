@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+#include <array>
+#include <cstddef>
+
+namespace kavel {
+
+// A row of check boxes as the charts keep them in memory: one 16-bit flag
+// a box, 1 checked and 0 not.
+template <std::size_t N>
+using CheckFlags = std::array<qint16, N>;
+
+// Only box `index` checked: the "All" box most rows start with.
+template <std::size_t N>
+constexpr CheckFlags<N> onlyChecked(std::size_t index)
+{
+    CheckFlags<N> flags {};
+    flags[index] = 1;
+    return flags;
+}
+
+// Whether mode j (from 1) of a column of boxes is drawn: when the column's
+// "All" box is checked, or when the mode has a box of its own (the column's
+// `rows` boxes from index `first`) and it is checked. A mode beyond the
+// boxes is drawn only through "All"; a lookup for it would read another
+// column's box or leave the row.
+template <std::size_t N>
+bool modeChecked(const CheckFlags<N>& flags, std::size_t all, int rows, std::size_t first, int j)
+{
+    return flags[all] == 1 || (j >= 1 && j <= rows && flags[first + std::size_t(j - 1)] == 1);
+}
+
+// Every box set from an option's values, "0" or "1" one a box; false, with
+// nothing set, for any other count or value.
+template <std::size_t N>
+bool setFromOption(CheckFlags<N>& flags, const QStringList& values)
+{
+    if (std::size_t(values.size()) != N)
+        return false;
+    for (const QString& value : values)
+        if (value != QLatin1String("0") && value != QLatin1String("1"))
+            return false;
+    for (std::size_t k = 0; k < N; ++k)
+        flags[k] = qint16(values[qsizetype(k)].toInt());
+    return true;
+}
+
+} // namespace kavel

@@ -1,0 +1,67 @@
+#include "framework/output/painterrenderer.h"
+#include "framework/surface/recordingsurface.h"
+
+#include "support/application.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace kavel::test {
+namespace {
+
+// The columns the text's ink spans on a white image, {-1, -1} when blank.
+std::pair<int, int> inkColumns(const SurfaceOp& op, const DeviceMapping& mapping, const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        PainterRenderer(painter, mapping).paint(op);
+    }
+    std::pair<int, int> span { -1, -1 };
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                span.first = span.first < 0 ? x : span.first;
+                span.second = x;
+                break;
+            }
+        }
+    }
+    return span;
+}
+
+} // namespace
+
+// The device draws the text in its own font: the screen keeps 8 points in
+// screen pixels while the chart is scaled to the window, paper scales both.
+TEST(PainterRenderer, ATextAnchoredTopRightEndsAtItsPointOnScreenAndPaper)
+{
+    ensureApplication();
+    RecordingSurface s;
+    s.setFontName(QStringLiteral("times new roman"));
+    s.setFontSize(8);
+    s.point(5, 2);
+    s.print(QStringLiteral("-2.5 "), TextAnchor::TopRight);
+    s.point(5, 2);
+    s.print(QStringLiteral("-2.5 "));
+    const SurfaceOp endingAt = s.ops().at(1);
+    const SurfaceOp startingAt = s.ops().at(3);
+
+    for (const DeviceMapping& mapping : { DeviceMapping::fitted(QRectF(0, 0, 589, 355)), DeviceMapping::page(300) }) {
+        const double x = mapping.origin.x() + 5 * mapping.pixelsPerCm;
+        const double em = 8 * mapping.fontDpi / 72;
+        const QSize size(int(x + 4 * em), int(mapping.origin.y() + 3 * mapping.pixelsPerCm));
+        const auto [from, to] = inkColumns(endingAt, mapping, size);
+        ASSERT_GE(from, 0) << em;
+        // The minus sign and the digits before the point, only the trailing
+        // blank (a quarter em) between them and it.
+        EXPECT_LT(to, x) << em;
+        EXPECT_GT(to, x - 0.5 * em - 1) << em;
+        EXPECT_GE(inkColumns(startingAt, mapping, size).first, int(x)) << em;
+    }
+}
+
+} // namespace kavel::test

@@ -1,0 +1,113 @@
+#include "framework/reading/fieldreader.h"
+
+#include "support/qtprint.h"
+
+#include <gtest/gtest.h>
+
+namespace kavel::test {
+
+TEST(FieldReader, FieldsEndAtCommasBlanksAndLineEnds)
+{
+    FieldReader r(QStringLiteral("t"), QStringLiteral(" 1 , 2,3  4\r\n5\n\n 6"));
+    for (double expected : { 1, 2, 3, 4, 5, 6 })
+        EXPECT_EQ(r.number(), expected);
+    EXPECT_FALSE(r.number());
+    EXPECT_EQ(r.diagnostic().reason, "the file ends before this item");
+}
+
+TEST(FieldReader, WholeLinesKeepBlanksAndCommas)
+{
+    FieldReader r(QStringLiteral("t"), QStringLiteral("  a, b  \r\n\r\nlast"));
+    EXPECT_EQ(r.wholeLine(), "  a, b  ");
+    EXPECT_EQ(r.wholeLine(), "");
+    EXPECT_EQ(r.wholeLine(), "last");
+    EXPECT_FALSE(r.wholeLine());
+}
+
+TEST(FieldReader, CarriageReturnAloneEndsALine)
+{
+    FieldReader r(QStringLiteral("t"), QStringLiteral("head\rcomment\r 3"));
+    EXPECT_EQ(r.wholeLine(), "head");
+    EXPECT_EQ(r.wholeLine(), "comment");
+    EXPECT_EQ(r.number(), 3);
+}
+
+TEST(FieldReader, NonNumberStopsTheReadAndSaysWhere)
+{
+    FieldReader r(QStringLiteral("model.mac"), QStringLiteral("1 2\n3 x4 5"));
+    EXPECT_EQ(r.number(), 1);
+    EXPECT_EQ(r.number(), 2);
+    EXPECT_EQ(r.number(), 3);
+    EXPECT_FALSE(r.number());
+    EXPECT_FALSE(r.number()) << "a failed reader stays failed";
+    EXPECT_EQ(r.diagnostic().toString(), "model.mac, line 2, item 4: \"x4\" is not a number");
+}
+
+TEST(FieldReader, TextItemRunsToCommaOrLineEnd)
+{
+    FieldReader r(QStringLiteral("t"), QStringLiteral("   MODEL HEADER\r\ntitle"));
+    EXPECT_EQ(r.textItem(), "MODEL HEADER");
+    EXPECT_EQ(r.wholeLine(), "title") << "the item's line end goes with it";
+}
+
+TEST(FieldReader, LastFieldOfALineTakesItsLineEndWithIt)
+{
+    FieldReader r(QStringLiteral("t"), QStringLiteral("1 2 \r\nnext\r\n3 4 extra\r\nafter\r\n5"));
+    EXPECT_EQ(r.number(), 1);
+    EXPECT_EQ(r.number(), 2);
+    r.finishLine();
+    EXPECT_EQ(r.wholeLine(), "next");
+    EXPECT_EQ(r.number(), 3);
+    EXPECT_EQ(r.number(), 4);
+    r.finishLine();
+    EXPECT_EQ(r.wholeLine(), "after") << "the rest of the last numeric line is passed over";
+    EXPECT_EQ(r.number(), 5);
+}
+
+TEST(FieldReader, MissingFileIsReported)
+{
+    FieldReader r(QStringLiteral("/nonexistent/kavel/file.mac"));
+    EXPECT_FALSE(r.ok());
+    EXPECT_FALSE(r.wholeLine());
+    EXPECT_EQ(r.diagnostic().toString(), "/nonexistent/kavel/file.mac: cannot be opened");
+}
+
+TEST(FixedColumnField, ElevenCharacterFieldsFromColumnEight)
+{
+    const QString line = QStringLiteral("LABEL  ") + QStringLiteral("     1.5   ") + QStringLiteral("           ") + QStringLiteral("  -2.0E+01 ") + QStringLiteral(" 7");
+    EXPECT_EQ(fixedColumnField(line, 1), 1.5);
+    EXPECT_EQ(fixedColumnField(line, 2), 0) << "a field of eleven blanks";
+    EXPECT_EQ(fixedColumnField(line, 3), -20);
+    EXPECT_EQ(fixedColumnField(line, 4), 7) << "a short last field uses what is there";
+    EXPECT_EQ(fixedColumnField(line, 5), 0) << "past the end of the line";
+    EXPECT_EQ(fixedColumnField(line, 0), 0);
+    EXPECT_EQ(fixedColumnField(QStringLiteral("ABCDEF12345678901"), 1, 7), 12345678901.0);
+}
+
+// A result's counts end it: blank lines may follow; anything else is where
+// a file of another kind, or counts edited by hand, shows.
+TEST(FieldReader, LinesPastTheCountsStopTheRead)
+{
+    FieldReader blank(QStringLiteral("r.mac"), QStringLiteral("data\r\n  \r\n\r\n"));
+    blank.wholeLine();
+    blank.expectEnd(QStringLiteral("count n = 1"));
+    EXPECT_TRUE(blank.ok());
+
+    FieldReader more(QStringLiteral("r.mac"), QStringLiteral("data\r\n\r\n 2  3\r\n"));
+    more.wholeLine();
+    more.expectEnd(QStringLiteral("count n = 1"));
+    EXPECT_EQ(more.diagnostic().toString(), "r.mac, line 3: the file goes on past the lines called for by its count n = 1");
+}
+
+// A column heading read as a row of values has words where numbers belong;
+// blank fields, numbers with a unit after them and a sign alone are no words.
+TEST(FieldReader, WordsWhereNumbersBelongStopTheRead)
+{
+    FieldReader r(QStringLiteral("r.mac"), QStringLiteral(" Z(mm) " "        0.0" "  1.25E+02 " "     1.5mm " "          -" "\r\n"
+                                                          "  STEP " "     SIGMA1" "     OMEGA1" "\r\n"));
+    EXPECT_TRUE(r.expectNumbers(*r.wholeLine(), 5, QStringLiteral("a position")));
+    EXPECT_FALSE(r.expectNumbers(*r.wholeLine(), 2, QStringLiteral("a position")));
+    EXPECT_EQ(r.diagnostic().toString(), "r.mac, line 2, item 1: columns 8 to 18 hold \"SIGMA1\", not a position");
+}
+
+} // namespace kavel::test
