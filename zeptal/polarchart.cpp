@@ -70,7 +70,8 @@ void DrawPolarGrid(DrawingSurface& s, const ZeptalSettings& settings, const Char
     for (const AngleLabel& label : { AngleLabel { 0, 1.15 }, AngleLabel { 90, 1.14 }, AngleLabel { 180, 1.14 }, AngleLabel { 270, 1.05 } }) {
         const double f = label.factor * R;
         const std::optional<int> colour = printer ? std::nullopt : std::optional<int>(label.angle == 0 ? kDarkGrey : 0);
-        s.printNumberAt(g.OffsetX + f * std::cos(radians(label.angle)), g.OffsetY - f * std::sin(radians(label.angle)), -label.angle, colour);
+        s.point(g.OffsetX + f * std::cos(radians(label.angle)), g.OffsetY - f * std::sin(radians(label.angle)), colour);
+        s.printNumber(-label.angle);
     }
 }
 

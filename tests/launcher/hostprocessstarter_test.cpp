@@ -53,6 +53,13 @@ protected:
         return waitUntil([&] { return exists(relative); });
     }
 
+    // A file is there before its writer has written it: wait for the whole
+    // text, not for the name.
+    bool holds(const QString& relative, const QByteArray& text) const
+    {
+        return waitUntil([&] { return root.read(relative) == text; });
+    }
+
     void chooseFile(const QString& name)
     {
         auto* file1 = window.findChild<QListWidget*>(QStringLiteral("File1"));
@@ -140,9 +147,8 @@ TEST_F(HostStarterTest, HolpixJobLeavesTheMapAndShowStartsTheViewer)
     ASSERT_EQ(modals.boxes().size(), 1);
     EXPECT_EQ(modals.boxes()[0].title, QStringLiteral("8:HOLPIX"));
     EXPECT_EQ(modals.boxes()[0].text, QStringLiteral("終了"));
-    ASSERT_TRUE(appears(QStringLiteral("HOLPIX.OUT")));
+    ASSERT_TRUE(holds(QStringLiteral("HOLPIX.OUT"), "8.bat\ndata/holpix.mac\n")) << root.read(QStringLiteral("HOLPIX.OUT")).toStdString();
     EXPECT_EQ(root.read(QStringLiteral("data/holpix.mac")), root.read(QStringLiteral("samples/holpix.mac")));
-    EXPECT_EQ(root.read(QStringLiteral("HOLPIX.OUT")), "8.bat\ndata/holpix.mac\n");
 
     // Until the viewer is installed "表示" names what is missing.
     modals.clear();
@@ -154,8 +160,7 @@ TEST_F(HostStarterTest, HolpixJobLeavesTheMapAndShowStartsTheViewer)
     modals.clear();
     ASSERT_TRUE(root.write(QStringLiteral("Gavrine/holpix/holpix"), "#!/bin/sh\necho \"$#\" > \"$(dirname \"$0\")/started\"\n", FileMode::Executable));
     button("Command10")->click();
-    EXPECT_TRUE(appears(QStringLiteral("Gavrine/holpix/started")));
-    EXPECT_EQ(root.read(QStringLiteral("Gavrine/holpix/started")), "0\n");
+    EXPECT_TRUE(holds(QStringLiteral("Gavrine/holpix/started"), "0\n")) << root.read(QStringLiteral("Gavrine/holpix/started")).toStdString();
     EXPECT_TRUE(modals.boxes().isEmpty());
 }
 
@@ -252,15 +257,12 @@ TEST_P(UnsafeNameTest, PathReachesTheBatchFilesAsOneArgument)
     const QByteArray full = root.path(directory + QLatin1Char('/') + name).toUtf8();
 
     button("Command1(0)")->click();
-    ASSERT_TRUE(appears(QStringLiteral("args-1.txt")));
-    ASSERT_TRUE(appears(QStringLiteral("args-kavel.txt")));
-    EXPECT_EQ(root.read(QStringLiteral("args-1.txt")), "<" + full + ">\n<MOdlod.out>\n<Lendrix>\n");
-    EXPECT_EQ(root.read(QStringLiteral("args-kavel.txt")), "<" + full + ">\n<MOdlod.out>\n<Lendrix>\n");
+    EXPECT_TRUE(holds(QStringLiteral("args-1.txt"), "<" + full + ">\n<MOdlod.out>\n<Lendrix>\n")) << root.read(QStringLiteral("args-1.txt")).toStdString();
+    EXPECT_TRUE(holds(QStringLiteral("args-kavel.txt"), "<" + full + ">\n<MOdlod.out>\n<Lendrix>\n")) << root.read(QStringLiteral("args-kavel.txt")).toStdString();
 
     QFile::remove(root.path(QStringLiteral("args-1.txt")));
     button("Command1dos(1)")->click();
-    ASSERT_TRUE(appears(QStringLiteral("args-1.txt")));
-    EXPECT_EQ(root.read(QStringLiteral("args-1.txt")), "<" + full + ">\n<MOdlod.out>\n<Lendrix.out>\n");
+    EXPECT_TRUE(holds(QStringLiteral("args-1.txt"), "<" + full + ">\n<MOdlod.out>\n<Lendrix.out>\n")) << root.read(QStringLiteral("args-1.txt")).toStdString();
 
     QTest::qWait(200);
     EXPECT_FALSE(exists(QStringLiteral("INJECTED")));

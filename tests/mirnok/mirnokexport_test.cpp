@@ -1,6 +1,7 @@
 #include "mirnokwindowtest.h"
 
-#include "export/animationoutput.h"
+#include "export/exportrequest.h"
+#include "framework/output/animationoutput.h"
 #include "export/exportcommand.h"
 
 #include <QDir>
