@@ -80,9 +80,7 @@ bool headerLine(FieldReader& reader, const QString& header)
 
 ReaderDiagnostic readMap(FieldReader& reader, CriticalSpeedMap& map)
 {
-    if (!reader.ok() || !reader.wholeLine())
-        return reader.diagnostic();
-    const std::optional<QString> comment = reader.wholeLine();
+    const std::optional<QString> comment = reader.fileComment();
     if (!comment)
         return reader.diagnostic();
     map.FileComment = *comment;

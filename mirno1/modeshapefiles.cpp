@@ -28,11 +28,7 @@ std::vector<float> fieldsOf(const QString& line, int count)
 
 ReaderDiagnostic readResult(FieldReader& reader, PlanarModeShapes& s)
 {
-    if (!reader.ok())
-        return reader.diagnostic();
-    if (!reader.wholeLine())
-        return reader.diagnostic();
-    const std::optional<QString> comment = reader.wholeLine();
+    std::optional<QString> comment = reader.fileComment();
     if (!comment)
         return reader.diagnostic();
     s.FileComment = *comment;

@@ -45,11 +45,7 @@ bool readFields(FieldReader& reader, QStringView line, int wanted, std::vector<f
 
 ReaderDiagnostic readResult(FieldReader& reader, ComplexModeShapes& shapes)
 {
-    if (!reader.ok())
-        return reader.diagnostic();
-    if (!reader.wholeLine())
-        return reader.diagnostic();
-    std::optional<QString> comment = reader.wholeLine();
+    std::optional<QString> comment = reader.fileComment();
     if (!comment)
         return reader.diagnostic();
     shapes.FileComment = std::move(*comment);

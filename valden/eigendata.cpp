@@ -20,11 +20,7 @@ constexpr double kCharactersPerCell = 11;
 
 ReaderDiagnostic readEigen(FieldReader& reader, EigenData& data)
 {
-    if (!reader.ok())
-        return reader.diagnostic();
-    if (!reader.skipPastMarker(QLatin1String(kEigenMarker)))
-        return reader.diagnostic();
-    const std::optional<QString> comment = reader.wholeLine();
+    const std::optional<QString> comment = reader.fileCommentAfter(QLatin1String(kEigenMarker));
     if (!comment)
         return reader.diagnostic();
     data.FileComment = *comment;

@@ -19,11 +19,7 @@ void fillRow(const QString& line, int n, std::vector<float>& row)
 
 ReaderDiagnostic readDeflection(FieldReader& reader, DeflectionData& data)
 {
-    if (!reader.ok())
-        return reader.diagnostic();
-    if (!reader.wholeLine())
-        return reader.diagnostic();
-    const std::optional<QString> comment = reader.wholeLine();
+    std::optional<QString> comment = reader.fileComment();
     if (!comment)
         return reader.diagnostic();
     data.FileComment = *comment;

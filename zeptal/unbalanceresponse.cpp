@@ -19,11 +19,7 @@ constexpr double kCharactersPerCell = 11;
 
 ReaderDiagnostic readResponse(FieldReader& reader, UnbalanceResponse& data)
 {
-    if (!reader.ok())
-        return reader.diagnostic();
-    if (!reader.skipPastMarker(QLatin1String(kResponseMarker)))
-        return reader.diagnostic();
-    const std::optional<QString> comment = reader.wholeLine();
+    const std::optional<QString> comment = reader.fileCommentAfter(QLatin1String(kResponseMarker));
     if (!comment)
         return reader.diagnostic();
     data.FileComment = *comment;

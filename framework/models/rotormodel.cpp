@@ -21,11 +21,7 @@ constexpr double kPointsAlwaysAllowed = 4.0 * 32767;
 
 ReaderDiagnostic readModel(FieldReader& reader, RotorModel& model)
 {
-    if (!reader.ok())
-        return reader.diagnostic();
-    if (!reader.wholeLine())
-        return reader.diagnostic();
-    std::optional<QString> comment = reader.wholeLine();
+    std::optional<QString> comment = reader.fileComment();
     if (!comment)
         return reader.diagnostic();
     model.FileComment = *comment;

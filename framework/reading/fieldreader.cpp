@@ -199,6 +199,20 @@ std::optional<QString> FieldReader::textItem()
     return text;
 }
 
+std::optional<QString> FieldReader::fileComment()
+{
+    if (!ok() || !wholeLine())
+        return std::nullopt;
+    return wholeLine();
+}
+
+std::optional<QString> FieldReader::fileCommentAfter(QLatin1String marker)
+{
+    if (!skipPastMarker(marker))
+        return std::nullopt;
+    return wholeLine();
+}
+
 bool FieldReader::skipPastMarker(QLatin1String marker)
 {
     if (!ok())

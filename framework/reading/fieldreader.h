@@ -46,6 +46,12 @@ public:
     // or a single blank, where a result's header ends; false when the file
     // ends first, which a file of another kind does.
     bool skipPastMarker(QLatin1String marker);
+    // How a result file opens: its first line (the kind of file, passed
+    // over), or every line up to `marker` where the solver writes a header,
+    // then the file comment. Nullopt, with the diagnostic, when the file
+    // could not be read or ends first.
+    std::optional<QString> fileComment();
+    std::optional<QString> fileCommentAfter(QLatin1String marker);
     // Moves to the start of the next line unless the last field already
     // ended its line: whatever follows the last numeric field of a line is
     // passed over.
