@@ -42,13 +42,19 @@ TwipsRect CheckBoxGrid::cell(int row, int column) const
     return { kMargin + kLabelWidth + column * kColumnWidth, top, kBoxSize, kBoxSize };
 }
 
-QCheckBox* CheckBoxGrid::addBox(int row, int column, int index, std::span<const qint16> flags)
+QCheckBox* CheckBoxGrid::addBox(int row, int column, int index)
 {
     auto* box = new QCheckBox(this);
     box->setObjectName(QStringLiteral("Check1(%1)").arg(index));
-    box->setChecked(index >= 0 && std::size_t(index) < flags.size() && flags[std::size_t(index)] == 1);
     placeAt(box, cell(row, column));
     m_boxes[index] = box;
+    return box;
+}
+
+QCheckBox* CheckBoxGrid::addBox(int row, int column, int index, std::span<const qint16> flags)
+{
+    QCheckBox* box = addBox(row, column, index);
+    box->setChecked(index >= 0 && std::size_t(index) < flags.size() && flags[std::size_t(index)] == 1);
     return box;
 }
 

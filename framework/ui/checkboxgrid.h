@@ -21,6 +21,8 @@ public:
     // An empty heading list gives a single column without headings.
     CheckBoxGrid(const QString& caption, const QStringList& columnHeadings, const QStringList& rowLabels, QWidget* parent);
 
+    // The box of entry `index`, named after it, at a row and column (from 0).
+    QCheckBox* addBox(int row, int column, int index);
     // The box of entry `index` at a row and column (from 0), checked when
     // the entry is 1.
     QCheckBox* addBox(int row, int column, int index, std::span<const qint16> flags);
