@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace kavel {
 
@@ -71,10 +72,8 @@ bool EditDialog::apply()
 {
     std::vector<double> numbers;
     numbers.reserve(m_numbers.size());
-    for (const BoundNumber& bound : m_numbers) {
-        const bool single = std::holds_alternative<float*>(bound.value.target);
-        numbers.push_back(numberFrom(bound.field, bound.caption, single ? Precision::Single : Precision::Double));
-    }
+    for (const BoundNumber& bound : m_numbers)
+        numbers.push_back(numberFrom(bound));
     if (refused())
         return false;
     for (std::size_t k = 0; k < m_numbers.size(); ++k) {
@@ -87,10 +86,10 @@ bool EditDialog::apply()
     return true;
 }
 
-double EditDialog::numberFrom(QLineEdit* field, const QString& caption, Precision precision)
+double EditDialog::numberFrom(const BoundNumber& bound)
 {
-    const bool single = precision == Precision::Single;
-    const double value = numberOf(field);
+    const bool single = std::holds_alternative<float*>(bound.value.target);
+    const double value = numberOf(bound.field);
     if (single) {
         if (const std::optional<float> nearest = Single::nearest(value))
             return *nearest;
@@ -100,8 +99,8 @@ double EditDialog::numberFrom(QLineEdit* field, const QString& caption, Precisio
     if (!refused()) {
         const QString limit = single ? QStringLiteral("3.4E+38") : QStringLiteral("1.8E+308");
         m_refusal = QStringLiteral("%1: \"%2\" is out of range: this setting holds numbers from about -%3 to %3.")
-                        .arg(caption, field->text().trimmed(), limit);
-        m_refusedField = field;
+                        .arg(bound.caption, bound.field->text().trimmed(), limit);
+        m_refusedField = bound.field;
     }
     return 0;
 }
@@ -317,43 +316,6 @@ QCheckBox* EditDialog::addNumberOfElementBox(const QString& name, FlagRef shown)
     // The caption ends well inside the SAVLEN dialog's right edge.
     addLabel(QStringLiteral("Number of Element"), { 5520, kTop - kLabelHeight - 15, 1700, kLabelHeight });
     return bindCheck(name, shown, { 5895, kTop, 165, 240 });
-}
-
-// ---- being replaced by the bound fields
-AxisSettings EditDialog::axisFrom(std::span<QLineEdit* const> fields, int first, const QString& row, Precision length,
-    const QString& lengthHeading)
-{
-    auto field = [&](int k) { return fields[std::size_t(first + k)]; };
-    const QString range = row + QStringLiteral(" Length");
-    AxisSettings axis;
-    axis.min = numberFrom(field(0), range + QStringLiteral(" (from)"));
-    axis.max = numberFrom(field(1), range + QStringLiteral(" (to)"));
-    axis.pitch = numberFrom(field(2), row + QStringLiteral(" Division pitch"));
-    axis.length = numberFrom(field(3), row + QLatin1Char(' ') + lengthHeading, length);
-    return axis;
-}
-
-QLineEdit* EditDialog::addTextField(const QString& name, const QString& text, const TwipsRect& rect)
-{
-    auto* field = new QLineEdit(text, this);
-    field->setObjectName(name);
-    field->setCursorPosition(0);
-    placeAt(field, rect);
-    return field;
-}
-
-QLineEdit* EditDialog::addNumberField(const QString& name, double value, const TwipsRect& rect)
-{
-    return addTextField(name, NumberText::plain(value), rect);
-}
-
-QCheckBox* EditDialog::addCheckBox(const QString& name, bool checked, const TwipsRect& rect)
-{
-    auto* box = new QCheckBox(this);
-    box->setObjectName(name);
-    box->setChecked(checked);
-    placeAt(box, rect);
-    return box;
 }
 
 } // namespace kavel

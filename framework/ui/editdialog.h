@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <array>
 #include <functional>
-#include <span>
 #include <variant>
 #include <vector>
 
@@ -97,7 +96,6 @@ protected:
     // writing anything. A dialog with a value derived from several fields
     // overrides it, calls it first and derives the value when it returns true.
     virtual bool apply();
-    bool refused() const { return !m_refusal.isEmpty(); }
 
     // The bound fields, each at its designed box. Text fields are Text<n>.
     // A number in its plain form ("0.5", "-100"); read by numberOf(), and
@@ -181,26 +179,6 @@ protected:
     // The text boxes of the suite's dialogs are 285 twips high.
     static constexpr int kFieldHeight = 285;
 
-    // Unbound fields, read back by the dialog's own apply(): the dialogs
-    // that do not bind their fields yet.
-    // What a number field's settings item holds.
-    enum class Precision { Double, Single };
-    // apply()'s reading of a number field: its leading number (numberOf()),
-    // checked against what an item of `precision` can hold. A number beyond
-    // that (1e400; 1e39 for a single) is refused: the first refusal is kept
-    // with `caption`, the field as the dialog names it, and the value read
-    // is then of no use. A single comes back as the nearest single.
-    double numberFrom(QLineEdit* field, const QString& caption, Precision precision = Precision::Double);
-    // The four fields of an axis row, fields[first] .. fields[first + 3], as
-    // minimum, maximum, pitch and chart length: named by the row ("X axis")
-    // and the headings over them, the length's precision and heading given.
-    AxisSettings axisFrom(std::span<QLineEdit* const> fields, int first, const QString& row,
-        // "Chert" (for Chart) is the historic spelling of this caption: keep it.
-        Precision length = Precision::Double, const QString& lengthHeading = QStringLiteral("Chert total length"));
-    QLineEdit* addNumberField(const QString& name, double value, const TwipsRect& rect);
-    QLineEdit* addTextField(const QString& name, const QString& text, const TwipsRect& rect);
-    QCheckBox* addCheckBox(const QString& name, bool checked, const TwipsRect& rect);
-
 private:
     struct BoundNumber {
         int n;
@@ -212,6 +190,12 @@ private:
     QLineEdit* addField(int n, const QString& text, const TwipsRect& rect);
     void bindFlagButton(QAbstractButton* button, FlagRef flag);
     void bindChoiceButton(QAbstractButton* button, int& value, int choice);
+    // A number field's leading number (numberOf()), checked against what
+    // its value can hold. A number beyond that is refused: the first refusal
+    // is kept with the field's caption, and the value read is then of no
+    // use. A single comes back as the nearest single.
+    double numberFrom(const BoundNumber& bound);
+    bool refused() const { return !m_refusal.isEmpty(); }
     // Hides the dialog, brings the main window forward, deletes the dialog.
     void unload();
     // The refusal in a message box; the field gets the focus, its text selected.
