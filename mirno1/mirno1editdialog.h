@@ -2,11 +2,6 @@
 
 #include "framework/ui/editdialog.h"
 
-#include <array>
-
-class QCheckBox;
-class QLineEdit;
-
 namespace kavel {
 
 class Mirno1Viewer;
@@ -18,15 +13,6 @@ class Mirno1EditDialog final : public EditDialog {
     Q_OBJECT
 public:
     Mirno1EditDialog(Mirno1Viewer& viewer, QWidget* parent);
-
-protected:
-    bool apply() override;
-
-private:
-    Mirno1Viewer& m_viewer;
-    // Text1 .. Text12 at indexes 1 .. 12.
-    std::array<QLineEdit*, 13> m_text {};
-    std::array<QCheckBox*, 11> m_check1 {};
 };
 
 } // namespace kavel

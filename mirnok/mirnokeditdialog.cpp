@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace kavel {
 
@@ -21,21 +20,16 @@ constexpr int kBoxHeight = 255;
 
 MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
     : EditDialog(parent)
-    , m_viewer(viewer)
 {
     setWindowTitle(viewer.identity().editCaption);
     setClientSize(8100, 4200);
 
-    const MirnokSettings& s = viewer.settings;
+    MirnokSettings& s = viewer.settings;
     auto label = [this](const QString& caption, int left, int top, int width) {
         addLabel(caption, { left, top, width, kLabelHeight });
     };
-    auto number = [this](int n, double value, const TwipsRect& rect) {
-        m_text[std::size_t(n)] = addNumberField(QStringLiteral("Text%1").arg(n), value, rect);
-    };
-    auto text = [this](int n, const QString& value, const TwipsRect& rect) {
-        m_text[std::size_t(n)] = addTextField(QStringLiteral("Text%1").arg(n), value, rect);
-    };
+    // "Chert" (for Chart) is the historic spelling of this caption: keep it.
+    const QString chertLength = QStringLiteral("Chert length");
 
     // The design in twips, but for a few captions and fields moved by a
     // pixel or two, where today's wider fonts ran a caption under a field:
@@ -48,19 +42,17 @@ MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
     label(QStringLiteral("(mm)"), 2880, 600, 520);
     label(QStringLiteral("Division pitch"), 3240, 240, 1200);
     label(QStringLiteral("(mm)"), 4320, 600, 520);
-    // "Chert" (for Chart) is the historic spelling of this caption: keep it.
-    label(QStringLiteral("Chert length"), 4800, 240, 1100);
+    label(chertLength, 4800, 240, 1100);
     label(QStringLiteral("(cm)"), 5760, 600, 520);
     label(QStringLiteral("Angle"), 6600, 240, 700);
     label(QStringLiteral("(deg)"), 7470, 600, 560);
     label(QStringLiteral("(min;-90,max90)"), 6240, 840, 1500);
-    number(1, s.zMin, { 990, 467, 843, 278 });
-    number(2, s.zMax, { 1965, 467, 843, 278 });
-    number(3, s.zPitch, { 3480, 480, 843, 278 });
-    number(4, s.zChart, { 4920, 480, 843, 278 });
-    number(13, s.viewAngle, { 6360, 480, 1095, 270 });
+    bindAxis(1, { s.zMin, s.zMax, s.zPitch, s.zChart },
+        { { { 990, 467, 843, 278 }, { 1965, 467, 843, 278 }, { 3480, 480, 843, 278 }, { 4920, 480, 843, 278 } } }, QStringLiteral("Z axis"),
+        chertLength);
+    bindNumber(13, s.viewAngle, QStringLiteral("Angle"), { 6360, 480, 1095, 270 });
     label(QStringLiteral("Z title :"), 150, 930, 820);
-    text(5, s.zTitle, { 990, 935, 2685, 278 });
+    bindText(5, s.zTitle, { 990, 935, 2685, 278 });
 
     // The deflection axes.
     label(QStringLiteral("X,Y axis  :"), 120, 1875, 1060);
@@ -68,25 +60,24 @@ MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
     label(QStringLiteral("(mm)"), 3000, 2040, 460);
     label(QStringLiteral("Division pitch"), 3240, 1680, 1200);
     label(QStringLiteral("(mm)"), 4350, 2040, 460);
-    label(QStringLiteral("Chert length"), 4800, 1680, 1100);
+    label(chertLength, 4800, 1680, 1100);
     label(QStringLiteral("(cm)"), 5700, 2040, 520);
-    number(6, s.xyMin, { 1200, 1875, 843, 278 });
-    number(7, s.xyMax, { 2160, 1875, 843, 278 });
-    number(8, s.xyPitch, { 3510, 1920, 843, 278 });
-    number(9, s.xyChart, { 4860, 1920, 843, 278 });
+    bindAxis(6, { s.xyMin, s.xyMax, s.xyPitch, s.xyChart },
+        { { { 1200, 1875, 843, 278 }, { 2160, 1875, 843, 278 }, { 3510, 1920, 843, 278 }, { 4860, 1920, 843, 278 } } }, QStringLiteral("X,Y axis"),
+        chertLength);
     label(QStringLiteral("X title :"), 120, 2400, 840);
-    text(10, s.xTitle, { 990, 2337, 2685, 278 });
+    bindText(10, s.xTitle, { 990, 2337, 2685, 278 });
     label(QStringLiteral("Y title :"), 120, 2760, 820);
-    text(14, s.yTitle, { 960, 2760, 2775, 270 });
+    bindText(14, s.yTitle, { 960, 2760, 2775, 270 });
 
     label(QStringLiteral("Speed"), 4320, 2520, 800);
     label(QStringLiteral("(deg)"), 5190, 2880, 560);
-    number(15, s.animStep, { 4320, 2760, 855, 270 });
+    bindNumber(15, s.animStep, QStringLiteral("Speed"), { 4320, 2760, 855, 270 });
 
     label(QStringLiteral("Title    :"), 705, 3165, 840);
-    text(11, s.chartTitle, { 1560, 3165, 2685, 278 });
+    bindText(11, s.chartTitle, { 1560, 3165, 2685, 278 });
     label(QStringLiteral("File comment :"), 30, 3630, 1500);
-    text(12, viewer.shapes.FileComment, { 1560, 3600, 3855, 278 });
+    bindText(12, viewer.shapes.FileComment, { 1560, 3600, 3855, 278 });
 
     // The mode boxes, two a row, "All" last; the frame lies behind them,
     // its caption just above the first row. "Slect Mode" (for Select) is the
@@ -95,43 +86,16 @@ MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
     for (int k = 0; k < kModeBoxCount; ++k) {
         const TwipsRect rect = k == kAllModesBox ? TwipsRect { 7080, 2880, kBoxWidth, kBoxHeight }
                                               : TwipsRect { k % 2 == 0 ? 6480 : 7080, 1440 + 240 * (k / 2), kBoxWidth, kBoxHeight };
-        QCheckBox* box = addCheckBox(QStringLiteral("Check1(%1)").arg(k), viewer.modeShown[std::size_t(k)] == 1, rect);
-        box->setText(k == kAllModesBox ? QStringLiteral("All") : QString::number(k + 1));
-        m_check1[std::size_t(k)] = box;
+        bindCheck(QStringLiteral("Check1(%1)").arg(k), viewer.modeShown[std::size_t(k)], rect)
+            ->setText(k == kAllModesBox ? QStringLiteral("All") : QString::number(k + 1));
     }
 
     addOkCancel({ 5640, 3600, 1110, 365 }, { 6840, 3600, 1110, 365 });
 }
 
-bool MirnokEditDialog::apply()
+QCheckBox* MirnokEditDialog::modeBox(int index) const
 {
-    // "Chert" (for Chart) is the historic spelling of this caption: keep it.
-    const QString chertLength = QStringLiteral("Chert length");
-    const AxisSettings z = axisFrom(m_text, 1, QStringLiteral("Z axis"), Precision::Double, chertLength);
-    const AxisSettings xy = axisFrom(m_text, 6, QStringLiteral("X,Y axis"), Precision::Double, chertLength);
-    const double viewAngle = numberFrom(m_text[13], QStringLiteral("Angle"));
-    const double animStep = numberFrom(m_text[15], QStringLiteral("Speed"));
-    if (refused())
-        return false;
-    MirnokSettings& s = m_viewer.settings;
-    s.zMin = z.min;
-    s.zMax = z.max;
-    s.zPitch = z.pitch;
-    s.zChart = z.length;
-    s.viewAngle = viewAngle;
-    s.xyMin = xy.min;
-    s.xyMax = xy.max;
-    s.xyPitch = xy.pitch;
-    s.xyChart = xy.length;
-    s.animStep = animStep;
-    s.zTitle = m_text[5]->text();
-    s.xTitle = m_text[10]->text();
-    s.yTitle = m_text[14]->text();
-    s.chartTitle = m_text[11]->text();
-    m_viewer.shapes.FileComment = m_text[12]->text();
-    for (int k = 0; k < kModeBoxCount; ++k)
-        m_viewer.modeShown[std::size_t(k)] = m_check1[std::size_t(k)]->isChecked() ? 1 : 0;
-    return true;
+    return findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(index));
 }
 
 } // namespace kavel

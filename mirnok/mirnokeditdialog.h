@@ -2,10 +2,7 @@
 
 #include "framework/ui/editdialog.h"
 
-#include <array>
-
 class QCheckBox;
-class QLineEdit;
 
 namespace kavel {
 
@@ -19,16 +16,8 @@ class MirnokEditDialog final : public EditDialog {
 public:
     MirnokEditDialog(MirnokViewer& viewer, QWidget* parent);
 
-    QCheckBox* modeBox(int index) const { return m_check1[std::size_t(index)]; }
-
-protected:
-    bool apply() override;
-
-private:
-    MirnokViewer& m_viewer;
-    // Text1 .. Text15 at indexes 1 .. 15.
-    std::array<QLineEdit*, 16> m_text {};
-    std::array<QCheckBox*, 13> m_check1 {};
+    // Check1(index).
+    QCheckBox* modeBox(int index) const;
 };
 
 } // namespace kavel

@@ -42,28 +42,12 @@ TwipsRect CheckBoxGrid::cell(int row, int column) const
     return { kMargin + kLabelWidth + column * kColumnWidth, top, kBoxSize, kBoxSize };
 }
 
-QCheckBox* CheckBoxGrid::addBox(int row, int column, int index, std::span<const qint16> flags)
+QCheckBox* CheckBoxGrid::addBox(int row, int column, int index)
 {
     auto* box = new QCheckBox(this);
     box->setObjectName(QStringLiteral("Check1(%1)").arg(index));
-    box->setChecked(index >= 0 && std::size_t(index) < flags.size() && flags[std::size_t(index)] == 1);
     placeAt(box, cell(row, column));
-    m_boxes[index] = box;
     return box;
-}
-
-QCheckBox* CheckBoxGrid::box(int index) const
-{
-    const auto it = m_boxes.find(index);
-    return it == m_boxes.end() ? nullptr : it->second;
-}
-
-void CheckBoxGrid::store(std::span<qint16> flags) const
-{
-    for (const auto& [index, box] : m_boxes) {
-        if (index >= 0 && std::size_t(index) < flags.size())
-            flags[std::size_t(index)] = box->isChecked() ? 1 : 0;
-    }
 }
 
 int CheckBoxGrid::widthTwips() const

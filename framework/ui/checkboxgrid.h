@@ -4,8 +4,6 @@
 
 #include <QGroupBox>
 #include <QStringList>
-#include <map>
-#include <span>
 
 class QCheckBox;
 
@@ -13,22 +11,17 @@ namespace kavel {
 
 // A frame of display check boxes, as the editing dialogs choose with them
 // which curves are drawn: column headings over the boxes ("Freq", "Damp"),
-// row labels beside them ("S1" … "All"). Every box shows and sets one entry
-// of the viewer's flag table, and is named after it: Check1(k) for entry k.
-// The "All" box is an entry like the others. The flags live in memory only.
+// row labels beside them ("S1" … "All"). Every box stands for one entry of
+// the viewer's flag table and is named after it, Check1(k) for entry k; the
+// dialog binds it to that entry (EditDialog::bindFlag). The "All" box is an
+// entry like the others. The flags live in memory only.
 class CheckBoxGrid final : public QGroupBox {
 public:
     // An empty heading list gives a single column without headings.
     CheckBoxGrid(const QString& caption, const QStringList& columnHeadings, const QStringList& rowLabels, QWidget* parent);
 
-    // The box of entry `index` at a row and column (from 0), checked when
-    // the entry is 1.
-    QCheckBox* addBox(int row, int column, int index, std::span<const qint16> flags);
-    QCheckBox* box(int index) const;
-
-    // Each box's state into its entry: 1 checked, 0 cleared. Entries without
-    // a box, and boxes whose entry lies beyond the table, are left alone.
-    void store(std::span<qint16> flags) const;
+    // The box of entry `index`, named after it, at a row and column (from 0).
+    QCheckBox* addBox(int row, int column, int index);
 
     // The frame's designed size, for placing it in a dialog.
     int widthTwips() const;
@@ -40,7 +33,6 @@ private:
     int m_columns;
     int m_rows;
     bool m_headings;
-    std::map<int, QCheckBox*> m_boxes;
 };
 
 } // namespace kavel

@@ -13,8 +13,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 
+#include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace kavel {
 
@@ -41,6 +44,11 @@ EditDialog::EditDialog(QWidget* parent)
     });
 }
 
+EditDialog::AxisRefs::AxisRefs(AxisSettings& axis)
+    : AxisRefs(axis.min, axis.max, axis.pitch, axis.length)
+{
+}
+
 double EditDialog::numberOf(const QLineEdit* field)
 {
     return NumberParse::lenient(field->text());
@@ -60,35 +68,41 @@ void EditDialog::accept()
     emit confirmed();
 }
 
-double EditDialog::numberFrom(QLineEdit* field, const QString& caption, Precision precision)
+bool EditDialog::apply()
 {
-    const double value = numberOf(field);
-    if (precision == Precision::Single) {
-        if (const std::optional<float> single = Single::nearest(value))
-            return *single;
+    std::vector<double> numbers;
+    numbers.reserve(m_numbers.size());
+    for (const BoundNumber& bound : m_numbers)
+        numbers.push_back(numberFrom(bound));
+    if (refused())
+        return false;
+    for (std::size_t k = 0; k < m_numbers.size(); ++k) {
+        // A single's field was read as the nearest single.
+        std::visit([&](auto* target) { *target = static_cast<std::remove_pointer_t<decltype(target)>>(numbers[k]); },
+            m_numbers[k].value.target);
+    }
+    for (const std::function<void()>& store : m_stores)
+        store();
+    return true;
+}
+
+double EditDialog::numberFrom(const BoundNumber& bound)
+{
+    const bool single = std::holds_alternative<float*>(bound.value.target);
+    const double value = numberOf(bound.field);
+    if (single) {
+        if (const std::optional<float> nearest = Single::nearest(value))
+            return *nearest;
     } else if (std::isfinite(value)) {
         return value;
     }
     if (!refused()) {
-        const QString limit = precision == Precision::Single ? QStringLiteral("3.4E+38") : QStringLiteral("1.8E+308");
+        const QString limit = single ? QStringLiteral("3.4E+38") : QStringLiteral("1.8E+308");
         m_refusal = QStringLiteral("%1: \"%2\" is out of range: this setting holds numbers from about -%3 to %3.")
-                        .arg(caption, field->text().trimmed(), limit);
-        m_refusedField = field;
+                        .arg(bound.caption, bound.field->text().trimmed(), limit);
+        m_refusedField = bound.field;
     }
     return 0;
-}
-
-AxisSettings EditDialog::axisFrom(std::span<QLineEdit* const> fields, int first, const QString& row, Precision length,
-    const QString& lengthHeading)
-{
-    auto field = [&](int k) { return fields[std::size_t(first + k)]; };
-    const QString range = row + QStringLiteral(" Length");
-    AxisSettings axis;
-    axis.min = numberFrom(field(0), range + QStringLiteral(" (from)"));
-    axis.max = numberFrom(field(1), range + QStringLiteral(" (to)"));
-    axis.pitch = numberFrom(field(2), row + QStringLiteral(" Division pitch"));
-    axis.length = numberFrom(field(3), row + QLatin1Char(' ') + lengthHeading, length);
-    return axis;
 }
 
 void EditDialog::showRefusal()
@@ -122,6 +136,77 @@ void EditDialog::unload()
     deleteLater();
 }
 
+QLineEdit* EditDialog::addField(int n, const QString& text, const TwipsRect& rect)
+{
+    auto* field = new QLineEdit(text, this);
+    field->setObjectName(QStringLiteral("Text%1").arg(n));
+    field->setCursorPosition(0);
+    placeAt(field, rect);
+    return field;
+}
+
+QLineEdit* EditDialog::bindNumber(int n, NumberRef value, const QString& caption, const TwipsRect& rect)
+{
+    const QString text = std::holds_alternative<float*>(value.target)
+        ? NumberText::general(*std::get<float*>(value.target), NumberText::kSingleDigits)
+        : NumberText::plain(*std::get<double*>(value.target));
+    QLineEdit* field = addField(n, text, rect);
+    const auto after = std::upper_bound(m_numbers.begin(), m_numbers.end(), n, [](int m, const BoundNumber& b) { return m < b.n; });
+    m_numbers.insert(after, { n, field, value, caption });
+    return field;
+}
+
+QLineEdit* EditDialog::bindText(int n, QString& value, const TwipsRect& rect)
+{
+    QLineEdit* field = addField(n, value, rect);
+    m_stores.push_back([field, &value] { value = field->text(); });
+    return field;
+}
+
+QLineEdit* EditDialog::bindInteger(int n, qint16& value, const TwipsRect& rect)
+{
+    QLineEdit* field = addField(n, QString::number(value), rect);
+    m_stores.push_back([field, &value] {
+        if (const std::optional<qint16> number = NumberParse::strictInt16(field->text()))
+            value = *number;
+    });
+    return field;
+}
+
+void EditDialog::bindAxis(int first, AxisRefs axis, const std::array<TwipsRect, 4>& boxes, const QString& row,
+    const QString& lengthHeading)
+{
+    const QString range = row + QStringLiteral(" Length");
+    bindNumber(first, axis.min, range + QStringLiteral(" (from)"), boxes[0]);
+    bindNumber(first + 1, axis.max, range + QStringLiteral(" (to)"), boxes[1]);
+    bindNumber(first + 2, axis.pitch, row + QStringLiteral(" Division pitch"), boxes[2]);
+    bindNumber(first + 3, axis.length, row + QLatin1Char(' ') + lengthHeading, boxes[3]);
+}
+
+QCheckBox* EditDialog::bindCheck(const QString& name, FlagRef flag, const TwipsRect& rect)
+{
+    auto* box = new QCheckBox(this);
+    box->setObjectName(name);
+    bindFlag(box, flag);
+    placeAt(box, rect);
+    return box;
+}
+
+void EditDialog::bindFlagButton(QAbstractButton* button, FlagRef flag)
+{
+    button->setChecked(std::visit([](auto* target) { return *target == 1; }, flag.target));
+    m_stores.push_back([button, flag] { std::visit([button](auto* target) { *target = button->isChecked() ? 1 : 0; }, flag.target); });
+}
+
+void EditDialog::bindChoiceButton(QAbstractButton* button, int& value, int choice)
+{
+    button->setChecked(value == choice);
+    m_stores.push_back([button, &value, choice] {
+        if (button->isChecked())
+            value = choice;
+    });
+}
+
 void EditDialog::setClientSize(int widthTwips, int heightTwips)
 {
     setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
@@ -134,32 +219,12 @@ QLabel* EditDialog::addLabel(const QString& caption, const TwipsRect& rect)
     return label;
 }
 
-QLineEdit* EditDialog::addTextField(const QString& name, const QString& text, const TwipsRect& rect)
+QRadioButton* EditDialog::addOptionButton(const QString& name, const QString& caption, const TwipsRect& rect, QWidget* frame)
 {
-    auto* field = new QLineEdit(text, this);
-    field->setObjectName(name);
-    field->setCursorPosition(0);
-    placeAt(field, rect);
-    return field;
-}
-
-QLineEdit* EditDialog::addNumberField(const QString& name, double value, const TwipsRect& rect)
-{
-    return addTextField(name, NumberText::plain(value), rect);
-}
-
-QLineEdit* EditDialog::addIntegerField(const QString& name, int value, const TwipsRect& rect)
-{
-    return addTextField(name, QString::number(value), rect);
-}
-
-QCheckBox* EditDialog::addCheckBox(const QString& name, bool checked, const TwipsRect& rect)
-{
-    auto* box = new QCheckBox(this);
-    box->setObjectName(name);
-    box->setChecked(checked);
-    placeAt(box, rect);
-    return box;
+    auto* option = new QRadioButton(caption, frame ? frame : this);
+    option->setObjectName(name);
+    placeAt(option, rect);
+    return option;
 }
 
 void EditDialog::addOkCancel(const TwipsRect& ok, const TwipsRect& cancel)
@@ -180,46 +245,56 @@ namespace {
 
 constexpr int kLabelHeight = 210;
 
-QString fieldName(int n)
+// How a refusal names an axis row: its label without the colon ("X axis"),
+// the second line in brackets ("Y axis (wespar)").
+QString rowCaption(const QString& label, const QString& name)
 {
-    return QStringLiteral("Text%1").arg(n);
+    QString row = label.trimmed();
+    if (row.endsWith(QLatin1Char(':')))
+        row = row.chopped(1).trimmed();
+    return name.isEmpty() ? row : QStringLiteral("%1 (%2)").arg(row, name);
 }
 
 } // namespace
 
-void EditDialog::addAxisRow(std::span<QLineEdit*> fields, int first, int top, const QString& rowLabel, const AxisSettings& axis,
-    const QString& rowName)
+void EditDialog::addAxisRow(int first, int top, const AxisRow& row, AxisRefs axis)
 {
+    constexpr int kNumberWidth = 843;
+    constexpr int kRangeWidth = 1818;
     const int headingTop = top - 2 * kLabelHeight;
-    addLabel(QStringLiteral("Length"), { 990, headingTop, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
+    const int unitTop = headingTop + kLabelHeight;
+    addLabel(QStringLiteral("Length"), { 990, headingTop, kRangeWidth, kLabelHeight })->setAlignment(Qt::AlignHCenter);
     addLabel(QStringLiteral("Division pitch"), { 2900, headingTop, 1300, kLabelHeight });
     // "Chert" (for Chart) is the historic spelling of this caption: keep it.
     addLabel(QStringLiteral("Chert total length"), { 4240, headingTop, 1600, kLabelHeight });
-    addLabel(QStringLiteral("(mm)"), { 990, headingTop + kLabelHeight, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-    addLabel(QStringLiteral("(mm)"), { 3030, headingTop + kLabelHeight, 843, kLabelHeight });
-    addLabel(QStringLiteral("(cm)"), { 4320, headingTop + kLabelHeight, 843, kLabelHeight });
-    addLabel(rowLabel, { 120, top + 30, 840, kLabelHeight });
-    if (!rowName.isEmpty())
-        addLabel(rowName, { 120, top + 30 + kLabelHeight, 840, kLabelHeight });
-    const double values[] = { axis.min, axis.max, axis.pitch, axis.length };
-    const int lefts[] = { 990, 1965, 3030, 4320 };
-    for (int k = 0; k < 4; ++k)
-        fields[std::size_t(first + k)] = addNumberField(fieldName(first + k), values[k], { lefts[k], top, 843, kFieldHeight });
+    const TwipsRect unitBoxes[] = { { 990, unitTop, kRangeWidth, kLabelHeight }, { 3030, unitTop, kNumberWidth, kLabelHeight },
+        { 4320, unitTop, kNumberWidth, kLabelHeight } };
+    for (std::size_t u = 0; u < 3; ++u) {
+        if (!row.units[u].isEmpty())
+            addLabel(row.units[u], unitBoxes[u])->setAlignment(u == 0 ? Qt::AlignHCenter : row.unitAlignment);
+    }
+    addLabel(row.label, { 120, top + 30, 840, kLabelHeight });
+    if (!row.name.isEmpty())
+        addLabel(row.name, { 120, top + 30 + kLabelHeight, 840, kLabelHeight });
+    bindAxis(first, axis,
+        { { { 990, top, kNumberWidth, kFieldHeight }, { 1965, top, kNumberWidth, kFieldHeight }, { 3030, top, kNumberWidth, kFieldHeight },
+            { 4320, top, kNumberWidth, kFieldHeight } } },
+        rowCaption(row.label, row.name));
 }
 
-void EditDialog::addTitleRow(std::span<QLineEdit*> fields, int n, int top, const QString& label, const QString& text)
+void EditDialog::addTitleRow(int n, int top, const QString& label, QString& title)
 {
     addLabel(label, { 120, top + 30, 840, kLabelHeight });
-    fields[std::size_t(n)] = addTextField(fieldName(n), text, { 990, top, 2685, kFieldHeight });
+    bindText(n, title, { 990, top, 2685, kFieldHeight });
 }
 
-void EditDialog::addTitleAndCommentRows(std::span<QLineEdit*> fields, int n, int top, const QString& title, const QString& comment)
+void EditDialog::addTitleAndCommentRows(int n, int top, QString& title, QString& comment)
 {
     constexpr int kRowStep = 441;
     addLabel(QStringLiteral("Title    :"), { 120, top + 30, 1400, kLabelHeight });
-    fields[std::size_t(n)] = addTextField(fieldName(n), title, { 1560, top, 2685, kFieldHeight });
+    bindText(n, title, { 1560, top, 2685, kFieldHeight });
     addLabel(QStringLiteral("File comment :"), { 120, top + kRowStep + 30, 1400, kLabelHeight });
-    fields[std::size_t(n + 1)] = addTextField(fieldName(n + 1), comment, { 1560, top + kRowStep, 3855, kFieldHeight });
+    bindText(n + 1, comment, { 1560, top + kRowStep, 3855, kFieldHeight });
 }
 
 void EditDialog::addUnitNote(int top, int left)
@@ -227,20 +302,20 @@ void EditDialog::addUnitNote(int top, int left)
     addLabel(QStringLiteral("NOTE ! :  mm ; Physical length,  cm ; Chart length"), { left, top, 5295, kLabelHeight });
 }
 
-void EditDialog::addContourModeField(std::span<QLineEdit*> fields, int n, int mode)
+void EditDialog::addContourModeField(int n, qint16& mode)
 {
     constexpr int kTop = 1286;
     addLabel(QStringLiteral("1, Both"), { 5895, kTop - 2 * kLabelHeight, 1200, kLabelHeight });
     addLabel(QStringLiteral("2, Upper"), { 5895, kTop - kLabelHeight, 1200, kLabelHeight });
-    fields[std::size_t(n)] = addIntegerField(fieldName(n), mode, { 5895, kTop, 720, kFieldHeight });
+    bindInteger(n, mode, { 5895, kTop, 720, kFieldHeight });
 }
 
-QCheckBox* EditDialog::addNumberOfElementBox(const QString& name, bool checked)
+QCheckBox* EditDialog::addNumberOfElementBox(const QString& name, FlagRef shown)
 {
     constexpr int kTop = 1987;
     // The caption ends well inside the SAVLEN dialog's right edge.
     addLabel(QStringLiteral("Number of Element"), { 5520, kTop - kLabelHeight - 15, 1700, kLabelHeight });
-    return addCheckBox(name, checked, { 5895, kTop, 165, 240 });
+    return bindCheck(name, shown, { 5895, kTop, 165, 240 });
 }
 
 } // namespace kavel
