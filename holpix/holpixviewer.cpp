@@ -1,6 +1,7 @@
 #include "holpixviewer.h"
 
 #include "holpixeditdialog.h"
+#include "holpixresults.h"
 #include "mapchart.h"
 
 #include <algorithm>
@@ -63,6 +64,29 @@ bool HolpixViewer::setOption(const QString& name, const QStringList& values)
 QStringList HolpixViewer::optionUsage() const
 {
     return { flagsUsage(QStringLiteral("curveFlags"), kMapCurveFlagCount), QStringLiteral("axisOptions=xLIN,xLOG,yLIN,yLOG (each 0|1, one of each pair)") };
+}
+
+ResultRows HolpixViewer::results() const
+{
+    ResultRows rows = MapFrequencyRows(ComputeMapFrequencies(map, resultInputs.stiffness, resultInputs.curve));
+    // The standstill curves continue the colours where the critical speed
+    // curves stop; the third kind is never drawn.
+    const int modes = map.modeCount;
+    const std::vector<std::optional<int>> colours = DrawnCurveColours(2 * modes, [&](int n) {
+        return n <= modes ? CriticalCurveShown(curveFlags, n) : StandstillCurveShown(curveFlags, n - modes);
+    });
+    for (ResultRow& row : rows) {
+        const int kind = int(row.numberOf(QStringLiteral("curve")).value_or(-1));
+        const int mode = int(row.numberOf(QStringLiteral("mode")).value_or(0));
+        if ((kind == CriticalSpeedKind || kind == StandstillKind) && mode >= 1 && mode <= modes)
+            row.colour = colours[std::size_t(kind * modes + mode - 1)];
+    }
+    return rows;
+}
+
+ResultInputKinds HolpixViewer::resultInputKinds() const
+{
+    return ResultInput::Stiffness | ResultInput::CurveKind | ResultInput::Markers;
 }
 
 EditDialog* HolpixViewer::createEditDialog(QWidget* parent)

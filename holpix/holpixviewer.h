@@ -21,6 +21,10 @@ public:
     // one of the first two and one of the last two set).
     bool setOption(const QString& name, const QStringList& values) override;
     QStringList optionUsage() const override;
+    // Each mode's frequency at the stiffnesses given, coloured as the map
+    // draws each curve.
+    ResultRows results() const override;
+    ResultInputKinds resultInputKinds() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
     HolpixSettings settings;

@@ -18,14 +18,6 @@ namespace {
 
 constexpr int kOutlineColour = 1; // dark blue
 
-// Modes beyond the flag table have no box of their own: "All" shows them.
-bool isShown(const ModeFlags& modeShown, int mode)
-{
-    if (modeShown[kAllModes] == 1)
-        return true;
-    return mode - 1 < kModeFlags && modeShown[std::size_t(mode - 1)] == 1;
-}
-
 // One copy of the outline: the outer contour's upper half, standing on the
 // frame edge at `baseY`. Positions count from OriginX, not from Xmin.
 bool drawOutline(DrawingSurface& s, const ChartGeometry& g, const RotorModel& outline, double baseY)
@@ -86,7 +78,7 @@ void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarMod
     int drawn = 0;
     std::vector<float> y(N1);
     for (int i = 1; i <= shapes.N2; ++i) {
-        if (!isShown(modeShown, i))
+        if (!planarModeShown(modeShown, i))
             continue;
         segments += segmentsPerMode;
         if (segments > kMaxModeSegments)
@@ -104,6 +96,13 @@ void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarMod
 }
 
 } // namespace
+
+bool planarModeShown(const ModeFlags& modeShown, int mode)
+{
+    if (modeShown[kAllModes] == 1)
+        return true;
+    return mode - 1 < kModeFlags && modeShown[std::size_t(mode - 1)] == 1;
+}
 
 void DrawPlanarModeChart(DrawingSurface& s, const Mirno1Settings& settings, const PlanarModeShapes& shapes, const RotorModel& outline,
     const ModeFlags& modeShown)

@@ -2,8 +2,10 @@
 
 #include "valdenchart.h"
 #include "valdeneditdialogs.h"
+#include "valdenresults.h"
 
 #include "framework/hostpaths.h"
+#include "framework/palette.h"
 
 #include <QFileInfo>
 
@@ -87,6 +89,27 @@ bool ValdenViewer::setOption(const QString& name, const QStringList& values)
 QStringList ValdenViewer::optionUsage() const
 {
     return { QStringLiteral("ChartMode=1|2"), flagsUsage(QStringLiteral("ShowCurve"), kShowCurveCount) };
+}
+
+ResultRows ValdenViewer::results() const
+{
+    ResultRows rows = CampbellResultRows(ComputeCampbellResults(data, resultInputs.orders));
+    // The XY chart colours the modes it draws in turn; the Gauss chart
+    // gives mode j the j-th curve colour whether or not it draws the others.
+    std::vector<std::optional<int>> colours;
+    if (ChartMode == XYChart) {
+        colours = DrawnCurveColours(data.N2, [this](int j) { return FrequencyCurveShown(ShowCurve, j) || DampingCurveShown(ShowCurve, j); });
+    } else {
+        for (int j = 1; j <= data.N2; ++j)
+            colours.push_back(GaussPathShown(ShowCurve, j) ? std::optional(Palette::curveColour(j - 1)) : std::nullopt);
+    }
+    SetRowColours(rows, QStringLiteral("mode"), colours);
+    return rows;
+}
+
+ResultInputKinds ValdenViewer::resultInputKinds() const
+{
+    return ResultInput::Orders | ResultInput::Markers;
 }
 
 EditDialog* ValdenViewer::createEditDialog(QWidget* parent)

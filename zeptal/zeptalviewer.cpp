@@ -2,6 +2,7 @@
 
 #include "zeptalchart.h"
 #include "zeptaleditdialog.h"
+#include "zeptalresults.h"
 
 #include <algorithm>
 
@@ -67,6 +68,21 @@ bool ZeptalViewer::setOption(const QString& name, const QStringList& values)
 QStringList ZeptalViewer::optionUsage() const
 {
     return { QStringLiteral("chartStyle=1|2"), flagsUsage(QStringLiteral("curveFlags"), kCurveFlagCount) };
+}
+
+ResultRows ZeptalViewer::results() const
+{
+    ResultRows rows = ResponsePeakRows(ComputeResponsePeaks(data, resultInputs.operating));
+    // The polar chart draws only the amplitude flags' curves.
+    SetRowColours(rows, QStringLiteral("curve"), DrawnCurveColours(data.curveCount, [this](int j) {
+        return AmplitudeShown(curveFlags, j) || (chartStyle == BodeChart && PhaseShown(curveFlags, j));
+    }));
+    return rows;
+}
+
+ResultInputKinds ZeptalViewer::resultInputKinds() const
+{
+    return ResultInput::Operating | ResultInput::Markers;
 }
 
 EditDialog* ZeptalViewer::createEditDialog(QWidget* parent)

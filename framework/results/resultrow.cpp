@@ -1,5 +1,7 @@
 #include "resultrow.h"
 
+#include "framework/palette.h"
+
 #include <cmath>
 
 namespace kavel {
@@ -47,6 +49,23 @@ std::optional<double> ResultRow::numberOf(const QString& name) const
     if (const double* n = value ? std::get_if<double>(value) : nullptr)
         return *n;
     return std::nullopt;
+}
+
+std::vector<std::optional<int>> DrawnCurveColours(int count, const std::function<bool(int curve)>& drawn)
+{
+    std::vector<std::optional<int>> colours;
+    int next = 0;
+    for (int curve = 1; curve <= count; ++curve)
+        colours.push_back(drawn(curve) ? std::optional(Palette::curveColour(next++)) : std::nullopt);
+    return colours;
+}
+
+void SetRowColours(ResultRows& rows, const QString& curve, const std::vector<std::optional<int>>& colours)
+{
+    for (ResultRow& row : rows) {
+        const std::optional<double> n = row.numberOf(curve);
+        row.colour = n && *n >= 1 && *n <= double(colours.size()) ? colours[std::size_t(*n) - 1] : std::nullopt;
+    }
 }
 
 } // namespace kavel

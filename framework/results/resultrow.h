@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -47,5 +48,13 @@ struct ResultRow {
 };
 
 using ResultRows = std::vector<ResultRow>;
+
+// The colours curves 1 … count take as a chart draws them: each drawn curve
+// the next curve colour, a curve not drawn none.
+std::vector<std::optional<int>> DrawnCurveColours(int count, const std::function<bool(int curve)>& drawn);
+
+// Gives each row the colour of the curve its field `curve` numbers (from 1,
+// as the colours are listed); none where the row has no such curve.
+void SetRowColours(ResultRows& rows, const QString& curve, const std::vector<std::optional<int>>& colours);
 
 } // namespace kavel
