@@ -66,4 +66,17 @@ ResultRows MapFrequencyRows(const std::vector<MapFrequency>& frequencies)
     return rows;
 }
 
+ChartMarkers MapFrequencyMarkers(std::span<const double> stiffness, const std::vector<MapFrequency>& frequencies,
+    const std::function<std::optional<int>(int curve, int mode)>& colourOf)
+{
+    ChartMarkers markers;
+    for (const double k : stiffness)
+        markers.verticals.push_back({ k, 0 });
+    for (const MapFrequency& f : frequencies) {
+        if (const std::optional<int> colour = colourOf(f.curve, f.mode); colour && f.frequency)
+            markers.points.push_back({ f.stiffness, *f.frequency, *colour });
+    }
+    return markers;
+}
+
 } // namespace kavel

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "framework/results/chartmarkers.h"
 #include "framework/results/resultrow.h"
+
+#include <functional>
 
 #include <optional>
 #include <span>
@@ -28,5 +31,10 @@ std::vector<MapFrequency> ComputeMapFrequencies(const CriticalSpeedMap& map, std
 
 // The rows "critical": stiffness, curve, mode, frequency.
 ResultRows MapFrequencyRows(const std::vector<MapFrequency>& frequencies);
+
+// A black line up the map at each stiffness given, and a circle where it
+// meets each curve drawn, in the curve's colour (none: not drawn).
+ChartMarkers MapFrequencyMarkers(std::span<const double> stiffness, const std::vector<MapFrequency>& frequencies,
+    const std::function<std::optional<int>(int curve, int mode)>& colourOf);
 
 } // namespace kavel

@@ -25,6 +25,11 @@ public:
     // draws each curve.
     ResultRows results() const override;
     ResultInputKinds resultInputKinds() const override;
+
+    // The colour of each mode's curve of each kind on the map, as
+    // colourOf(kind, mode) looks it up: none where it is not drawn (the
+    // third kind never is).
+    std::function<std::optional<int>(int kind, int mode)> curveColours() const;
     EditDialog* createEditDialog(QWidget* parent) override;
 
     HolpixSettings settings;

@@ -95,4 +95,15 @@ ResultRows CampbellResultRows(const CampbellResults& results)
     return rows;
 }
 
+ChartMarkers CampbellMarkers(const CampbellResults& results, const std::vector<std::optional<int>>& modeColours)
+{
+    ChartMarkers markers;
+    for (const OrderCrossing& c : results.crossings) {
+        const std::size_t j = std::size_t(c.mode - 1);
+        if (j < modeColours.size() && modeColours[j])
+            markers.points.push_back({ c.speed, c.frequency, *modeColours[j] });
+    }
+    return markers;
+}
+
 } // namespace kavel

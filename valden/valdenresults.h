@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/results/chartmarkers.h"
 #include "framework/results/resultrow.h"
 
 #include <optional>
@@ -46,5 +47,9 @@ CampbellResults ComputeCampbellResults(const EigenData& data, std::span<const do
 // The rows "crossing" (mode, order, speed, frequency, damping_ratio,
 // log_decrement) and "unstable" (mode, speed, frequency), without colours.
 ResultRows CampbellResultRows(const CampbellResults& results);
+
+// A circle at each crossing (speed, frequency) of a mode drawn, in its
+// colour (mode j's at index j − 1; none: not drawn, not marked).
+ChartMarkers CampbellMarkers(const CampbellResults& results, const std::vector<std::optional<int>>& modeColours);
 
 } // namespace kavel

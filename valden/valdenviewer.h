@@ -35,6 +35,9 @@ public:
     // The Gauss dialog's caption (the XY dialog's is identity().editCaption).
     static QString gaussEditCaption();
 
+    // The colour of each mode on the chart shown, none for a mode not drawn.
+    std::vector<std::optional<int>> modeColours() const;
+
     ValdenSettings settings;
     EigenData data;
     // In memory only: every curve shown and the XY chart at each start.

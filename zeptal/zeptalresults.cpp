@@ -4,6 +4,8 @@
 
 #include "framework/results/resonance.h"
 
+#include <cmath>
+
 namespace kavel {
 
 std::vector<ResponsePeak> ComputeResponsePeaks(const UnbalanceResponse& data, const std::optional<OperatingRange>& operating)
@@ -51,6 +53,26 @@ ResultRows ResponsePeakRows(const std::vector<ResponsePeak>& peaks)
         rows.push_back(std::move(row));
     }
     return rows;
+}
+
+ChartMarkers ResponsePeakMarkers(const std::vector<ResponsePeak>& peaks, const std::vector<std::optional<int>>& curveColours)
+{
+    ChartMarkers markers;
+    for (const ResponsePeak& p : peaks) {
+        const std::size_t j = std::size_t(p.curve - 1);
+        if (j >= curveColours.size() || !curveColours[j])
+            continue;
+        const int colour = *curveColours[j];
+        const double level = p.amplitude / std::sqrt(2.0);
+        if (p.n1 && p.n2)
+            markers.levels.push_back({ *p.n1, *p.n2, level, colour });
+        for (const std::optional<double>& n : { p.n1, p.n2 }) {
+            if (n)
+                markers.points.push_back({ *n, level, colour, ChartMarkers::Shape::Tick });
+        }
+        markers.points.push_back({ p.speed, p.amplitude, colour });
+    }
+    return markers;
 }
 
 } // namespace kavel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/results/chartmarkers.h"
 #include "framework/results/resultrow.h"
 #include "framework/results/separationmargin.h"
 
@@ -29,5 +30,10 @@ std::vector<ResponsePeak> ComputeResponsePeaks(const UnbalanceResponse& data, co
 // The rows "peak": curve, speed, amplitude, phase, n1, n2, af, sm,
 // sm_required, pass (the last three none without an operating range).
 ResultRows ResponsePeakRows(const std::vector<ResponsePeak>& peaks);
+
+// On the Bode chart, for a curve marked (curve j's colour at index j − 1;
+// none: not marked): a circle at each peak, and at the half-power level
+// A/√2 a tick at each half-power point found and a line between them.
+ChartMarkers ResponsePeakMarkers(const std::vector<ResponsePeak>& peaks, const std::vector<std::optional<int>>& curveColours);
 
 } // namespace kavel

@@ -46,7 +46,17 @@ ReaderDiagnostic ZeptalViewer::readData(const QString& hostPath)
 
 void ZeptalViewer::drawChart(DrawingSurface& surface)
 {
-    DrawZeptalChart(surface, settings, data, curveFlags, chartStyle);
+    // The peaks are marked on the amplitude curves of the Bode chart.
+    ChartMarkers markers;
+    if (resultInputs.markers && chartStyle == BodeChart) {
+        std::vector<std::optional<int>> colours = curveColours();
+        for (int j = 1; j <= int(colours.size()); ++j) {
+            if (!AmplitudeShown(curveFlags, j))
+                colours[std::size_t(j - 1)].reset();
+        }
+        markers = ResponsePeakMarkers(ComputeResponsePeaks(data, resultInputs.operating), colours);
+    }
+    DrawZeptalChart(surface, settings, data, curveFlags, chartStyle, markers);
 }
 
 bool ZeptalViewer::setOption(const QString& name, const QStringList& values)
@@ -73,11 +83,16 @@ QStringList ZeptalViewer::optionUsage() const
 ResultRows ZeptalViewer::results() const
 {
     ResultRows rows = ResponsePeakRows(ComputeResponsePeaks(data, resultInputs.operating));
-    // The polar chart draws only the amplitude flags' curves.
-    SetRowColours(rows, QStringLiteral("curve"), DrawnCurveColours(data.curveCount, [this](int j) {
-        return AmplitudeShown(curveFlags, j) || (chartStyle == BodeChart && PhaseShown(curveFlags, j));
-    }));
+    SetRowColours(rows, QStringLiteral("curve"), curveColours());
     return rows;
+}
+
+// The polar chart draws only the amplitude flags' curves.
+std::vector<std::optional<int>> ZeptalViewer::curveColours() const
+{
+    return DrawnCurveColours(data.curveCount, [this](int j) {
+        return AmplitudeShown(curveFlags, j) || (chartStyle == BodeChart && PhaseShown(curveFlags, j));
+    });
 }
 
 ResultInputKinds ZeptalViewer::resultInputKinds() const

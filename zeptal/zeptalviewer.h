@@ -25,6 +25,10 @@ public:
     // coloured as the chart shown draws each curve.
     ResultRows results() const override;
     ResultInputKinds resultInputKinds() const override;
+
+    // The colour of each curve on the chart shown, none for a curve not
+    // drawn.
+    std::vector<std::optional<int>> curveColours() const;
     EditDialog* createEditDialog(QWidget* parent) override;
 
     ZeptalSettings settings;

@@ -1,5 +1,8 @@
+#include "holpixtesting.h"
+
 #include "holpix/criticalspeedmap.h"
 #include "holpix/holpixresults.h"
+#include "holpix/holpixviewer.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +55,32 @@ TEST(MapFrequencies, EveryCurveKindByStiffnessThenKindThenMode)
     }
     EXPECT_TRUE(rows[1].numberOf(QStringLiteral("frequency")));
     EXPECT_FALSE(rows[2].numberOf(QStringLiteral("frequency")));
+}
+
+// Linear axes, 0 … 1000 kgf/mm over 20 cm and 0 … 200 Hz over 10 cm from
+// (4, 18). Stiffness 100 is the map's second sample, where mode 1's critical
+// speed is 102 Hz: a black line up the frame at x 6 and a circle at chart y
+// 12.9 in the first curve colour; the standstill curve is not drawn, and
+// stiffness 5000 lies beyond the frame.
+TEST(MapFrequencies, MarkersALineAtEachStiffnessAndACircleOnEachCurveDrawn)
+{
+    HolpixViewer viewer;
+    viewer.map = readMap(mapText(3, 1));
+    HolpixSettings& s = viewer.settings;
+    s.X = { 0, 1000, 100, 20 };
+    s.Y = { 0, 200, 50, 10 };
+    viewer.axisOptions = { 0, 1, 0, 1, 0 };
+    viewer.resultInputs.stiffness = { 100, 5000 };
+    viewer.resultInputs.markers = true;
+    RecordingSurface surface(SurfaceKind::Screen);
+    viewer.plot(surface);
+    const std::vector<Op::Circle> circles = all<Op::Circle>(surface.ops());
+    ASSERT_EQ(circles.size(), 1u);
+    EXPECT_NEAR(circles[0].x, 6, 1e-5);
+    EXPECT_NEAR(circles[0].y, 12.9, 1e-5);
+    EXPECT_EQ(circles[0].rgb, kBlack);
+    const std::vector<Op::Line> lines = all<Op::Line>(surface.ops());
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), lineOf(6, 18, 6, 8)), 1);
 }
 
 } // namespace

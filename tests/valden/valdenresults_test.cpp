@@ -1,5 +1,9 @@
 #include "valden/eigendata.h"
+#include "valden/valdenchart.h"
 #include "valden/valdenresults.h"
+#include "valden/valdenviewer.h"
+
+#include "support/chartops.h"
 
 #include "support/qtprint.h"
 
@@ -88,6 +92,39 @@ TEST(CampbellResults, RowsNameTheirFieldsAndAnEigenvalueOfModulusZeroHasNoDampin
     EXPECT_NEAR(*rows[0].numberOf(QStringLiteral("speed")), 20.0 / 3, 1e-5);
     EXPECT_TRUE(std::holds_alternative<std::monostate>(*rows[0].field(QStringLiteral("damping_ratio"))));
     EXPECT_TRUE(std::holds_alternative<std::monostate>(*rows[0].field(QStringLiteral("log_decrement"))));
+}
+
+// Speed 0 … 100 rps over 20 cm, 0 … 50 Hz over 10 cm from (4, 18): mode 1
+// stands at 20 Hz and meets order 1 at 20 rps, chart (8, 14), and order 2
+// at 10 rps, chart (6, 14), in its colour, black.
+TEST(CampbellResults, MarkersCircleEachCrossingOnTheXYChartOnly)
+{
+    ValdenViewer viewer;
+    ValdenSettings& s = viewer.settings;
+    s.Xmin = 0, s.Xmax = 100, s.Ymin = 0, s.Ymax = 50;
+    s.Xpitch = 50, s.Ypitch = 25, s.Xlength = 20, s.Ylength = 10;
+    s.ReMin = -20, s.ReMax = 5, s.ImMin = 0, s.ImMax = 100;
+    s.RePitch = 5, s.ImPitch = 50, s.ReLength = 10, s.ImLength = 10;
+    viewer.data = eigenData({ 0, 50, 100 }, { { { 20, 0.01 } }, { { 20, 0.01 } }, { { 20, 0.01 } } });
+    viewer.resultInputs.orders = { 1, 2 };
+    auto circles = [&] {
+        RecordingSurface surface(SurfaceKind::Screen);
+        viewer.plot(surface);
+        return all<Op::Circle>(surface.ops());
+    };
+    EXPECT_TRUE(circles().empty());
+
+    viewer.resultInputs.markers = true;
+    const std::vector<Op::Circle> marked = circles();
+    ASSERT_EQ(marked.size(), 2u);
+    EXPECT_NEAR(marked[0].x, 8, 1e-5);
+    EXPECT_NEAR(marked[0].y, 14, 1e-5);
+    EXPECT_NEAR(marked[1].x, 6, 1e-5);
+    EXPECT_NEAR(marked[1].y, 14, 1e-5);
+    EXPECT_EQ(marked[0].rgb, kBlack);
+
+    viewer.ChartMode = GaussChart;
+    EXPECT_TRUE(circles().empty());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "zeptaltesting.h"
 
+#include "zeptal/zeptalchart.h"
 #include "zeptal/zeptalresults.h"
+#include "zeptal/zeptalviewer.h"
 
 #include "support/qtprint.h"
 
@@ -70,6 +72,42 @@ TEST(ResponsePeaks, RowsHaveEveryFieldAndNoneWithoutAnOperatingRange)
     for (const char* none : { "sm", "sm_required", "pass" })
         EXPECT_TRUE(std::holds_alternative<std::monostate>(*rows[0].field(QString::fromLatin1(none)))) << none;
     EXPECT_TRUE(std::holds_alternative<std::monostate>(*rows[1].field(QStringLiteral("n2"))));
+}
+
+// 0 … 6000 rpm over 20 cm and 0 … 100 μm over 10 cm from (4, 18): the peak
+// 8 μm at 4000 rpm at (17.33333, 17.2); at the half-power level 5.656854
+// (chart y 17.434315) ticks at N1 3414.214 (x 15.380712) and N2 4585.786
+// (x 19.285955) and the line between them, in curve 1's black. Curve 2's
+// peak at the data's end, 7000 rpm, lies beyond the frame: no circle.
+TEST(ResponsePeaks, MarkersOnTheBodeChartOnly)
+{
+    ZeptalViewer viewer;
+    viewer.settings = bodeSettings();
+    viewer.data = response();
+    viewer.resultInputs.markers = true;
+    RecordingSurface surface(SurfaceKind::Screen);
+    viewer.plot(surface);
+    const std::vector<Op::Circle> circles = all<Op::Circle>(surface.ops());
+    ASSERT_EQ(circles.size(), 1u);
+    EXPECT_NEAR(circles[0].x, 17.333333, 1e-5);
+    EXPECT_NEAR(circles[0].y, 17.2, 1e-5);
+    EXPECT_EQ(circles[0].rgb, kBlack);
+    const std::vector<Op::Line> black = linesIn(surface.ops(), 0);
+    auto has = [&](float x1, float y1, float x2, float y2) {
+        return std::any_of(black.begin(), black.end(), [&](const Op::Line& l) {
+            return std::abs(l.x1 - x1) < 1e-4 && std::abs(l.y1 - y1) < 1e-4 && std::abs(l.x2 - x2) < 1e-4 && std::abs(l.y2 - y2) < 1e-4;
+        });
+    };
+    EXPECT_TRUE(has(15.380712f, 17.434315f, 19.285955f, 17.434315f));
+    EXPECT_TRUE(has(15.380712f, 17.184315f, 15.380712f, 17.684315f));
+    EXPECT_TRUE(has(19.285955f, 17.184315f, 19.285955f, 17.684315f));
+
+    viewer.chartStyle = PolarChart;
+    RecordingSurface marked(SurfaceKind::Screen), plain(SurfaceKind::Screen);
+    viewer.plot(marked);
+    viewer.resultInputs.markers = false;
+    viewer.plot(plain);
+    EXPECT_EQ(marked.ops(), plain.ops());
 }
 
 } // namespace

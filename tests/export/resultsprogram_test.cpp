@@ -17,11 +17,11 @@ struct ReportRun {
 };
 
 // `kavel-export VIEWER --report` on the bundled sample root.
-ReportRun report(const QString& viewer, const QStringList& extra = {})
+ReportRun report(const QString& viewer, const QStringList& extra = {}, const QString& mode = QStringLiteral("--report"))
 {
     QProcess process;
     process.start(QStringLiteral(KAVEL_EXPORT_PROGRAM),
-        QStringList { viewer, QStringLiteral("--root"), QStringLiteral(KAVEL_SAMPLE_ROOT), QStringLiteral("--report") } + extra);
+        QStringList { viewer, QStringLiteral("--root"), QStringLiteral(KAVEL_SAMPLE_ROOT) } + QStringList { mode } + extra);
     process.waitForFinished(60000);
     ReportRun run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -30,13 +30,13 @@ ReportRun report(const QString& viewer, const QStringList& extra = {})
     return run;
 }
 
-class ReportProgram : public testing::Test {
+class ResultsProgram : public testing::Test {
 protected:
     QString path(const QString& name) const { return dir.filePath(name); }
     QTemporaryDir dir;
 };
 
-TEST_F(ReportProgram, WithoutOutputAnAlignedTableOnStandardOutput)
+TEST_F(ResultsProgram, WithoutOutputAnAlignedTableOnStandardOutput)
 {
     const ReportRun run = report(QStringLiteral("savlen"));
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
@@ -45,7 +45,7 @@ TEST_F(ReportProgram, WithoutOutputAnAlignedTableOnStandardOutput)
     EXPECT_TRUE(run.err.isEmpty());
 }
 
-TEST_F(ReportProgram, JsonLinesOneObjectARow)
+TEST_F(ResultsProgram, JsonLinesOneObjectARow)
 {
     const ReportRun run = report(QStringLiteral("wespar"), { QStringLiteral("-o"), path("w.json") });
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
@@ -56,7 +56,7 @@ TEST_F(ReportProgram, JsonLinesOneObjectARow)
 // The sample response peaks at 3600 rpm (AF 10.4) and rises to its end at
 // 12000: against 4000..9000 the peak lies 10 % below, short of the 15.09 %
 // its factor asks; the end has no factor and passes.
-TEST_F(ReportProgram, CsvWithAHeaderAndTheVerdictsOfTheOperatingRange)
+TEST_F(ResultsProgram, CsvWithAHeaderAndTheVerdictsOfTheOperatingRange)
 {
     const ReportRun run = report(QStringLiteral("zeptal"), { QStringLiteral("--option"), QStringLiteral("operating=4000,9000"), QStringLiteral("-o"), path("z.csv") });
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
@@ -71,7 +71,7 @@ TEST_F(ReportProgram, CsvWithAHeaderAndTheVerdictsOfTheOperatingRange)
     EXPECT_EQ(lines[7], "");
 }
 
-TEST_F(ReportProgram, BadInputValuesAndOutputsAreUsageErrorsOfOneLine)
+TEST_F(ResultsProgram, BadInputValuesAndOutputsAreUsageErrorsOfOneLine)
 {
     const struct {
         const char* viewer;
@@ -92,6 +92,17 @@ TEST_F(ReportProgram, BadInputValuesAndOutputsAreUsageErrorsOfOneLine)
         EXPECT_EQ(run.err, QString::fromUtf8(c.message));
         EXPECT_TRUE(run.out.isEmpty());
     }
+}
+
+// markers=1 marks the sample's three crossings of the synchronous line on
+// the printed page, as on the screen.
+TEST_F(ResultsProgram, MarkersOptionMarksTheCrossingsOnTheExportedPage)
+{
+    const QString out = path("v.json");
+    const ReportRun run = report(QStringLiteral("valden"), { QStringLiteral("--option"), QStringLiteral("markers=1"), QStringLiteral("-o"), out },
+        QStringLiteral("--surface=printer"));
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(fileBytes(out).count("\"op\":\"circle\""), 3);
 }
 
 } // namespace
