@@ -1,5 +1,6 @@
 #include "valden/eigendata.h"
 #include "valden/valdenchart.h"
+#include "valden/valdenresults.h"
 #include "valden/valdensettings.h"
 
 #include "framework/surface/recordingsurface.h"
@@ -111,5 +112,24 @@ void BM_ValdenPlotRaster(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ValdenPlotRaster)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The crossings of the synchronous line and the instability onsets of
+// 2000 speeds × 12 modes, as the results panel computes them on every plot.
+// It should stay under 1 ms. Arg: the number of orders (1, 2, …).
+void BM_CampbellCrossings(benchmark::State& state)
+{
+    const EigenData& data = largeResult();
+    std::vector<double> orders;
+    for (int k = 1; k <= state.range(0); ++k)
+        orders.push_back(k);
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const CampbellResults results = ComputeCampbellResults(data, orders);
+        found = results.crossings.size();
+        benchmark::DoNotOptimize(results.crossings.data());
+    }
+    state.counters["crossings"] = double(found);
+}
+BENCHMARK(BM_CampbellCrossings)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "zeptal/curveflags.h"
 #include "zeptal/unbalanceresponse.h"
 #include "zeptal/zeptalchart.h"
+#include "zeptal/zeptalresults.h"
 #include "zeptal/zeptalsettings.h"
 
 #include "framework/surface/recordingsurface.h"
@@ -104,5 +105,21 @@ void BM_ZeptalPlotRaster(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ZeptalPlotRaster)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The peaks, half-power points, amplification factors and separation
+// margins of 20000 speeds × 5 curves, as the results panel computes them on
+// every plot. It should stay under 1 ms.
+void BM_ResponsePeaks(benchmark::State& state)
+{
+    const UnbalanceResponse& data = largeResponse();
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const std::vector<ResponsePeak> peaks = ComputeResponsePeaks(data, OperatingRange { 3000, 9000 });
+        found = peaks.size();
+        benchmark::DoNotOptimize(peaks.data());
+    }
+    state.counters["peaks"] = double(found);
+}
+BENCHMARK(BM_ResponsePeaks)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -4,7 +4,9 @@
 #include "commandpaths.h"
 #include "viewerregistry.h"
 
+#include "framework/host/atomicfile.h"
 #include "framework/output/painterrenderer.h"
+#include "framework/results/resultformat.h"
 #include "framework/surface/recordingsurface.h"
 #include "framework/viewer.h"
 
@@ -25,7 +27,7 @@ ExportOutcome usageError(const QString& message)
 // An option the viewer refuses, with the options it takes.
 QString optionError(const Viewer& viewer, const QString& viewerName, const QString& name, const QStringList& values)
 {
-    const QStringList usage = viewer.optionUsage();
+    const QStringList usage = viewer.exportOptionUsage();
     if (usage.isEmpty())
         return QStringLiteral("%1 has no option %2: it takes none").arg(viewerName, name);
     for (const QString& option : usage) {
@@ -96,6 +98,22 @@ QString exportAnimation(Viewer& viewer, const ExportRequest& request)
     return writer.finish();
 }
 
+// The results as a table for standard output, or written whole to OUT.
+QString exportReport(const Viewer& viewer, const ExportRequest& request, QStringList& table)
+{
+    const ResultRows rows = viewer.results();
+    switch (request.reportFormat) {
+    case ReportFormat::Table:
+        table = ResultFormat::table(rows);
+        return {};
+    case ReportFormat::JsonLines:
+        return AtomicFile::replace(request.output, ResultFormat::jsonLines(rows));
+    case ReportFormat::Csv:
+        return AtomicFile::replace(request.output, ResultFormat::csv(rows));
+    }
+    return {};
+}
+
 } // namespace
 
 OpList RecordChart(Viewer& viewer, SurfaceKind kind)
@@ -144,6 +162,11 @@ ExportOutcome runExport(const ExportRequest& request)
     viewer->loadData(viewer->dataPath);
 
     for (const auto& [name, values] : request.options) {
+        if (const std::optional<QString> error = viewer->setResultOption(name, values)) {
+            if (!error->isEmpty())
+                return usageError(QStringLiteral("%1 --option %2").arg(request.viewer, *error));
+            continue;
+        }
         if (!viewer->setOption(name, values))
             return usageError(optionError(*viewer, request.viewer, name, values));
     }
@@ -159,6 +182,13 @@ ExportOutcome runExport(const ExportRequest& request)
     } else {
         for (const ReaderDiagnostic* reading : { &readings.settings, &readings.outline, &readings.data })
             noteIncomplete(*reading, outcome.warnings);
+    }
+
+    if (request.report) {
+        outcome.error = exportReport(*viewer, request, outcome.report);
+        if (!outcome.error.isEmpty())
+            outcome.status = ExportCannotWrite;
+        return outcome;
     }
 
     if (request.animate) {

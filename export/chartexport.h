@@ -15,7 +15,9 @@ struct ExportOutcome {
     int status = ExportSucceeded;
     QString error;        // one line; empty on success
     QStringList warnings; // input files that broke off or were missing
-    QStringList report;   // --check: how far each file was read, one line each
+    // For standard output: --check, how far each file was read, one line
+    // each; --report without -o, the results table.
+    QStringList report;
 };
 
 // Draws the viewer's chart on a recording surface: the "3:Plot" chart on

@@ -40,12 +40,14 @@ QString exportUsage()
 {
     QString options;
     for (const QString& name : ViewerRegistry::builtViewers()) {
-        const QStringList usage = ViewerRegistry::create(name)->optionUsage();
+        const QStringList usage = ViewerRegistry::create(name)->exportOptionUsage();
         options += QStringLiteral("              %1 %2\n").arg(name, -8).arg(usage.isEmpty() ? QStringLiteral("(none)") : usage.join(QStringLiteral("  ")));
     }
     return QStringLiteral(
         "usage: kavel-export VIEWER [--root DIR] [--data FILE] [--outline FILE] [--settings FILE]\n"
         "                    [--surface screen|printer] [--option NAME=VALUE[,VALUE...]]... [--check] -o OUT\n"
+        "       kavel-export VIEWER --report [--root DIR] [--data FILE] [--outline FILE] [--settings FILE]\n"
+        "                    [--option NAME=VALUE[,VALUE...]]... [-o OUT]\n"
         "  VIEWER    one of %1 (built: %2), in any letter case\n"
         "  --root    the installation root, a folder holding Gavrine/ and data/\n"
         "  OUT       .pdf, .svg, .png or .json (the recorded operations, one per line)\n"
@@ -53,6 +55,8 @@ QString exportUsage()
         "  --option  the viewer's in-memory choices, as its editing dialog sets them:\n"
         "%3"
         "            animate=1  the chart's animation (mirnok), OUT a .gif or a directory of PNG frames\n"
+        "  --report  the engineering results read off the chart (critical speeds, peaks, margins...):\n"
+        "            an aligned table on standard output, or OUT .json (JSON Lines) or .csv\n"
         "  --check   prints how far each file was read; exit 1 when the data file did not\n"
         "            read to its end or stopped making sense. Without -o no chart is written.\n"
         "       %4"
@@ -81,6 +85,10 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
 
         if (argument == QLatin1String("--check")) {
             request.check = true;
+            continue;
+        }
+        if (argument == QLatin1String("--report")) {
+            request.report = true;
             continue;
         }
 
@@ -155,8 +163,10 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
         return usageError(QStringLiteral("unknown viewer '%1' (one of %2)").arg(request.viewer, ViewerRegistry::suiteViewers().join(QStringLiteral(", "))));
     if (!ViewerRegistry::builtViewers().contains(request.viewer))
         return usageError(QStringLiteral("the viewer '%1' is not part of this build (built: %2)").arg(request.viewer, ViewerRegistry::builtViewers().join(QStringLiteral(", "))));
-    if (!haveOutput && !request.check)
+    if (!haveOutput && !request.check && !request.report)
         return usageError(QStringLiteral("no output file given (-o OUT)"));
+    if (request.report && request.check)
+        return usageError(QStringLiteral("--report and --check cannot be combined"));
     // animate=1 belongs to the export itself, not to the viewer.
     for (auto option = request.options.begin(); option != request.options.end();) {
         if (option->first != QLatin1String("animate")) {
@@ -167,6 +177,22 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
             return usageError(QStringLiteral("--option animate takes 0 or 1, not '%1'").arg(option->second.join(QLatin1Char(','))));
         request.animate = option->second.front() == QLatin1String("1");
         option = request.options.erase(option);
+    }
+    if (request.report) {
+        if (request.animate)
+            return usageError(QStringLiteral("--report writes no animation: leave out --option animate=1"));
+        const QString suffix = QFileInfo(request.output).suffix().toLower();
+        if (!haveOutput)
+            request.reportFormat = ReportFormat::Table;
+        else if (suffix == QLatin1String("json"))
+            request.reportFormat = ReportFormat::JsonLines;
+        else if (suffix == QLatin1String("csv"))
+            request.reportFormat = ReportFormat::Csv;
+        else
+            return usageError(QStringLiteral("--report writes .json or .csv, not '%1' (without -o: a table on standard output)").arg(request.output));
+        ParsedExportArguments parsed;
+        parsed.request = std::move(request);
+        return parsed;
     }
     if (!haveOutput) {
         ParsedExportArguments parsed;

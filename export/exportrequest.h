@@ -22,10 +22,16 @@ enum ExportStatus {
     ExportDataIncomplete = 1,
 };
 
+// How --report writes the results: an aligned table on standard output
+// (no -o), JSON Lines (.json) or CSV (.csv).
+enum class ReportFormat { Table, JsonLines, Csv };
+
 // One chart export as the command line asks for it:
 //   kavel-export VIEWER [--root DIR] [--data FILE] [--outline FILE]
 //       [--settings FILE] [--surface screen|printer]
 //       [--option NAME=VALUE[,VALUE…]]… [--check] -o OUT
+//   kavel-export VIEWER --report [--root DIR] [--data FILE] [--outline FILE]
+//       [--settings FILE] [--option NAME=VALUE[,VALUE…]]… [-o OUT]
 struct ExportRequest {
     QString viewer;
     QString root;      // empty: KAVEL_ROOT, else ~/Kavel
@@ -42,6 +48,9 @@ struct ExportRequest {
     // --option animate=1: the chart's animation instead of one still chart.
     bool animate = false;
     AnimationFormat animation = AnimationFormat::Gif;
+    // --report: the viewer's engineering results instead of its chart.
+    bool report = false;
+    ReportFormat reportFormat = ReportFormat::Table;
 };
 
 struct ParsedExportArguments {

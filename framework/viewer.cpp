@@ -39,6 +39,24 @@ QString Viewer::flagsUsage(const QString& name, int count)
     return QStringLiteral("%1=0|1,... (%2 values)").arg(name).arg(count);
 }
 
+ResultInputKinds Viewer::resultInputKinds() const
+{
+    return {};
+}
+
+std::optional<QString> Viewer::setResultOption(const QString& name, const QStringList& values)
+{
+    const std::optional<ResultInput> input = ResultOptions::inputNamed(name, resultInputKinds());
+    if (!input)
+        return std::nullopt;
+    return ResultOptions::set(resultInputs, *input, values);
+}
+
+QStringList Viewer::exportOptionUsage() const
+{
+    return optionUsage() + ResultOptions::usage(resultInputKinds());
+}
+
 std::optional<QRectF> Viewer::drawnRegion(const RecordingSurface&) const
 {
     return std::nullopt;

@@ -2,6 +2,8 @@
 
 #include "framework/reading/readerdiagnostic.h"
 #include "framework/settings/chartsettings.h"
+#include "framework/results/resultinputs.h"
+#include "framework/results/resultrow.h"
 #include "windowaction.h"
 
 #include <QRectF>
@@ -81,6 +83,22 @@ public:
     virtual QStringList optionUsage() const;
     // "NAME=0|1,… (count values)": an option of a row of check boxes.
     static QString flagsUsage(const QString& name, int count);
+
+    // The engineering results of the data read, from `resultInputs`: the
+    // rows the report and the results panel list. A row's colour is that of
+    // its curve as the chart now draws it.
+    virtual ResultRows results() const = 0;
+    // Which results inputs the viewer takes; none by default.
+    virtual ResultInputKinds resultInputKinds() const;
+    // In memory; the window keeps them in the results file.
+    ResultInputs resultInputs;
+    // Sets a results input by its option name ("orders"): nullopt when the
+    // name is none of this viewer's inputs, else empty when set or why the
+    // values do not fit.
+    std::optional<QString> setResultOption(const QString& name, const QStringList& values);
+    // The options the export takes: the viewer's own, then its results
+    // inputs.
+    QStringList exportOptionUsage() const;
 
     // The editing dialog "2:Edit" opens, on the in-memory settings.
     virtual EditDialog* createEditDialog(QWidget* parent) = 0;

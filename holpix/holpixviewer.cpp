@@ -1,6 +1,7 @@
 #include "holpixviewer.h"
 
 #include "holpixeditdialog.h"
+#include "holpixresults.h"
 #include "mapchart.h"
 
 #include <algorithm>
@@ -38,7 +39,11 @@ ReaderDiagnostic HolpixViewer::readData(const QString& hostPath)
 
 void HolpixViewer::drawChart(DrawingSurface& surface)
 {
-    DrawCriticalSpeedMap(surface, settings, map, curveFlags, axisOptions);
+    ChartMarkers markers;
+    if (resultInputs.markers) {
+        markers = MapFrequencyMarkers(resultInputs.stiffness, ComputeMapFrequencies(map, resultInputs.stiffness, resultInputs.curve), curveColours());
+    }
+    DrawCriticalSpeedMap(surface, settings, map, curveFlags, axisOptions, markers);
 }
 
 bool HolpixViewer::setOption(const QString& name, const QStringList& values)
@@ -60,6 +65,35 @@ bool HolpixViewer::setOption(const QString& name, const QStringList& values)
 QStringList HolpixViewer::optionUsage() const
 {
     return { flagsUsage(QStringLiteral("curveFlags"), kMapCurveFlagCount), QStringLiteral("axisOptions=xLIN,xLOG,yLIN,yLOG (each 0|1, one of each pair)") };
+}
+
+ResultRows HolpixViewer::results() const
+{
+    ResultRows rows = MapFrequencyRows(ComputeMapFrequencies(map, resultInputs.stiffness, resultInputs.curve));
+    const auto colourOf = curveColours();
+    for (ResultRow& row : rows)
+        row.colour = colourOf(int(row.numberOf(QStringLiteral("curve")).value_or(-1)), int(row.numberOf(QStringLiteral("mode")).value_or(0)));
+    return rows;
+}
+
+// The standstill curves continue the colours where the critical speed
+// curves stop.
+std::function<std::optional<int>(int kind, int mode)> HolpixViewer::curveColours() const
+{
+    const int modes = map.modeCount;
+    std::vector<std::optional<int>> colours = DrawnCurveColours(2 * modes, [&](int n) {
+        return n <= modes ? CriticalCurveShown(curveFlags, n) : StandstillCurveShown(curveFlags, n - modes);
+    });
+    return [modes, colours = std::move(colours)](int kind, int mode) -> std::optional<int> {
+        if ((kind != CriticalSpeedKind && kind != StandstillKind) || mode < 1 || mode > modes)
+            return std::nullopt;
+        return colours[std::size_t(kind * modes + mode - 1)];
+    };
+}
+
+ResultInputKinds HolpixViewer::resultInputKinds() const
+{
+    return ResultInput::Stiffness | ResultInput::CurveKind | ResultInput::Markers;
 }
 
 EditDialog* HolpixViewer::createEditDialog(QWidget* parent)

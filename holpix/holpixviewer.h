@@ -21,6 +21,15 @@ public:
     // one of the first two and one of the last two set).
     bool setOption(const QString& name, const QStringList& values) override;
     QStringList optionUsage() const override;
+    // Each mode's frequency at the stiffnesses given, coloured as the map
+    // draws each curve.
+    ResultRows results() const override;
+    ResultInputKinds resultInputKinds() const override;
+
+    // The colour of each mode's curve of each kind on the map, as
+    // colourOf(kind, mode) looks it up: none where it is not drawn (the
+    // third kind never is).
+    std::function<std::optional<int>(int kind, int mode)> curveColours() const;
     EditDialog* createEditDialog(QWidget* parent) override;
 
     HolpixSettings settings;

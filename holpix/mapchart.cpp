@@ -35,8 +35,31 @@ void drawCurves(DrawingSurface& s, const CriticalSpeedMap& map, const ChartPoint
 
 // Steps that may fail: a zero range stops the drawing here, and the caller
 // goes on with the comment.
+// Where the axes place a stiffness and a frequency: on a log axis nowhere
+// below its minimum (the curves are pinned to the axis there, a mark is
+// left out).
+MarkerAxes markerAxes(const HolpixSettings& settings, const MapScales& scales)
+{
+    const ChartGeometry& g = scales.g;
+    auto x = [&settings, &scales, g](double k) -> std::optional<double> {
+        if (!scales.xLog)
+            return g.OriginX + (k - settings.X.min) * g.ScaleX;
+        if (!(k >= scales.logX->min))
+            return std::nullopt;
+        return g.OriginX + scales.logX->offset(k);
+    };
+    auto y = [&settings, &scales, g](double f) -> std::optional<double> {
+        if (!scales.yLog)
+            return g.OriginY - (f - settings.Y.min) * g.ScaleY;
+        if (!(f >= scales.logY->min))
+            return std::nullopt;
+        return g.OriginY - scales.logY->offset(f);
+    };
+    return { QRectF(g.OriginX, g.OriginY - settings.Y.length, settings.X.length, settings.Y.length), x, y };
+}
+
 void drawBody(DrawingSurface& s, HolpixSettings& settings, const CriticalSpeedMap& map, const MapCurveFlags& curveFlags,
-    const AxisOptions& axisOptions)
+    const AxisOptions& axisOptions, const ChartMarkers& markers)
 {
     const bool printer = s.isPrinter();
     const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.X, settings.Y, kHolpixOriginX, kHolpixOriginY);
@@ -63,20 +86,22 @@ void drawBody(DrawingSurface& s, HolpixSettings& settings, const CriticalSpeedMa
         noteY += 0.4;
     }
 
-    if (scales.curvesMappable())
-        drawCurves(s, map, MapToChart(map, settings, scales), curveFlags);
+    if (!scales.curvesMappable())
+        return;
+    drawCurves(s, map, MapToChart(map, settings, scales), curveFlags);
+    DrawChartMarkers(s, markers, markerAxes(settings, scales));
 }
 
 } // namespace
 
 void DrawCriticalSpeedMap(DrawingSurface& s, HolpixSettings& settings, const CriticalSpeedMap& map,
-    const MapCurveFlags& curveFlags, const AxisOptions& axisOptions)
+    const MapCurveFlags& curveFlags, const AxisOptions& axisOptions, const ChartMarkers& markers)
 {
     ChartPageStyle style;
     style.printerCommentX = 4;
     style.printerCommentFont = style.commentFont;
     style.printerThinComment = true;
-    DrawChartPage(s, map.FileComment, style, [&] { drawBody(s, settings, map, curveFlags, axisOptions); });
+    DrawChartPage(s, map.FileComment, style, [&] { drawBody(s, settings, map, curveFlags, axisOptions, markers); });
 }
 
 } // namespace kavel

@@ -1,6 +1,7 @@
 #include "lendrixviewer.h"
 
 #include "lendrixeditdialog.h"
+#include "lendrixresults.h"
 
 #include "framework/reading/numberparse.h"
 
@@ -66,6 +67,14 @@ bool LendrixViewer::setOption(const QString& name, const QStringList& values)
 QStringList LendrixViewer::optionUsage() const
 {
     return { QStringLiteral("modeFlags=N,... (11 16-bit integers)") };
+}
+
+ResultRows LendrixViewer::results() const
+{
+    ResultRows rows = ModalColumnRows(model);
+    const int columns = int(std::min<qint64>(model.p + model.q, 1 << 16));
+    SetRowColours(rows, QStringLiteral("column"), DrawnCurveColours(columns, [this](int j) { return columnSelected(modeFlags, j); }));
+    return rows;
 }
 
 EditDialog* LendrixViewer::createEditDialog(QWidget* parent)

@@ -23,6 +23,9 @@ public:
     // "modeFlags" with eleven values, each a 16-bit integer.
     bool setOption(const QString& name, const QStringList& values) override;
     QStringList optionUsage() const override;
+    // Each modal column's natural frequency, coloured as the chart draws
+    // the columns.
+    ResultRows results() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
     LendrixSettings settings;

@@ -1,6 +1,7 @@
 #include "mirno1viewer.h"
 
 #include "mirno1editdialog.h"
+#include "mirno1results.h"
 #include "planarmodechart.h"
 
 namespace kavel {
@@ -64,6 +65,13 @@ bool Mirno1Viewer::setOption(const QString& name, const QStringList& values)
 QStringList Mirno1Viewer::optionUsage() const
 {
     return { flagsUsage(QStringLiteral("modeShown"), kModeFlags) };
+}
+
+ResultRows Mirno1Viewer::results() const
+{
+    ResultRows rows = PlanarModeRows(shapes);
+    SetRowColours(rows, QStringLiteral("mode"), DrawnCurveColours(shapes.N2, [this](int i) { return planarModeShown(modeShown, i); }));
+    return rows;
 }
 
 EditDialog* Mirno1Viewer::createEditDialog(QWidget* parent)

@@ -24,6 +24,9 @@ public:
     void drawChart(DrawingSurface& surface) override;
     bool setOption(const QString& name, const QStringList& values) override;
     QStringList optionUsage() const override;
+    // Each mode's nodes and largest deflection, coloured as the chart draws
+    // the modes.
+    ResultRows results() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
     Mirno1Settings settings;

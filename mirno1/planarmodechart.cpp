@@ -18,12 +18,6 @@ namespace {
 
 constexpr int kOutlineColour = 1; // dark blue
 
-// Modes beyond the flag table have no box of their own: "All" shows them.
-bool isShown(const ModeFlags& modeShown, int mode)
-{
-    return modeChecked(modeShown, kAllModes, kAllModes, 0, mode);
-}
-
 // One copy of the outline: the outer contour's upper half, standing on the
 // frame edge at `baseY`. Positions count from OriginX, not from Xmin.
 bool drawOutline(DrawingSurface& s, const ChartGeometry& g, const RotorModel& outline, double baseY)
@@ -81,7 +75,7 @@ void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarMod
     int drawn = 0;
     std::vector<float> y(N1);
     for (int i = 1; i <= shapes.N2; ++i) {
-        if (!isShown(modeShown, i))
+        if (!planarModeShown(modeShown, i))
             continue;
         segments += segmentsPerMode;
         if (segments > kMaxModeSegments)
@@ -99,6 +93,12 @@ void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarMod
 }
 
 } // namespace
+
+// Modes beyond the flag table have no box of their own: "All" shows them.
+bool planarModeShown(const ModeFlags& modeShown, int mode)
+{
+    return modeChecked(modeShown, kAllModes, kAllModes, 0, mode);
+}
 
 void DrawPlanarModeChart(DrawingSurface& s, const Mirno1Settings& settings, const PlanarModeShapes& shapes, const RotorModel& outline,
     const ModeFlags& modeShown)

@@ -14,6 +14,10 @@ inline constexpr double kMirno1OriginY = 18;
 // modes in a small file would otherwise hold the window for minutes.
 inline constexpr long long kMaxModeSegments = 1 << 20;
 
+// Whether mode `mode` (from 1) is drawn: modes beyond the flag table have
+// no box of their own, and "All" shows them.
+bool planarModeShown(const ModeFlags& modeShown, int mode);
+
 // The mode shapes as polylines in the common frame, over the rotor outline
 // standing on the frame's top edge and (on the screen only) on its bottom
 // edge. On a screen surface the "3:Plot" chart (cleared first), on a printer

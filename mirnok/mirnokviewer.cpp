@@ -1,6 +1,7 @@
 #include "mirnokviewer.h"
 
 #include "mirnokeditdialog.h"
+#include "mirnokresults.h"
 
 #include "framework/host/atomicfile.h"
 #include "framework/host/hostpaths.h"
@@ -172,6 +173,13 @@ std::optional<QRectF> MirnokViewer::drawnRegion(const RecordingSurface& chart) c
 QStringList MirnokViewer::optionUsage() const
 {
     return { flagsUsage(QStringLiteral("modeShown"), kModeBoxCount), QStringLiteral("phase=DEGREES") };
+}
+
+ResultRows MirnokViewer::results() const
+{
+    ResultRows rows = ModeSummaryRows(shapes);
+    SetRowColours(rows, QStringLiteral("mode"), DrawnCurveColours(shapes.N2(), [this](int i) { return isModeShown(modeShown, i); }));
+    return rows;
 }
 
 EditDialog* MirnokViewer::createEditDialog(QWidget* parent)

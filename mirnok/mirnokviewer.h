@@ -37,6 +37,9 @@ public:
     // degrees at which the still chart is drawn.
     bool setOption(const QString& name, const QStringList& values) override;
     QStringList optionUsage() const override;
+    // Each mode's speed, frequency, damping ratio and whirl, coloured as
+    // the sketch draws the modes.
+    ResultRows results() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
     // The sketch reaches below a landscape page (its base at y 23, the
     // outline 12 cm lower): everything drawn, and on the screen all that the

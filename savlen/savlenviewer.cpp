@@ -1,6 +1,7 @@
 #include "savlenviewer.h"
 
 #include "savleneditdialog.h"
+#include "savlenresults.h"
 #include "sectionchart.h"
 
 namespace kavel {
@@ -51,6 +52,11 @@ bool SavlenViewer::setOption(const QString& name, const QStringList& values)
 QStringList SavlenViewer::optionUsage() const
 {
     return { QStringLiteral("ShowNumbers=0|1") };
+}
+
+ResultRows SavlenViewer::results() const
+{
+    return RotorSummaryRows(model);
 }
 
 EditDialog* SavlenViewer::createEditDialog(QWidget* parent)

@@ -18,6 +18,8 @@ public:
     void drawChart(DrawingSurface& surface) override;
     bool setOption(const QString& name, const QStringList& values) override;
     QStringList optionUsage() const override;
+    // The rotor's length, element count and largest diameter.
+    ResultRows results() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
     SavlenSettings settings;

@@ -98,7 +98,8 @@ void PrintCampbellFrame(DrawingSurface& s, const ValdenSettings& settings, const
     frameAfterEdges(s, settings, g, DampingShown);
 }
 
-void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenData& data, const ShowCurveFlags& ShowCurve)
+void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenData& data, const ShowCurveFlags& ShowCurve,
+    const ChartMarkers& markers)
 {
     const bool printer = s.isPrinter();
     const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.xAxis(), settings.yAxis(), kValdenOriginX, kValdenOriginY);
@@ -150,6 +151,12 @@ void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenD
     }
     if (printer)
         s.setLineWidth(1);
+
+    const double length = double(settings.Ylength);
+    DrawChartMarkers(s, markers,
+        { QRectF(kValdenOriginX, kValdenOriginY - length, settings.Xlength, length),
+            [&](double speed) { return std::optional(g.OffsetX + g.ScaleX * speed); },
+            [&](double frequency) { return std::optional(g.OffsetY - g.ScaleY * frequency); } });
 }
 
 } // namespace kavel

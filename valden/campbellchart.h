@@ -2,6 +2,8 @@
 
 #include "showcurve.h"
 
+#include "framework/results/chartmarkers.h"
+
 namespace kavel {
 
 class DrawingSurface;
@@ -23,8 +25,9 @@ void DrawCampbellFrame(DrawingSurface& surface, const ValdenSettings& settings, 
 void PrintCampbellFrame(DrawingSurface& surface, const ValdenSettings& settings, const ChartGeometry& g, int DampingShown);
 
 // The XY chart body: frame, titles, then frequency and damping curves of
-// every shown mode, each mode in the next curve colour. Draws nothing when
-// a range is zero.
-void DrawXYChart(DrawingSurface& surface, const ValdenSettings& settings, const EigenData& data, const ShowCurveFlags& ShowCurve);
+// every shown mode, each mode in the next curve colour, then the markers
+// (speed against frequency). Draws nothing when a range is zero.
+void DrawXYChart(DrawingSurface& surface, const ValdenSettings& settings, const EigenData& data, const ShowCurveFlags& ShowCurve,
+    const ChartMarkers& markers = {});
 
 } // namespace kavel

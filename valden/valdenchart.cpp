@@ -11,7 +11,8 @@
 
 namespace kavel {
 
-void DrawValdenChart(DrawingSurface& s, const ValdenSettings& settings, const EigenData& data, const ShowCurveFlags& ShowCurve, int ChartMode)
+void DrawValdenChart(DrawingSurface& s, const ValdenSettings& settings, const EigenData& data, const ShowCurveFlags& ShowCurve, int ChartMode,
+    const ChartMarkers& markers)
 {
     // The printed page keeps the printer's own font.
     ChartPageStyle style;
@@ -19,7 +20,7 @@ void DrawValdenChart(DrawingSurface& s, const ValdenSettings& settings, const Ei
     style.printerCommentX = 5;
     DrawChartPage(s, data.FileComment, style, [&] {
         if (ChartMode == XYChart)
-            DrawXYChart(s, settings, data, ShowCurve);
+            DrawXYChart(s, settings, data, ShowCurve, markers);
         else
             DrawGaussChart(s, settings, data, ShowCurve);
     });

@@ -2,6 +2,8 @@
 
 #include "showcurve.h"
 
+#include "framework/results/chartmarkers.h"
+
 namespace kavel {
 
 class DrawingSurface;
@@ -16,7 +18,9 @@ enum ChartModes { XYChart = 1, GaussChart = 2 };
 // chart (cleared first); on a printer surface the "4:Print" page
 // (centimetres, landscape, ended). A chart that stops early (a zero range)
 // still gets its closing step: the file comment at the top left, and on
-// paper the end of the document.
-void DrawValdenChart(DrawingSurface& surface, const ValdenSettings& settings, const EigenData& data, const ShowCurveFlags& ShowCurve, int ChartMode);
+// paper the end of the document. `markers` (speed against frequency) are
+// drawn over the XY chart's curves.
+void DrawValdenChart(DrawingSurface& surface, const ValdenSettings& settings, const EigenData& data, const ShowCurveFlags& ShowCurve, int ChartMode,
+    const ChartMarkers& markers = {});
 
 } // namespace kavel

@@ -2,8 +2,10 @@
 
 #include "valdenchart.h"
 #include "valdeneditdialogs.h"
+#include "valdenresults.h"
 
 #include "framework/host/hostpaths.h"
+#include "framework/surface/palette.h"
 
 #include <QFileInfo>
 
@@ -56,7 +58,11 @@ ReaderDiagnostic ValdenViewer::readData(const QString& hostPath)
 
 void ValdenViewer::drawChart(DrawingSurface& surface)
 {
-    DrawValdenChart(surface, settings, data, ShowCurve, ChartMode);
+    // The crossings are marked on the XY chart only.
+    ChartMarkers markers;
+    if (resultInputs.markers && ChartMode == XYChart)
+        markers = CampbellMarkers(ComputeCampbellResults(data, resultInputs.orders), modeColours());
+    DrawValdenChart(surface, settings, data, ShowCurve, ChartMode, markers);
 }
 
 bool ValdenViewer::setOption(const QString& name, const QStringList& values)
@@ -72,6 +78,30 @@ bool ValdenViewer::setOption(const QString& name, const QStringList& values)
 QStringList ValdenViewer::optionUsage() const
 {
     return { QStringLiteral("ChartMode=1|2"), flagsUsage(QStringLiteral("ShowCurve"), kShowCurveCount) };
+}
+
+ResultRows ValdenViewer::results() const
+{
+    ResultRows rows = CampbellResultRows(ComputeCampbellResults(data, resultInputs.orders));
+    SetRowColours(rows, QStringLiteral("mode"), modeColours());
+    return rows;
+}
+
+// The XY chart colours the modes it draws in turn; the Gauss chart gives
+// mode j the j-th curve colour whether or not it draws the others.
+std::vector<std::optional<int>> ValdenViewer::modeColours() const
+{
+    if (ChartMode == XYChart)
+        return DrawnCurveColours(data.N2, [this](int j) { return FrequencyCurveShown(ShowCurve, j) || DampingCurveShown(ShowCurve, j); });
+    std::vector<std::optional<int>> colours;
+    for (int j = 1; j <= data.N2; ++j)
+        colours.push_back(GaussPathShown(ShowCurve, j) ? std::optional(Palette::curveColour(j - 1)) : std::nullopt);
+    return colours;
+}
+
+ResultInputKinds ValdenViewer::resultInputKinds() const
+{
+    return ResultInput::Orders | ResultInput::Markers;
 }
 
 EditDialog* ValdenViewer::createEditDialog(QWidget* parent)

@@ -21,6 +21,10 @@ public:
     // "ChartMode" (1 or 2) and "ShowCurve" (17 values, 0 or 1).
     bool setOption(const QString& name, const QStringList& values) override;
     QStringList optionUsage() const override;
+    // The crossings of the orders and the instability onsets, coloured as
+    // the chart shown draws each mode.
+    ResultRows results() const override;
+    ResultInputKinds resultInputKinds() const override;
     // The dialog of the chart shown: "valden-XY  Editing" or
     // "valden-Gauss  Editing".
     EditDialog* createEditDialog(QWidget* parent) override;
@@ -30,6 +34,9 @@ public:
 
     // The Gauss dialog's caption (the XY dialog's is identity().editCaption).
     static QString gaussEditCaption();
+
+    // The colour of each mode on the chart shown, none for a mode not drawn.
+    std::vector<std::optional<int>> modeColours() const;
 
     ValdenSettings settings;
     EigenData data;

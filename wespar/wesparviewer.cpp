@@ -2,6 +2,7 @@
 
 #include "deflectionchart.h"
 #include "wespareditdialog.h"
+#include "wesparresults.h"
 
 namespace kavel {
 
@@ -44,6 +45,14 @@ ReaderDiagnostic WesparViewer::readOutline(const QString& hostPath)
 void WesparViewer::drawChart(DrawingSurface& surface)
 {
     DrawDeflectionChart(surface, settings, deflection, model);
+}
+
+ResultRows WesparViewer::results() const
+{
+    ResultRows rows = DeflectionMaxRows(deflection);
+    for (ResultRow& row : rows)
+        row.colour = 0;
+    return rows;
 }
 
 EditDialog* WesparViewer::createEditDialog(QWidget* parent)

@@ -19,6 +19,8 @@ public:
     ReaderDiagnostic readOutline(const QString& hostPath) override;
     void drawChart(DrawingSurface& surface) override;
     EditDialog* createEditDialog(QWidget* parent) override;
+    // The largest deflection, in the black of the deflection curve.
+    ResultRows results() const override;
 
     WesparSettings settings;
     DeflectionData deflection;

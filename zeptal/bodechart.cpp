@@ -59,7 +59,8 @@ void MapBode(const UnbalanceResponse& data, const ZeptalSettings& settings, cons
     }
 }
 
-void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags)
+void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags,
+    const ChartMarkers& markers)
 {
     const bool printer = s.isPrinter();
     const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.xAxis(), settings.yAxis(), kBodeOriginX, kBodeOriginY);
@@ -116,6 +117,11 @@ void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const Unba
     }
     if (printer)
         s.setLineWidth(1);
+
+    DrawChartMarkers(s, markers,
+        { QRectF(kBodeOriginX, kBodeOriginY - height, settings.Xlength, height),
+            [&](double speed) { return std::optional(g.OffsetX + g.ScaleX * speed); },
+            [&](double amplitude) { return std::optional(g.OffsetY - g.ScaleY * amplitude); } });
 }
 
 } // namespace kavel

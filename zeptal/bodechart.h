@@ -4,6 +4,7 @@
 #include "curveflags.h"
 
 #include "framework/chart/chartframe.h"
+#include "framework/results/chartmarkers.h"
 
 namespace kavel {
 
@@ -26,6 +27,8 @@ double PhaseScale(const ZeptalSettings& settings, const ChartGeometry& g);
 void MapBode(const UnbalanceResponse& data, const ZeptalSettings& settings, const ChartGeometry& g, ChartPos& chartPos);
 
 // The Bode chart after the surface is prepared: nothing when a range is 0.
-void DrawBodeChart(DrawingSurface& surface, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags);
+// The markers (speed against amplitude) come after the curves.
+void DrawBodeChart(DrawingSurface& surface, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags,
+    const ChartMarkers& markers = {});
 
 } // namespace kavel

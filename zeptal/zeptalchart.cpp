@@ -10,14 +10,15 @@
 
 namespace kavel {
 
-void DrawZeptalChart(DrawingSurface& s, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags, int chartStyle)
+void DrawZeptalChart(DrawingSurface& s, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags, int chartStyle,
+    const ChartMarkers& markers)
 {
     // The printed page keeps the printer's own font.
     ChartPageStyle style;
     style.printerKeepsOwnFont = true;
     DrawChartPage(s, data.FileComment, style, [&] {
         if (chartStyle == BodeChart)
-            DrawBodeChart(s, settings, data, curveFlags);
+            DrawBodeChart(s, settings, data, curveFlags, markers);
         else
             DrawPolarChart(s, settings, data, curveFlags);
     });

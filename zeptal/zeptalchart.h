@@ -2,6 +2,8 @@
 
 #include "curveflags.h"
 
+#include "framework/results/chartmarkers.h"
+
 namespace kavel {
 
 class DrawingSurface;
@@ -15,6 +17,8 @@ enum ChartStyles { BodeChart = 1, PolarChart = 2 };
 // chart (cleared first); on a printer surface the "4:Print" page
 // (centimetres, landscape, ended). A chart that stops early (a zero range)
 // still gets the file comment, and on paper the end of the document.
-void DrawZeptalChart(DrawingSurface& surface, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags, int chartStyle);
+// `markers` (speed against amplitude) are drawn over the Bode chart's curves.
+void DrawZeptalChart(DrawingSurface& surface, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags, int chartStyle,
+    const ChartMarkers& markers = {});
 
 } // namespace kavel

@@ -2,6 +2,7 @@
 
 #include "zeptalchart.h"
 #include "zeptaleditdialog.h"
+#include "zeptalresults.h"
 
 namespace kavel {
 
@@ -36,7 +37,17 @@ ReaderDiagnostic ZeptalViewer::readData(const QString& hostPath)
 
 void ZeptalViewer::drawChart(DrawingSurface& surface)
 {
-    DrawZeptalChart(surface, settings, data, curveFlags, chartStyle);
+    // The peaks are marked on the amplitude curves of the Bode chart.
+    ChartMarkers markers;
+    if (resultInputs.markers && chartStyle == BodeChart) {
+        std::vector<std::optional<int>> colours = curveColours();
+        for (int j = 1; j <= int(colours.size()); ++j) {
+            if (!AmplitudeShown(curveFlags, j))
+                colours[std::size_t(j - 1)].reset();
+        }
+        markers = ResponsePeakMarkers(ComputeResponsePeaks(data, resultInputs.operating), colours);
+    }
+    DrawZeptalChart(surface, settings, data, curveFlags, chartStyle, markers);
 }
 
 bool ZeptalViewer::setOption(const QString& name, const QStringList& values)
@@ -52,6 +63,26 @@ bool ZeptalViewer::setOption(const QString& name, const QStringList& values)
 QStringList ZeptalViewer::optionUsage() const
 {
     return { QStringLiteral("chartStyle=1|2"), flagsUsage(QStringLiteral("curveFlags"), kCurveFlagCount) };
+}
+
+ResultRows ZeptalViewer::results() const
+{
+    ResultRows rows = ResponsePeakRows(ComputeResponsePeaks(data, resultInputs.operating));
+    SetRowColours(rows, QStringLiteral("curve"), curveColours());
+    return rows;
+}
+
+// The polar chart draws only the amplitude flags' curves.
+std::vector<std::optional<int>> ZeptalViewer::curveColours() const
+{
+    return DrawnCurveColours(data.curveCount, [this](int j) {
+        return AmplitudeShown(curveFlags, j) || (chartStyle == BodeChart && PhaseShown(curveFlags, j));
+    });
+}
+
+ResultInputKinds ZeptalViewer::resultInputKinds() const
+{
+    return ResultInput::Operating | ResultInput::Markers;
 }
 
 EditDialog* ZeptalViewer::createEditDialog(QWidget* parent)

@@ -21,6 +21,14 @@ public:
     // "chartStyle" (1 or 2) and "curveFlags" (11 values, 0 or 1).
     bool setOption(const QString& name, const QStringList& values) override;
     QStringList optionUsage() const override;
+    // The peaks of every curve, with verdicts against the operating range,
+    // coloured as the chart shown draws each curve.
+    ResultRows results() const override;
+    ResultInputKinds resultInputKinds() const override;
+
+    // The colour of each curve on the chart shown, none for a curve not
+    // drawn.
+    std::vector<std::optional<int>> curveColours() const;
     EditDialog* createEditDialog(QWidget* parent) override;
 
     ZeptalSettings settings;

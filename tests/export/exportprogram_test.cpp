@@ -275,7 +275,7 @@ TEST_F(ExportProgram, PngShowsTheChartOnWhite)
     EXPECT_LT(darkest, 160);
 }
 
-TEST_F(ExportProgram, HelpListsTheViewersTheirOptionsAndTheMatricesCommand)
+TEST_F(ExportProgram, HelpListsTheViewersTheirOptionsAndResultsInputsAndTheMatricesCommand)
 {
     const ProgramRun run = exportChart({ QStringLiteral("--help") });
     EXPECT_EQ(run.status, 0);
@@ -283,7 +283,7 @@ TEST_F(ExportProgram, HelpListsTheViewersTheirOptionsAndTheMatricesCommand)
     EXPECT_TRUE(help.contains(QStringLiteral("-o OUT")));
     EXPECT_TRUE(help.contains(QStringLiteral("kavel-export matrices [--root DIR] [--data FILE] [--out-dir DIR]")));
     for (const QString& name : kavel::ViewerRegistry::builtViewers()) {
-        const QStringList options = kavel::ViewerRegistry::create(name)->optionUsage();
+        const QStringList options = kavel::ViewerRegistry::create(name)->exportOptionUsage();
         const QString line = QStringLiteral("%1 %2").arg(name, -8).arg(options.isEmpty() ? QStringLiteral("(none)") : options.join(QStringLiteral("  ")));
         EXPECT_TRUE(help.contains(line)) << line.toStdString();
     }
@@ -294,7 +294,7 @@ TEST_F(ExportProgram, UnknownOptionListsTheViewersOptions)
     const ProgramRun run = exportChart({ QStringLiteral("valden"), QStringLiteral("--root"), root.path(), QStringLiteral("--option"),
         QStringLiteral("ChartMod=2"), QStringLiteral("-o"), path("a.json") });
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, QStringLiteral("kavel-export: valden has no option ChartMod; its options: ChartMode=1|2  ShowCurve=0|1,... (17 values)\n"));
+    EXPECT_EQ(run.err, QStringLiteral("kavel-export: valden has no option ChartMod; its options: ChartMode=1|2  ShowCurve=0|1,... (17 values)  orders=K[,K...]  markers=0|1\n"));
 }
 
 // Neither Gavrine/ nor data/ (in any letter case): no Kavel root, where every

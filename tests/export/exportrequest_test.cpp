@@ -69,12 +69,32 @@ TEST(ExportArguments, MalformedCommandLinesAreUsageErrors)
         "savlen --option =1 -o a.pdf",
         "savlen --colour red -o a.pdf",     // unknown flag
         "savlen --data= -o a.pdf",          // empty value
+        "savlen --report -o a.pdf",         // no chart formats for the results
+        "mirnok --report --option animate=1",
     };
     for (const char* line : lines) {
         const ParsedExportArguments parsed = parse(QLatin1String(line));
         EXPECT_FALSE(parsed.request) << line;
         EXPECT_FALSE(parsed.error.isEmpty()) << line;
         EXPECT_FALSE(parsed.error.contains(QLatin1Char('\n'))) << line;
+    }
+}
+
+TEST(ExportArguments, ReportWritesATableWithoutOutputElseByTheExtension)
+{
+    const struct {
+        const char* line;
+        ReportFormat format;
+    } cases[] = {
+        { "zeptal --report", ReportFormat::Table },
+        { "zeptal --report -o r.json", ReportFormat::JsonLines },
+        { "zeptal --option operating=1,2 --report -o R.CSV", ReportFormat::Csv },
+    };
+    for (const auto& c : cases) {
+        const ParsedExportArguments parsed = parse(QLatin1String(c.line));
+        ASSERT_TRUE(parsed.request) << c.line << ": " << parsed.error.toStdString();
+        EXPECT_TRUE(parsed.request->report);
+        EXPECT_EQ(parsed.request->reportFormat, c.format) << c.line;
     }
 }
 
