@@ -5,7 +5,6 @@
 #include "framework/ui/checkboxgrid.h"
 
 #include <QCheckBox>
-#include <QLabel>
 
 namespace kavel {
 
