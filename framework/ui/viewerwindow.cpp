@@ -181,7 +181,19 @@ void ViewerWindow::Form_Load()
     // The readers are silent: whatever they could not read keeps its
     // initial value, and the chart is drawn from what is there.
     m_viewer.load();
+    readResultsState();
     plot();
+}
+
+void ViewerWindow::readResultsState()
+{
+    m_savedResults = m_viewer.readResultsState();
+    m_resultsPanelOpen = m_savedResults.panelOpen;
+}
+
+ResultsState ViewerWindow::resultsState() const
+{
+    return { m_viewer.resultInputs, m_resultsPanelOpen };
 }
 
 FileOpenDialog* ViewerWindow::createFileDialog()
@@ -273,9 +285,16 @@ void ViewerWindow::quit()
 
 void ViewerWindow::Form_Unload()
 {
-    const QString error = m_viewer.writeSettings(m_viewer.workingSettingsPath());
-    if (!error.isEmpty())
-        showMessage(this, QMessageBox::Critical, m_viewer.identity().mainCaption, error);
+    QStringList errors { m_viewer.writeSettings(m_viewer.workingSettingsPath()) };
+    const ResultsState results = resultsState();
+    if (results != m_savedResults) {
+        errors << WriteResultsState(m_viewer.resultsStatePath(), results, m_viewer.resultInputKinds());
+        if (errors.back().isEmpty())
+            m_savedResults = results;
+    }
+    errors.removeAll(QString());
+    if (!errors.isEmpty())
+        showMessage(this, QMessageBox::Critical, m_viewer.identity().mainCaption, errors.join(QLatin1Char('\n')));
 }
 
 void ViewerWindow::closeEvent(QCloseEvent* event)

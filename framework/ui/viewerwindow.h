@@ -2,6 +2,7 @@
 
 #include "twips.h"
 
+#include "framework/results/resultsstate.h"
 #include "framework/windowaction.h"
 
 #include <QPointer>
@@ -92,8 +93,15 @@ protected:
     // A key typed anywhere in the window runs its action from the viewer's
     // key table (ViewerIdentity::keys); true when the table has the key.
     bool Form_KeyPress(QChar key);
-    // Writes the settings; a failure is reported, and the window closes anyway.
+    // Writes the settings, and the results file when its state changed; a
+    // failure is reported, and the window closes anyway.
     virtual void Form_Unload();
+    // Start-up's reading of the results file: the inputs and marks into the
+    // viewer, whether the results panel opens. Form_Load runs it after the
+    // data and before the first plot.
+    void readResultsState();
+    // What the results file would now hold.
+    ResultsState resultsState() const;
     // The "1:File" dialog; viewers whose dialog has more to it override this.
     virtual FileOpenDialog* createFileDialog();
 
@@ -109,6 +117,11 @@ private:
     std::array<QPushButton*, 6> m_buttons {};
     std::vector<std::pair<QWidget*, TwipsRect>> m_placed;
     QPointer<EditDialog> m_editDialog;
+    // As read at start or last written: the file is written only when the
+    // state has changed, so a viewer whose results were never touched
+    // leaves no file behind.
+    ResultsState m_savedResults;
+    bool m_resultsPanelOpen = false;
 };
 
 } // namespace kavel

@@ -6,6 +6,7 @@
 #include "zeptal/zeptalviewer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <limits>
@@ -197,6 +198,29 @@ TEST_F(ZeptalWindowTest, EditedSettingsAreThereAtTheNextStartButNotStyleFlagsOrC
     EXPECT_EQ(viewer->curveFlags, flagsOf<CurveFlags>({ 10 }));
     EXPECT_EQ(viewer->data.FileComment, comment);
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Edited title")));
+}
+
+// The results inputs and marks live in a file of their own, written at quit
+// only once they differ from what was read: the working settings keep their
+// format, and a window whose results were never touched leaves no file.
+TEST_F(ZeptalWindowTest, ResultsInputsAndMarksAreThereAtTheNextStartInAFileOfTheirOwn)
+{
+    const QString results = QStringLiteral("Gavrine/zeptal/zeptal.results");
+    const QByteArray sample = root.read(kWorkingFile);
+    start();
+    window->button(6)->click();
+    EXPECT_FALSE(QFile::exists(root.path(results)));
+
+    start();
+    viewer->resultInputs.operating = OperatingRange { 4000, 9000 };
+    viewer->resultInputs.markers = true;
+    window->button(6)->click();
+    EXPECT_EQ(root.read(results), "operating=4000,9000\r\nmarkers=1\r\npanel=0\r\n");
+    EXPECT_EQ(root.read(kWorkingFile), sample);
+
+    start();
+    EXPECT_EQ(viewer->resultInputs.operating, (OperatingRange { 4000, 9000 }));
+    EXPECT_FALSE(all<Op::Circle>(picture()).empty());
 }
 
 TEST_F(ZeptalWindowTest, DefaultRestoresTheFactoryFileAndKeepsStyleAndFlags)
