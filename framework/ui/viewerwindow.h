@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+class QAction;
 class QPushButton;
 
 namespace kavel {
@@ -18,6 +19,7 @@ namespace kavel {
 class EditDialog;
 class FileOpenDialog;
 class PictureArea;
+class ResultsPanel;
 class Viewer;
 
 // The design of a main window in twips: the client area, the picture and
@@ -36,9 +38,10 @@ struct MainWindowLayout {
 };
 
 // Form1, the main window every viewer shares: the chart in Picture1 and the
-// numbered command buttons under it, driven by a Viewer. The window can be
-// resized: the picture takes the room, and the buttons keep their order and
-// their share of the width.
+// numbered command buttons under it, driven by a Viewer, and beside them
+// the results panel when it is open (Ctrl+R or the picture's context menu).
+// The window can be resized: the picture takes the room, and the buttons
+// keep their order and their share of the width left of the panel.
 class ViewerWindow : public QWidget {
     Q_OBJECT
 public:
@@ -52,6 +55,9 @@ public:
     // A further button after Command6 (VALDEN's "Gauss", MIRNOK's "Anime"):
     // placed and stretched like the others; the caller connects it.
     QPushButton* addButton(const QString& name, const QString& caption, const TwipsRect& rect);
+
+    ResultsPanel* resultsPanel() const { return m_resultsPanel; }
+    bool resultsPanelOpen() const { return m_resultsPanelOpen; }
 
     // Where "4:Print" writes its PDF when there is no printer; tests set it
     // to skip the file dialog. An empty answer cancels the print.
@@ -82,6 +88,9 @@ public slots:
     void run(WindowAction action);
     // How far each file was read, in a message box.
     void showReadingReport();
+    // Opens or closes the results panel; the window grows or shrinks by its
+    // width, so the picture keeps its size.
+    void setResultsPanelOpen(bool open);
 
 signals:
     // After every plot on the picture area.
@@ -110,6 +119,7 @@ protected:
 
 private:
     void relayout();
+    int panelWidth() const;
 
     Viewer& m_viewer;
     MainWindowLayout m_layout;
@@ -122,6 +132,8 @@ private:
     // leaves no file behind.
     ResultsState m_savedResults;
     bool m_resultsPanelOpen = false;
+    ResultsPanel* m_resultsPanel = nullptr;
+    QAction* m_resultsAction = nullptr;
 };
 
 } // namespace kavel
