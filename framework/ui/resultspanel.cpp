@@ -19,6 +19,10 @@ namespace kavel {
 
 namespace {
 
+// A table widget of more rows would hold up every plot; a file with
+// thousands of modes is a broken one, and the report gives every row.
+constexpr int kMaxShownRows = 1000;
+
 QIcon swatch(int colour)
 {
     QPixmap square(12, 12);
@@ -126,11 +130,14 @@ void ResultsPanel::refresh()
                 columns << f.name;
         }
     }
+    const int shown = int(std::min<std::size_t>(rows.size(), kMaxShownRows));
     m_table->clear();
     m_table->setColumnCount(int(columns.size()));
-    m_table->setRowCount(int(rows.size()));
+    m_table->setRowCount(shown + (shown < int(rows.size()) ? 1 : 0));
     m_table->setHorizontalHeaderLabels(columns);
-    for (int r = 0; r < int(rows.size()); ++r) {
+    if (shown < int(rows.size()))
+        m_table->setItem(shown, 0, new QTableWidgetItem(tr("%1 more rows: kavel-export --report lists them all").arg(rows.size() - std::size_t(shown))));
+    for (int r = 0; r < shown; ++r) {
         const ResultRow& row = rows[std::size_t(r)];
         auto* kind = new QTableWidgetItem(row.kind);
         if (row.colour)

@@ -19,7 +19,7 @@ class Viewer;
 // typed (confirmed with Return or by leaving the box) or the check changed
 // sets the viewer's inputs and asks for a plot; values that do not fit are
 // refused with the reason under the inputs. The window refreshes the table
-// after every plot.
+// after every plot; it shows the first thousand rows.
 class ResultsPanel final : public QWidget {
     Q_OBJECT
 public:
