@@ -160,6 +160,8 @@ ExportOutcome runExport(const ExportRequest& request)
         outcome.warnings.append(QStringLiteral("%1 reads no rotor outline; --outline is ignored").arg(request.viewer));
     viewer->dataPath = data.value_or(viewer->defaultDataPath());
     viewer->loadData(viewer->dataPath);
+    // The results inputs and marks the window last had, before the options.
+    viewer->readResultsState();
 
     for (const auto& [name, values] : request.options) {
         if (const std::optional<QString> error = viewer->setResultOption(name, values)) {

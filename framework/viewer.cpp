@@ -52,6 +52,18 @@ std::optional<QString> Viewer::setResultOption(const QString& name, const QStrin
     return ResultOptions::set(resultInputs, *input, values);
 }
 
+QString Viewer::resultsStatePath() const
+{
+    return HostPaths::resolve(identity().settingsDirectory + identity().exportName + QStringLiteral(".results"));
+}
+
+ResultsState Viewer::readResultsState()
+{
+    const ResultsState state = ReadResultsState(resultsStatePath(), resultInputKinds(), { resultInputs, false });
+    resultInputs = state.inputs;
+    return state;
+}
+
 QStringList Viewer::exportOptionUsage() const
 {
     return optionUsage() + ResultOptions::usage(resultInputKinds());

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "framework/reading/readerdiagnostic.h"
-#include "framework/settings/chartsettings.h"
 #include "framework/results/resultinputs.h"
 #include "framework/results/resultrow.h"
+#include "framework/results/resultsstate.h"
+#include "framework/settings/chartsettings.h"
 #include "windowaction.h"
 
 #include <QRectF>
@@ -90,8 +91,13 @@ public:
     virtual ResultRows results() const = 0;
     // Which results inputs the viewer takes; none by default.
     virtual ResultInputKinds resultInputKinds() const;
-    // In memory; the window keeps them in the results file.
+    // In memory; kept between starts in the results file.
     ResultInputs resultInputs;
+    // The results file: "<exportName>.results" beside the working settings.
+    QString resultsStatePath() const;
+    // Reads the results file into `resultInputs` (what it lacks or cannot
+    // give stays as it is) and returns all it holds.
+    ResultsState readResultsState();
     // Sets a results input by its option name ("orders"): nullopt when the
     // name is none of this viewer's inputs, else empty when set or why the
     // values do not fit.

@@ -1,9 +1,11 @@
 #include "holpix/criticalspeedmap.h"
 #include "holpix/drawingoptions.h"
+#include "holpix/holpixresults.h"
 #include "holpix/holpixsettings.h"
 #include "holpix/mapchart.h"
 
 #include "framework/reading/textfile.h"
+#include "framework/results/resultformat.h"
 #include "framework/surface/recordingsurface.h"
 
 #include <cstddef>
@@ -13,7 +15,8 @@
 // its arrays match its counts, and the map draws whatever was read on all
 // four axis combinations, on the screen and on the page, with every curve
 // shown and with the flags of the first bytes, from settings that include a
-// log minimum of 0 and a zero pitch.
+// log minimum of 0 and a zero pitch, with stiffness lines and their
+// frequencies marked.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = kavel::TextFile::decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
@@ -28,6 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // explores nothing new.
     if (values > 20000)
         return 0;
+
+    const std::vector<double> stiffness { 100, 1000, 1e5 };
+    const std::vector<kavel::MapFrequency> frequencies = kavel::ComputeMapFrequencies(map, stiffness, std::nullopt);
+    (void)kavel::ResultFormat::jsonLines(kavel::MapFrequencyRows(frequencies));
+    const kavel::ChartMarkers markers = kavel::MapFrequencyMarkers(stiffness, frequencies, [](int, int) { return std::optional(0); });
 
     kavel::MapCurveFlags some {};
     for (std::size_t k = 0; k < some.size(); ++k)
@@ -44,9 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             settings.Y = { 10, 10000, 0, 15 };
             settings.FrameWidth = 3;
             kavel::RecordingSurface screen(kavel::SurfaceKind::Screen);
-            kavel::DrawCriticalSpeedMap(screen, settings, map, flags, options);
+            kavel::DrawCriticalSpeedMap(screen, settings, map, flags, options, markers);
             kavel::RecordingSurface page(kavel::SurfaceKind::Printer);
-            kavel::DrawCriticalSpeedMap(page, settings, map, flags, options);
+            kavel::DrawCriticalSpeedMap(page, settings, map, flags, options, markers);
             if (!std::holds_alternative<kavel::Op::EndDocument>(page.ops().back()))
                 __builtin_trap();
         }

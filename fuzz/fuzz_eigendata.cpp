@@ -1,8 +1,10 @@
 #include "valden/eigendata.h"
 #include "valden/valdenchart.h"
+#include "valden/valdenresults.h"
 #include "valden/valdensettings.h"
 
 #include "framework/reading/textfile.h"
+#include "framework/results/resultformat.h"
 #include "framework/surface/recordingsurface.h"
 
 #include <cstddef>
@@ -11,7 +13,8 @@
 // An eigenvalue result file of any content reads within what it can hold,
 // its tables match its counts, and both charts draw whatever was read, on
 // the screen and on the page, with every curve shown and with the flags of
-// the first bytes.
+// the first bytes, its crossings marked; the crossings are found whatever
+// was read.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = kavel::TextFile::decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
@@ -34,15 +37,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     settings.FrameWidth = 3;
     settings.CurveWidth = 2;
 
+    const std::vector<double> orders { 0.5, 1, 2 };
+    const kavel::CampbellResults results = kavel::ComputeCampbellResults(eigen, orders);
+    (void)kavel::ResultFormat::csv(kavel::CampbellResultRows(results));
+    const kavel::ChartMarkers markers = kavel::CampbellMarkers(results, std::vector<std::optional<int>>(std::size_t(eigen.N2), 0));
+
     kavel::ShowCurveFlags some {};
     for (std::size_t k = 0; k < some.size(); ++k)
         some[k] = size > k && (data[k] & 1) ? 1 : 0;
     for (const kavel::ShowCurveFlags& flags : { kavel::AllCurvesShown(), some }) {
         for (const int mode : { int(kavel::XYChart), int(kavel::GaussChart) }) {
             kavel::RecordingSurface screen(kavel::SurfaceKind::Screen);
-            kavel::DrawValdenChart(screen, settings, eigen, flags, mode);
+            kavel::DrawValdenChart(screen, settings, eigen, flags, mode, markers);
             kavel::RecordingSurface page(kavel::SurfaceKind::Printer);
-            kavel::DrawValdenChart(page, settings, eigen, flags, mode);
+            kavel::DrawValdenChart(page, settings, eigen, flags, mode, markers);
             if (!std::holds_alternative<kavel::Op::EndDocument>(page.ops().back()))
                 __builtin_trap();
         }

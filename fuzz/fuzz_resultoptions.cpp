@@ -1,5 +1,6 @@
 #include "framework/results/resultinputs.h"
 #include "framework/reading/textfile.h"
+#include "framework/results/resultsstate.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -13,11 +14,18 @@ namespace {
 const kavel::ResultInputKinds kEveryInput = kavel::ResultInput::Orders | kavel::ResultInput::Operating | kavel::ResultInput::Stiffness
     | kavel::ResultInput::CurveKind | kavel::ResultInput::Markers;
 
+[[noreturn]] void fail(const char* what, const QString& detail = {})
+{
+    std::fprintf(stderr, "%s %s\n", what, qPrintable(detail));
+    __builtin_trap();
+}
+
 } // namespace
 
-// Each line is an option as the command line and the results file give
-// it, NAME=VALUE[,VALUE...]. Any values are taken or refused without harm,
-// and what is taken reads back from its own text to the same inputs.
+// The input is a results file, one option a line as the command line gives
+// it (NAME=VALUE[,VALUE...]). Any values are taken or refused without harm,
+// a refused value changes nothing, and the file the window then writes reads
+// back to the same state.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = kavel::TextFile::decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
@@ -29,23 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             continue;
         const kavel::ResultInputs before = inputs;
         const QString error = kavel::ResultOptions::set(inputs, *input, line.mid(split + 1).split(QLatin1Char(',')));
-        if (!error.isEmpty() && !(inputs == before)) {
-            std::fprintf(stderr, "refused values changed the inputs: %s\n", qPrintable(error));
-            __builtin_trap();
-        }
+        if (!error.isEmpty() && !(inputs == before))
+            fail("refused values changed the inputs:", error);
     }
-    kavel::ResultInputs back;
-    for (const kavel::ResultInput input : { kavel::ResultInput::Orders, kavel::ResultInput::Operating, kavel::ResultInput::Stiffness,
-             kavel::ResultInput::CurveKind, kavel::ResultInput::Markers }) {
-        const QString error = kavel::ResultOptions::set(back, input, kavel::ResultOptions::values(inputs, input).split(QLatin1Char(',')));
-        if (!error.isEmpty()) {
-            std::fprintf(stderr, "written values read back refused: %s\n", qPrintable(error));
-            __builtin_trap();
-        }
-    }
-    if (!(back == inputs)) {
-        std::fprintf(stderr, "written values read back differently\n");
-        __builtin_trap();
-    }
+
+    const kavel::ResultsState state = kavel::ParseResultsState(text, kEveryInput);
+    const QByteArray written = kavel::FormatResultsState(state, kEveryInput);
+    if (!(kavel::ParseResultsState(kavel::TextFile::decode(written), kEveryInput) == state))
+        fail("the written results file reads back differently:", QString::fromUtf8(written));
     return 0;
 }

@@ -1,9 +1,11 @@
 #include "zeptal/curveflags.h"
 #include "zeptal/unbalanceresponse.h"
 #include "zeptal/zeptalchart.h"
+#include "zeptal/zeptalresults.h"
 #include "zeptal/zeptalsettings.h"
 
 #include "framework/reading/textfile.h"
+#include "framework/results/resultformat.h"
 #include "framework/surface/recordingsurface.h"
 
 #include <cstddef>
@@ -12,7 +14,7 @@
 // An unbalance response file of any content reads within what it can hold,
 // its table matches its counts, and both charts draw whatever was read, on
 // the screen and on the page, with every curve and with the flags of the
-// first bytes.
+// first bytes, its peaks marked; the peaks are found whatever was read.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = kavel::TextFile::decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
@@ -32,15 +34,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     settings.FrameWidth = 3;
     settings.CurveWidth = 2;
 
+    const std::vector<kavel::ResponsePeak> peaks = kavel::ComputeResponsePeaks(response, kavel::OperatingRange { 3000, 9000 });
+    (void)kavel::ResultFormat::jsonLines(kavel::ResponsePeakRows(peaks));
+    const kavel::ChartMarkers markers = kavel::ResponsePeakMarkers(peaks, std::vector<std::optional<int>>(std::size_t(response.curveCount), 0));
+
     kavel::CurveFlags some {};
     for (std::size_t k = 0; k < some.size(); ++k)
         some[k] = size > k && (data[k] & 1) ? 1 : 0;
     for (const kavel::CurveFlags& flags : { kavel::DefaultCurveFlags(), some }) {
         for (const int style : { int(kavel::BodeChart), int(kavel::PolarChart) }) {
             kavel::RecordingSurface screen(kavel::SurfaceKind::Screen);
-            kavel::DrawZeptalChart(screen, settings, response, flags, style);
+            kavel::DrawZeptalChart(screen, settings, response, flags, style, markers);
             kavel::RecordingSurface page(kavel::SurfaceKind::Printer);
-            kavel::DrawZeptalChart(page, settings, response, flags, style);
+            kavel::DrawZeptalChart(page, settings, response, flags, style, markers);
             if (!std::holds_alternative<kavel::Op::EndDocument>(page.ops().back()))
                 __builtin_trap();
         }

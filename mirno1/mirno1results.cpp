@@ -4,6 +4,7 @@
 
 #include "framework/results/signchange.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kavel {
@@ -13,9 +14,15 @@ ResultRows PlanarModeRows(const PlanarModeShapes& shapes)
     ResultRows rows;
     std::vector<double> deflection;
     for (int i = 1; i <= shapes.N2; ++i) {
+        // The stations past those the line delivered are all 0: one of them
+        // stands for the rest (a run of zeros meets zero once), so a count
+        // the file never fills costs nothing.
         deflection.clear();
-        for (int k = 1; k <= shapes.N1; ++k)
+        const int delivered = std::min(shapes.deliveredStations(i, 0), shapes.N1);
+        for (int k = 1; k <= delivered; ++k)
             deflection.push_back(shapes.modeShape(k, i, 0));
+        if (delivered < shapes.N1)
+            deflection.push_back(0);
         auto x = [&](std::size_t k) { return double(shapes.stationPos[k]); };
 
         std::vector<double> nodes;

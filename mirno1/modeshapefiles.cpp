@@ -78,6 +78,14 @@ float PlanarModeShapes::modeShape(int k, int i, int j) const
     return m_rows[row][std::size_t(k - 1)];
 }
 
+int PlanarModeShapes::deliveredStations(int i, int j) const
+{
+    const std::size_t row = std::size_t(2 * (i - 1) + j);
+    if (i < 1 || j < 0 || j > 1 || row >= m_rows.size())
+        return 0;
+    return int(m_rows[row].size());
+}
+
 void PlanarModeShapes::setShapeLine(int i, int j, std::vector<float> fields)
 {
     const std::size_t row = std::size_t(2 * (i - 1) + j);

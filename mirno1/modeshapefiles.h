@@ -22,6 +22,9 @@ public:
 
     // Station k, mode i, direction j; 0 where the file delivered nothing.
     float modeShape(int k, int i, int j) const;
+    // How many stations' values the line of mode i, direction j delivered:
+    // the stations after them are 0.
+    int deliveredStations(int i, int j) const;
     // Only the fields its line reached: a count the file cannot fill never
     // allocates for it.
     void setShapeLine(int i, int j, std::vector<float> fields);

@@ -86,6 +86,7 @@ void MirnokWindow::Form_Load()
     m_mirnok.dataPath = m_mirnok.defaultDataPath();
     m_mirnok.readSettings(m_mirnok.workingSettingsPath());
     m_mirnok.ReadModeShapeFiles(m_mirnok.dataPath, m_mirnok.outlinePath());
+    readResultsState();
     plot();
 }
 

@@ -8,16 +8,25 @@ namespace kavel {
 
 namespace {
 
+// A flat run is a top only where the response falls after it (or the data
+// ends there): a response written with few digits rises in steps, and each
+// step would otherwise be a peak.
 std::vector<std::size_t> localMaxima(std::span<const double> a)
 {
     std::vector<std::size_t> peaks;
     const std::size_t n = a.size();
+    if (n < 2)
+        return peaks;
     for (std::size_t i = 0; i < n; ++i) {
-        if (n < 2)
-            break;
-        const bool aboveBefore = i == 0 ? a[0] > a[1] : a[i] > a[i - 1];
-        const bool notBelowAfter = i + 1 == n ? true : a[i] >= a[i + 1];
-        if (aboveBefore && notBelowAfter)
+        if (i > 0 && !(a[i] > a[i - 1]))
+            continue;
+        std::size_t next = i + 1;
+        while (next < n && a[next] == a[i])
+            ++next;
+        // The first sample has nothing before it: only a fall after it makes
+        // it a top, never the data's end.
+        const bool falls = next < n && a[next] < a[i];
+        if (falls || (i > 0 && next == n))
             peaks.push_back(i);
     }
     return peaks;

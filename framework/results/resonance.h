@@ -18,8 +18,10 @@ struct Resonance {
 };
 
 // Every local maximum of `amplitude`: a sample higher than the one before it
-// and not lower than the one after (a flat top counts once, at its start);
-// at either end of the data a sample higher than its one neighbour. Around
+// and not lower than the one after; a flat top counts once, at its start,
+// and only where the response falls after it or the data ends (a step of a
+// response that goes on rising is none). The first sample is one where the
+// response falls after it. Around
 // each, the half-power points where the amplitude falls to peak / √2, by
 // linear interpolation between the two samples around the fall, searched
 // from the peak outwards only as far as the valley on that side: the lowest

@@ -4,6 +4,7 @@
 #include "fileopendialog.h"
 #include "keypreview.h"
 #include "picturearea.h"
+#include "resultspanel.h"
 
 #include "framework/output/chartoutput.h"
 #include "framework/settings/chartsettings.h"
@@ -11,6 +12,7 @@
 #include "framework/viewer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -39,6 +41,9 @@ void showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, 
 // The window opens somewhat larger than its design, which was made for a
 // 640 × 480 screen.
 constexpr double kOpeningScale = 1.5;
+
+// The results panel's width in pixels, beside the design.
+constexpr int kResultsPanelWidth = 400;
 
 } // namespace
 
@@ -78,11 +83,29 @@ ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidg
     connect(report, &QAction::triggered, this, &ViewerWindow::showReadingReport);
     addAction(report);
     m_picture->addAction(report);
+
+    // The results panel, beside the picture. Ctrl+R answers to no viewer's
+    // typed keys (the digits) and to nothing else of the window.
+    m_resultsPanel = new ResultsPanel(viewer, this);
+    m_resultsPanel->setFixedWidth(kResultsPanelWidth);
+    m_resultsPanel->hide();
+    connect(m_resultsPanel, &ResultsPanel::inputsChanged, this, &ViewerWindow::plot);
+    m_resultsAction = new QAction(tr("Results panel"), this);
+    m_resultsAction->setObjectName(QStringLiteral("showResults"));
+    m_resultsAction->setCheckable(true);
+    m_resultsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_resultsAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_resultsAction, &QAction::toggled, this, &ViewerWindow::setResultsPanelOpen);
+    addAction(m_resultsAction);
+    m_picture->addAction(m_resultsAction);
     m_picture->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    // The window sees the typed keys before whichever control has the focus.
+    // The window sees the typed keys before whichever control has the focus,
+    // except what is typed into the results panel's boxes.
     new KeyPreview(this, [this](QKeyEvent& event) {
         if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        if (m_resultsPanel->isAncestorOf(QApplication::focusWidget()))
             return false;
         const QString text = event.text();
         return text.size() == 1 && Form_KeyPress(text.front());
@@ -118,10 +141,18 @@ void ViewerWindow::setPrintFileChooser(PrintFileChooser chooser)
 // Horizontally everything keeps its share of the width. The picture takes
 // the height the window gains; what lies below it moves down with the
 // bottom edge, what lies over it stays where it is.
+int ViewerWindow::panelWidth() const
+{
+    return m_resultsPanelOpen ? kResultsPanelWidth : 0;
+}
+
 void ViewerWindow::relayout()
 {
     const QSize design = TwipsRect { 0, 0, m_layout.client.width(), m_layout.client.height() }.toPixels().size();
-    const double sx = design.width() > 0 ? double(width()) / design.width() : 1.0;
+    const int mainWidth = std::max(1, width() - panelWidth());
+    const double sx = design.width() > 0 ? double(mainWidth) / design.width() : 1.0;
+    if (m_resultsPanelOpen)
+        m_resultsPanel->setGeometry(mainWidth, 0, panelWidth(), height());
     const int extraHeight = height() - design.height();
     const int pictureBottom = m_layout.picture.top + m_layout.picture.height;
     for (const auto& [widget, rect] : m_placed) {
@@ -181,7 +212,40 @@ void ViewerWindow::Form_Load()
     // The readers are silent: whatever they could not read keeps its
     // initial value, and the chart is drawn from what is there.
     m_viewer.load();
+    readResultsState();
     plot();
+}
+
+void ViewerWindow::readResultsState()
+{
+    m_savedResults = m_viewer.readResultsState();
+    setResultsPanelOpen(m_savedResults.panelOpen);
+}
+
+void ViewerWindow::setResultsPanelOpen(bool open)
+{
+    if (open == m_resultsPanelOpen)
+        return;
+    const QSize design = TwipsRect { 0, 0, m_layout.client.width(), m_layout.client.height() }.toPixels().size();
+    m_resultsPanelOpen = open;
+    {
+        const QSignalBlocker quiet(m_resultsAction);
+        m_resultsAction->setChecked(open);
+    }
+    // The width wanted before the new minimum moves it.
+    const int wanted = width() + (open ? kResultsPanelWidth : -kResultsPanelWidth);
+    setMinimumWidth(design.width() + panelWidth());
+    if (!isMaximized() && !isFullScreen())
+        resize(wanted, height());
+    m_resultsPanel->setVisible(open);
+    relayout();
+    if (open)
+        m_resultsPanel->refresh();
+}
+
+ResultsState ViewerWindow::resultsState() const
+{
+    return { m_viewer.resultInputs, m_resultsPanelOpen };
 }
 
 FileOpenDialog* ViewerWindow::createFileDialog()
@@ -225,6 +289,8 @@ void ViewerWindow::plot()
     m_picture->setToolTip(m_viewer.readingReport());
     m_viewer.plot(m_picture->surface());
     m_picture->setChartRegion(m_viewer.drawnRegion(m_picture->recording()));
+    if (m_resultsPanelOpen)
+        m_resultsPanel->refresh();
     emit plotted();
 }
 
@@ -273,9 +339,16 @@ void ViewerWindow::quit()
 
 void ViewerWindow::Form_Unload()
 {
-    const QString error = m_viewer.writeSettings(m_viewer.workingSettingsPath());
-    if (!error.isEmpty())
-        showMessage(this, QMessageBox::Critical, m_viewer.identity().mainCaption, error);
+    QStringList errors { m_viewer.writeSettings(m_viewer.workingSettingsPath()) };
+    const ResultsState results = resultsState();
+    if (results != m_savedResults) {
+        errors << WriteResultsState(m_viewer.resultsStatePath(), results, m_viewer.resultInputKinds());
+        if (errors.back().isEmpty())
+            m_savedResults = results;
+    }
+    errors.removeAll(QString());
+    if (!errors.isEmpty())
+        showMessage(this, QMessageBox::Critical, m_viewer.identity().mainCaption, errors.join(QLatin1Char('\n')));
 }
 
 void ViewerWindow::closeEvent(QCloseEvent* event)

@@ -2,6 +2,7 @@
 
 #include "twips.h"
 
+#include "framework/results/resultsstate.h"
 #include "framework/windowaction.h"
 
 #include <QPointer>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+class QAction;
 class QPushButton;
 
 namespace kavel {
@@ -17,6 +19,7 @@ namespace kavel {
 class EditDialog;
 class FileOpenDialog;
 class PictureArea;
+class ResultsPanel;
 class Viewer;
 
 // The design of a main window in twips: the client area, the picture and
@@ -35,9 +38,10 @@ struct MainWindowLayout {
 };
 
 // Form1, the main window every viewer shares: the chart in Picture1 and the
-// numbered command buttons under it, driven by a Viewer. The window can be
-// resized: the picture takes the room, and the buttons keep their order and
-// their share of the width.
+// numbered command buttons under it, driven by a Viewer, and beside them
+// the results panel when it is open (Ctrl+R or the picture's context menu).
+// The window can be resized: the picture takes the room, and the buttons
+// keep their order and their share of the width left of the panel.
 class ViewerWindow : public QWidget {
     Q_OBJECT
 public:
@@ -51,6 +55,9 @@ public:
     // A further button after Command6 (VALDEN's "Gauss", MIRNOK's "Anime"):
     // placed and stretched like the others; the caller connects it.
     QPushButton* addButton(const QString& name, const QString& caption, const TwipsRect& rect);
+
+    ResultsPanel* resultsPanel() const { return m_resultsPanel; }
+    bool resultsPanelOpen() const { return m_resultsPanelOpen; }
 
     // Where "4:Print" writes its PDF when there is no printer; tests set it
     // to skip the file dialog. An empty answer cancels the print.
@@ -81,6 +88,9 @@ public slots:
     void run(WindowAction action);
     // How far each file was read, in a message box.
     void showReadingReport();
+    // Opens or closes the results panel; the window grows or shrinks by its
+    // width, so the picture keeps its size.
+    void setResultsPanelOpen(bool open);
 
 signals:
     // After every plot on the picture area.
@@ -92,8 +102,15 @@ protected:
     // A key typed anywhere in the window runs its action from the viewer's
     // key table (ViewerIdentity::keys); true when the table has the key.
     bool Form_KeyPress(QChar key);
-    // Writes the settings; a failure is reported, and the window closes anyway.
+    // Writes the settings, and the results file when its state changed; a
+    // failure is reported, and the window closes anyway.
     virtual void Form_Unload();
+    // Start-up's reading of the results file: the inputs and marks into the
+    // viewer, whether the results panel opens. Form_Load runs it after the
+    // data and before the first plot.
+    void readResultsState();
+    // What the results file would now hold.
+    ResultsState resultsState() const;
     // The "1:File" dialog; viewers whose dialog has more to it override this.
     virtual FileOpenDialog* createFileDialog();
 
@@ -102,6 +119,7 @@ protected:
 
 private:
     void relayout();
+    int panelWidth() const;
 
     Viewer& m_viewer;
     MainWindowLayout m_layout;
@@ -109,6 +127,13 @@ private:
     std::array<QPushButton*, 6> m_buttons {};
     std::vector<std::pair<QWidget*, TwipsRect>> m_placed;
     QPointer<EditDialog> m_editDialog;
+    // As read at start or last written: the file is written only when the
+    // state has changed, so a viewer whose results were never touched
+    // leaves no file behind.
+    ResultsState m_savedResults;
+    bool m_resultsPanelOpen = false;
+    ResultsPanel* m_resultsPanel = nullptr;
+    QAction* m_resultsAction = nullptr;
 };
 
 } // namespace kavel

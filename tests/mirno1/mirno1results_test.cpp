@@ -25,5 +25,21 @@ TEST(PlanarModeResults, NodesAndLargestDeflectionOfTheDrawnDirection)
     EXPECT_EQ(rows[0].numberOf(QStringLiteral("deflection")), -3);
 }
 
+// A line shorter than the stations leaves the rest at 0, as drawn: the
+// deflection meets zero at the first of them, once.
+TEST(PlanarModeResults, StationsALineDidNotReachStandAtZero)
+{
+    PlanarModeShapes shapes;
+    shapes.N1 = 5;
+    shapes.N2 = 1;
+    shapes.stationPos = { 0, 10, 20, 30, 40 };
+    shapes.setShapeLine(1, 0, { 1, 2 });
+    const ResultRows rows = PlanarModeRows(shapes);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(std::get<std::vector<double>>(*rows[0].field(QStringLiteral("nodes"))), std::vector<double> { 20 });
+    EXPECT_EQ(rows[0].numberOf(QStringLiteral("x")), 10);
+    EXPECT_EQ(rows[0].numberOf(QStringLiteral("deflection")), 2);
+}
+
 } // namespace
 } // namespace kavel::test

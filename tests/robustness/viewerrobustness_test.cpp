@@ -2,6 +2,7 @@
 
 #include "export/chartexport.h"
 #include "export/viewerregistry.h"
+#include "framework/results/resultformat.h"
 #include "framework/viewer.h"
 #include "support/files.h"
 #include "support/qtprint.h"
@@ -78,10 +79,25 @@ long peakMemoryKb()
     return usage.ru_maxrss;
 }
 
+// The charts with the results marked, and the results in every form.
 void draw(Viewer& viewer)
 {
     RecordChart(viewer, SurfaceKind::Screen);
     RecordChart(viewer, SurfaceKind::Printer);
+    const ResultRows rows = viewer.results();
+    ResultFormat::table(rows);
+    ResultFormat::jsonLines(rows);
+    ResultFormat::csv(rows);
+}
+
+// Every results input the viewer takes, the marks on.
+void giveResultInputs(Viewer& viewer)
+{
+    for (const char* option : { "orders=1,2,0.5", "operating=1000,5000", "stiffness=100,1000,100000", "curve=0", "markers=1" }) {
+        const QString text = QString::fromLatin1(option);
+        const std::optional<QString> error = viewer.setResultOption(text.section(QLatin1Char('='), 0, 0), text.section(QLatin1Char('='), 1).split(QLatin1Char(',')));
+        EXPECT_TRUE(!error || error->isEmpty()) << option;
+    }
 }
 
 struct Tally {
@@ -117,6 +133,7 @@ protected:
     std::unique_ptr<Viewer> started(std::optional<Part> broken) const
     {
         std::unique_ptr<Viewer> viewer = ViewerRegistry::create(GetParam());
+        giveResultInputs(*viewer);
         viewer->readSettings(source(Part::Settings, broken));
         if (!sample(Part::Outline).isEmpty())
             viewer->readOutline(source(Part::Outline, broken));
@@ -224,8 +241,8 @@ protected:
 Tally ViewerRobustness::s_total;
 
 // Broken settings, rotor outline and result files: each is read, plotted
-// and printed within bounded time and memory, and a result file cut short
-// says so.
+// and printed with its results marked, and its results computed, within
+// bounded time and memory, and a result file cut short says so.
 TEST_P(ViewerRobustness, ReadsPlotsAndPrintsBrokenFiles)
 {
     const long memoryBefore = peakMemoryKb();

@@ -2,11 +2,14 @@
 
 #include "support/windowtest.h"
 
+#include "framework/ui/resultspanel.h"
 #include "zeptal/zeptaleditdialog.h"
 #include "zeptal/zeptalviewer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QTableWidget>
 #include <QTest>
 #include <limits>
 #include <memory>
@@ -197,6 +200,105 @@ TEST_F(ZeptalWindowTest, EditedSettingsAreThereAtTheNextStartButNotStyleFlagsOrC
     EXPECT_EQ(viewer->curveFlags, flagsOf<CurveFlags>({ 10 }));
     EXPECT_EQ(viewer->data.FileComment, comment);
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Edited title")));
+}
+
+// The results inputs and marks live in a file of their own, written at quit
+// only once they differ from what was read: the working settings keep their
+// format, and a window whose results were never touched leaves no file.
+TEST_F(ZeptalWindowTest, ResultsInputsAndMarksAreThereAtTheNextStartInAFileOfTheirOwn)
+{
+    const QString results = QStringLiteral("Gavrine/zeptal/zeptal.results");
+    const QByteArray sample = root.read(kWorkingFile);
+    start();
+    window->button(6)->click();
+    EXPECT_FALSE(QFile::exists(root.path(results)));
+
+    start();
+    viewer->resultInputs.operating = OperatingRange { 4000, 9000 };
+    viewer->resultInputs.markers = true;
+    window->button(6)->click();
+    EXPECT_EQ(root.read(results), "operating=4000,9000\r\nmarkers=1\r\npanel=0\r\n");
+    EXPECT_EQ(root.read(kWorkingFile), sample);
+
+    start();
+    EXPECT_EQ(viewer->resultInputs.operating, (OperatingRange { 4000, 9000 }));
+    EXPECT_FALSE(all<Op::Circle>(picture()).empty());
+}
+
+// The verdicts of the sample's peaks (3600, 12000, 3600, 12000, 3675, 12000
+// rpm; the first of each curve AF 10.3 or so, the ends without one) in the
+// results panel's "pass" column.
+QStringList verdicts(const QTableWidget* table)
+{
+    int pass = -1;
+    for (int c = 0; c < table->columnCount(); ++c) {
+        if (table->horizontalHeaderItem(c)->text() == QLatin1String("pass"))
+            pass = c;
+    }
+    QStringList column;
+    for (int r = 0; pass >= 0 && r < table->rowCount(); ++r)
+        column << (table->item(r, pass) ? table->item(r, pass)->text() : QString());
+    return column;
+}
+
+// Ctrl+R opens the panel beside the picture with a row a peak, each with
+// its curve's colour as a swatch. Typing an operating range into it (the
+// digits go into the boxes, not to the window's keys) replots and gives the
+// verdicts: 4000..9000 lies 10 % above the first peaks, short of the 15 %
+// their AF asks below the range; 5000..9000 lies 28 % above them. The
+// peaks at the data's end have no AF and need no margin. The panel is open
+// again at the next start.
+TEST_F(ZeptalWindowTest, ResultsPanelGivesVerdictsForTheOperatingRangeTyped)
+{
+    start();
+    EXPECT_FALSE(window->resultsPanel()->isVisible());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const int width = window->width();
+    QTest::keyClick(window->button(3), Qt::Key_R, Qt::ControlModifier);
+    ResultsPanel* panel = window->resultsPanel();
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(window->width(), width + panel->width());
+    EXPECT_GE(panel->geometry().left(), window->picture()->geometry().right());
+    QTableWidget* table = panel->table();
+    ASSERT_EQ(table->rowCount(), 6);
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("peak"));
+    EXPECT_FALSE(table->item(0, 0)->icon().isNull());
+    EXPECT_EQ(verdicts(table), QStringList(6, QStringLiteral("-")));
+
+    auto* min = panel->findChild<QLineEdit*>(QStringLiteral("operatingMin"));
+    auto* max = panel->findChild<QLineEdit*>(QStringLiteral("operatingMax"));
+    ASSERT_NE(min, nullptr);
+    ASSERT_NE(max, nullptr);
+    const int before = plots;
+    min->setFocus();
+    QTest::keyClicks(min, QStringLiteral("4000"));
+    max->setFocus();
+    QTest::keyClicks(max, QStringLiteral("9000"));
+    QTest::keyClick(max, Qt::Key_Return);
+    EXPECT_EQ(plots, before + 1);
+    EXPECT_EQ(viewer->resultInputs.operating, (OperatingRange { 4000, 9000 }));
+    EXPECT_EQ(verdicts(table), (QStringList { "no", "yes", "no", "yes", "no", "yes" }));
+
+    min->setFocus();
+    min->selectAll();
+    QTest::keyClicks(min, QStringLiteral("5000"));
+    QTest::keyClick(min, Qt::Key_Return);
+    EXPECT_EQ(verdicts(table), QStringList(6, QStringLiteral("yes")));
+
+    // A range the wrong way round is refused, naming it; the verdicts stay.
+    max->setFocus();
+    max->selectAll();
+    QTest::keyClicks(max, QStringLiteral("1000"));
+    QTest::keyClick(max, Qt::Key_Return);
+    EXPECT_EQ(panel->findChild<QLabel*>(QStringLiteral("refusal"))->text(), QStringLiteral("operating=5000,1000: MIN must be below MAX"));
+    EXPECT_EQ(viewer->resultInputs.operating, (OperatingRange { 5000, 9000 }));
+    EXPECT_EQ(verdicts(table), QStringList(6, QStringLiteral("yes")));
+
+    window->button(6)->click();
+    start();
+    EXPECT_TRUE(window->resultsPanel()->isVisible());
+    EXPECT_EQ(verdicts(window->resultsPanel()->table()), QStringList(6, QStringLiteral("yes")));
 }
 
 TEST_F(ZeptalWindowTest, DefaultRestoresTheFactoryFileAndKeepsStyleAndFlags)

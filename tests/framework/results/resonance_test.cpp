@@ -61,11 +61,19 @@ TEST(Resonances, AHalfPowerPointBeyondTheValleyIsNotFound)
     EXPECT_NEAR(*found[1].af, 2.981195, 1e-6);
 }
 
-TEST(Resonances, AFlatTopIsOnePeakAndAFlatResponseNone)
+// A response written with few digits rises in steps (20.021, 20.022,
+// 20.022, 20.023): a step is no peak, a flat top is one, at its start.
+TEST(Resonances, AFlatTopIsOnePeakAStepOfARiseNoneAndAFlatResponseNone)
 {
     const std::vector<Resonance> found = resonancesOf({ 1, 3, 3, 1 });
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].peak, 1u);
+    const std::vector<Resonance> steps = resonancesOf({ 1, 2, 2, 3, 3, 3, 4, 4, 1 });
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].peak, 6u);
+    const std::vector<Resonance> flatEnd = resonancesOf({ 1, 2, 2 });
+    ASSERT_EQ(flatEnd.size(), 1u);
+    EXPECT_EQ(flatEnd[0].peak, 1u);
     EXPECT_TRUE(resonancesOf({ 2, 2, 2 }).empty());
     EXPECT_TRUE(resonancesOf({ 0, 0, 0 }).empty());
     EXPECT_TRUE(resonancesOf({ 4 }).empty());

@@ -65,6 +65,8 @@ TEST(Damping, RatioAndLogarithmicDecrementOfAnEigenvalue)
     EXPECT_NEAR(*DampingRatio(-0.1, 0.99499), 0.1, 1e-5);
     EXPECT_NEAR(*LogarithmicDecrement(0.1), 0.6314831, 1e-6);
     EXPECT_NEAR(*LogarithmicDecrement(-0.1), -0.6314831, 1e-6);
+    // Squares beyond the double range still have a modulus: 5e200.
+    EXPECT_NEAR(*DampingRatio(-3e200, 4e200), 0.6, 1e-12);
     EXPECT_FALSE(DampingRatio(0, 0));
     EXPECT_FALSE(LogarithmicDecrement(1));
     EXPECT_FALSE(LogarithmicDecrement(-1.5));

@@ -218,10 +218,12 @@ TEST_F(SavlenWindowTest, ReadingReportTellsWhereTheDataStoppedWithoutAWordInTheC
     EXPECT_EQ(watcher.answered(), 1);
     EXPECT_EQ(text, tip);
     EXPECT_EQ(plots, 1);
-    // The picture's context menu holds the same report.
+    // The picture's context menu holds the same report, and the results
+    // panel.
     const QList<QAction*> menu = window->picture()->actions();
-    ASSERT_EQ(menu.size(), 1);
+    ASSERT_EQ(menu.size(), 2);
     EXPECT_EQ(menu.front()->text(), QStringLiteral("Reading report"));
+    EXPECT_EQ(menu.back()->text(), QStringLiteral("Results panel"));
 }
 
 TEST_F(SavlenWindowTest, EditedSettingsAreThereAtTheNextStartButNotTheComment)
