@@ -19,7 +19,7 @@ struct RenderSetup {
     bool antialiased = false;
     // Fills the whole device first (a picture's white); the page and the
     // printer keep their paper.
-    std::optional<QColor> background;
+    std::optional<QColor> background = std::nullopt;
 };
 
 enum class RenderOutcome { Drawn, NotStarted, NotFinished };

@@ -307,10 +307,10 @@ TEST_F(ExportProgram, RootWithoutGavrineOrDataIsAUsageError)
     EXPECT_EQ(run.err, QStringLiteral("kavel-export: --root %1: holds neither Gavrine/ nor data/, so it is no Kavel root\n").arg(path("elsewhere")));
     EXPECT_FALSE(QFile::exists(path("a.json")));
 
-    write(path("upper/DATA/savlen.mac"), contents(path("data/savlen.mac")));
+    writeFile(path("upper/DATA/savlen.mac"), fileBytes(path("data/savlen.mac")));
     const ProgramRun upper = exportChart({ QStringLiteral("savlen"), QStringLiteral("--root"), path("upper"), QStringLiteral("-o"), path("a.json") });
     EXPECT_EQ(upper.status, 0) << upper.err.toStdString();
-    EXPECT_TRUE(contents(path("a.json")).contains("Tiny rotor"));
+    EXPECT_TRUE(fileBytes(path("a.json")).contains("Tiny rotor"));
 }
 
 // valden.mac given to MIRNOK: --check says where it stopped making sense,

@@ -1,7 +1,8 @@
 #include "mirnokwindowtest.h"
 
-#include "export/animationoutput.h"
+#include "framework/output/animationoutput.h"
 #include "export/exportcommand.h"
+#include "export/exportrequest.h"
 
 #include <QDir>
 #include <QFile>
