@@ -15,8 +15,9 @@ namespace {
 
 // Each selected curve in the next colour: the standstill curves continue
 // the sequence where the critical speed curves stopped.
-void drawCurves(DrawingSurface& s, const CriticalSpeedMap& map, const ChartPoints& p, const MapCurveFlags& curveFlags)
+void drawCurves(DrawingSurface& s, const QRectF& frame, const CriticalSpeedMap& map, const ChartPoints& p, const MapCurveFlags& curveFlags)
 {
+    const FrameClip clip(s, frame);
     int c = 0;
     auto curve = [&](int j, int k) {
         const int colour = Palette::curveColour(c++);
@@ -64,7 +65,7 @@ void drawBody(DrawingSurface& s, HolpixSettings& settings, const CriticalSpeedMa
     }
 
     if (scales.curvesMappable())
-        drawCurves(s, map, MapToChart(map, settings, scales), curveFlags);
+        drawCurves(s, g.frame(settings.X.length, settings.Y.length), map, MapToChart(map, settings, scales), curveFlags);
 }
 
 } // namespace

@@ -52,13 +52,16 @@ void drawBody(DrawingSurface& s, const LendrixSettings& settings, const LendrixM
     auto zx = [&](qint64 i) { return float(g.OriginX + g.ScaleX * double(model.Z[std::size_t(i - 1)])); };
     auto ty = [&](qint64 i, qint64 j) { return float(g.OffsetY - g.ScaleY * double(model.table(i, j))); };
     const qint64 columns = model.p + model.q;
-    int drawn = 0;
-    for (qint64 j = 1; j <= columns; ++j) {
-        if (!columnSelected(flags, j))
-            continue;
-        const int colour = Palette::curveColour(drawn++);
-        for (qint64 i = 2; i <= stations; ++i)
-            s.line(zx(i - 1), ty(i - 1, j), zx(i), ty(i, j), colour);
+    {
+        const FrameClip clip(s, g.frame(settings.X.length, settings.Y.length));
+        int drawn = 0;
+        for (qint64 j = 1; j <= columns; ++j) {
+            if (!columnSelected(flags, j))
+                continue;
+            const int colour = Palette::curveColour(drawn++);
+            for (qint64 i = 2; i <= stations; ++i)
+                s.line(zx(i - 1), ty(i - 1, j), zx(i), ty(i, j), colour);
+        }
     }
 
     const std::optional<QStringList> frequencies = FrequencyText(model);

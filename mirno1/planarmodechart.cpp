@@ -77,6 +77,7 @@ void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarMod
         x[k] = float(cx);
     }
     const long long segmentsPerMode = std::max<long long>(0, shapes.N1 - 1);
+    const FrameClip clip(s, g.frame(settings.X.length, settings.Y.length));
     long long segments = 0;
     int drawn = 0;
     std::vector<float> y(N1);

@@ -51,6 +51,7 @@ void drawBody(DrawingSurface& s, const SavlenSettings& settings, const RotorMode
 
     const int N = model.N;
     auto at = [](const std::vector<float>& v, int i) { return v[std::size_t(i - 1)]; };
+    const FrameClip clip(s, g.frame(settings.X.length, settings.Y.length));
     int c = 2;
     for (int i = 2; i <= N; ++i) {
         if (ShowNumbers == 1) {

@@ -131,6 +131,7 @@ void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenD
     ComputeXYPoints(data, g, settings.Ymax, p);
     if (printer)
         s.setLineWidth(printerLineWidth(settings.CurveWidth));
+    const FrameClip clip(s, g.frame(settings.Xlength, double(settings.Ylength)));
     int drawn = 0;
     for (int j = 1; j <= data.N2; ++j) {
         const bool frequency = FrequencyCurveShown(ShowCurve, j);

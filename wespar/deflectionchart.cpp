@@ -77,8 +77,13 @@ void drawBody(DrawingSurface& s, const WesparSettings& settings, const Deflectio
 
     if (printer)
         s.setLineWidth(printerLineWidth(settings.CurveWidth));
-    for (std::size_t i = 1; i < n; ++i)
-        s.line(px[i - 1], py[i - 1], px[i], py[i]);
+    // Each curve within its own chart's frame.
+    {
+        const FrameClip clip(s, g.frame(settings.X.length, settings.Y.length));
+        for (std::size_t i = 1; i < n; ++i)
+            s.line(px[i - 1], py[i - 1], px[i], py[i]);
+    }
+    const FrameClip clip(s, g2.frame(settings.X.length, settings.R.length));
     for (std::size_t k = 1; k < r.cx.size(); ++k) {
         s.line(r.cx[k - 1], r.cyOuter[0][k - 1], r.cx[k], r.cyOuter[0][k]);
         s.line(r.cx[k - 1], r.cyInner[0][k - 1], r.cx[k], r.cyInner[0][k]);

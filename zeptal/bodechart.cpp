@@ -96,6 +96,7 @@ void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const Unba
         s.setLineWidth(printerLineWidth(settings.CurveWidth));
     // Amplitude and phase of one curve share its colour; a curve not drawn
     // takes none.
+    const FrameClip clip(s, g.frame(settings.Xlength, height));
     int drawn = 0;
     for (int j = 1; j <= data.curveCount; ++j) {
         const bool amplitude = AmplitudeShown(curveFlags, j);

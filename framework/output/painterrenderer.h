@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clipregion.h"
+
 #include "framework/surface/drawingsurface.h"
 #include "framework/surface/surfaceops.h"
 
@@ -75,6 +77,7 @@ public:
 
 private:
     QPointF map(float x, float y) const;
+    QPointF map(const QPointF& chart) const;
 
     QPainter& m_painter;
     DeviceMapping m_mapping;
@@ -83,6 +86,7 @@ private:
     std::vector<QLineF> m_lines;
     Rgb m_linesRgb;
     int m_linesWidth = 0;
+    ClipRegion m_clip;
 };
 
 } // namespace kavel

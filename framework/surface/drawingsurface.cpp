@@ -118,6 +118,17 @@ void DrawingSurface::endDocument()
     paint(Op::EndDocument {});
 }
 
+void DrawingSurface::clip(const QRectF& rect)
+{
+    const QRectF r = rect.normalized();
+    paint(Op::Clip { float(r.x()), float(r.y()), float(r.width()), float(r.height()) });
+}
+
+void DrawingSurface::unclip()
+{
+    paint(Op::Unclip {});
+}
+
 double DrawingSurface::lineHeight() const
 {
     if (m_rotatedFont)

@@ -3,6 +3,7 @@
 #include "surfaceops.h"
 
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <optional>
 
@@ -91,6 +92,11 @@ public:
     // Finishes the page: recorded, and on a printer the page is sent.
     void endDocument();
 
+    // What follows shows only inside `rect` (chart centimetres), until
+    // unclip(): a chart's curves kept within its frame. FrameClip does both.
+    void clip(const QRectF& rect);
+    void unclip();
+
     QPointF currentPosition() const { return m_position; }
     QString fontName() const { return m_fontName; }
     double fontSize() const { return m_fontSize; }
@@ -108,6 +114,23 @@ private:
     QString m_fontName;
     double m_fontSize = 8;
     std::optional<std::pair<QString, int>> m_rotatedFont;
+};
+
+// Clips to a frame for as long as it lives, so that a drawing that stops
+// early (an overflow, a bad index) still ends the clip before the comment.
+class FrameClip {
+public:
+    FrameClip(DrawingSurface& surface, const QRectF& frame)
+        : m_surface(surface)
+    {
+        m_surface.clip(frame);
+    }
+    ~FrameClip() { m_surface.unclip(); }
+    FrameClip(const FrameClip&) = delete;
+    FrameClip& operator=(const FrameClip&) = delete;
+
+private:
+    DrawingSurface& m_surface;
 };
 
 } // namespace kavel
