@@ -77,7 +77,7 @@ double DeviceMapping::lineWidthPixels(int width) const
 QFont DeviceMapping::textFont(const Op::Text& text) const
 {
     const double pixelSize = text.angle == 0 ? text.size * fontDpi / 72.0 : rotatedFontPixels(text.height);
-    return FontMap::font(text.font, pixelSize);
+    return FontMap::font(text.font, pixelSize * textScale);
 }
 
 QRectF DeviceMapping::textBox(const Op::Text& text) const

@@ -25,6 +25,7 @@ struct DeviceMapping {
     double unitPixels = 1;           // device pixels per device unit of the chart's
                                      // surface (line widths, rotated-font heights)
     double thinnestLine = 0;         // device pixels; a raster shows no thinner line
+    double textScale = 1;            // every text's size, upright and rotated, times this
 
     // The page mapping: one chart unit is one centimetre at `dpi`, and the
     // device units of `kind` keep their size on paper (deviceUnitsPerInch).

@@ -30,6 +30,7 @@ DrawingSurface::~DrawingSurface() = default;
 void DrawingSurface::clear()
 {
     m_position = {};
+    m_areas.clear();
     paint(Op::Clear {});
 }
 
@@ -127,6 +128,11 @@ void DrawingSurface::clip(const QRectF& rect)
 void DrawingSurface::unclip()
 {
     paint(Op::Unclip {});
+}
+
+void DrawingSurface::describe(PlotArea area)
+{
+    m_areas.push_back(std::move(area));
 }
 
 double DrawingSurface::lineHeight() const

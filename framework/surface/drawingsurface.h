@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plotarea.h"
 #include "surfaceops.h"
 
 #include <QPointF>
@@ -97,6 +98,11 @@ public:
     void clip(const QRectF& rect);
     void unclip();
 
+    // What the chart tells about a plot area it draws: kept beside the
+    // drawing (no operation of its own), until the next clear().
+    void describe(PlotArea area);
+    const std::vector<PlotArea>& areas() const { return m_areas; }
+
     QPointF currentPosition() const { return m_position; }
     QString fontName() const { return m_fontName; }
     double fontSize() const { return m_fontSize; }
@@ -114,6 +120,7 @@ private:
     QString m_fontName;
     double m_fontSize = 8;
     std::optional<std::pair<QString, int>> m_rotatedFont;
+    std::vector<PlotArea> m_areas;
 };
 
 // Clips to a frame for as long as it lives, so that a drawing that stops

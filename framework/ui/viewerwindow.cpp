@@ -4,6 +4,7 @@
 #include "fileopendialog.h"
 #include "keypreview.h"
 #include "picturearea.h"
+#include "statusline.h"
 
 #include "framework/output/chartoutput.h"
 #include "framework/settings/chartsettings.h"
@@ -52,6 +53,12 @@ ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidg
 
     m_picture = new PictureArea(this);
     m_placed.emplace_back(m_picture, m_layout.picture);
+    m_status = new StatusLine(this);
+    connect(m_picture, &PictureArea::cursorMoved, this, &ViewerWindow::readCursor);
+    connect(m_picture, &PictureArea::cursorLeft, this, [this] {
+        m_reading.reset();
+        m_status->setReadout({});
+    });
 
     const QStringList captions {
         QStringLiteral("1:File"),
@@ -71,14 +78,12 @@ ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidg
     // Where the files stopped being readable, for whoever asks: the chart
     // itself stays silent. The picture's tooltip and its context menu (and
     // Ctrl+I) tell it.
+    m_picture->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* report = new QAction(tr("Reading report"), this);
     report->setObjectName(QStringLiteral("readingReport"));
     report->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    report->setShortcutContext(Qt::WindowShortcut);
     connect(report, &QAction::triggered, this, &ViewerWindow::showReadingReport);
-    addAction(report);
-    m_picture->addAction(report);
-    m_picture->setContextMenuPolicy(Qt::ActionsContextMenu);
+    addPictureAction(report);
 
     // The window sees the typed keys before whichever control has the focus.
     new KeyPreview(this, [this](QKeyEvent& event) {
@@ -110,6 +115,20 @@ QPushButton* ViewerWindow::addButton(const QString& name, const QString& caption
     return button;
 }
 
+void ViewerWindow::addPictureAction(QAction* action)
+{
+    if (!action->isSeparator())
+        action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    m_picture->addAction(action);
+}
+
+void ViewerWindow::readCursor(const QPointF& chart)
+{
+    m_reading = ReadCursor(m_picture->surface().areas(), chart);
+    m_status->setReadout(m_reading ? m_reading->text() : QString());
+}
+
 void ViewerWindow::setPrintFileChooser(PrintFileChooser chooser)
 {
     printFileChooser() = std::move(chooser);
@@ -128,9 +147,13 @@ void ViewerWindow::relayout()
         const QRect r = rect.toPixels();
         const int left = qRound(r.left() * sx);
         const int right = qRound((r.left() + r.width()) * sx);
-        if (widget == m_picture)
-            widget->setGeometry(left, r.top(), right - left, std::max(0, r.height() + extraHeight));
-        else
+        if (widget == m_picture) {
+            // The status line takes its height from the picture's bottom.
+            const int status = m_status->lineHeight();
+            const int height = std::max(0, r.height() + extraHeight - status);
+            widget->setGeometry(left, r.top(), right - left, height);
+            m_status->setGeometry(left, r.top() + height, right - left, status);
+        } else
             widget->setGeometry(left, rect.top >= pictureBottom ? r.top() + extraHeight : r.top(), right - left, r.height());
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chartcursor.h"
 #include "twips.h"
 
 #include "framework/windowaction.h"
@@ -10,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+class QAction;
 class QPushButton;
 
 namespace kavel {
@@ -17,6 +19,7 @@ namespace kavel {
 class EditDialog;
 class FileOpenDialog;
 class PictureArea;
+class StatusLine;
 class Viewer;
 
 // The design of a main window in twips: the client area, the picture and
@@ -46,6 +49,13 @@ public:
 
     Viewer& viewer() { return m_viewer; }
     PictureArea* picture() { return m_picture; }
+    // Under the picture: what the cursor reads, what became of the files.
+    StatusLine* statusLine() { return m_status; }
+    // What the cursor read last over the chart; nullopt off the chart.
+    const std::optional<CursorReading>& cursorReading() const { return m_reading; }
+    // An entry of the picture's context menu, its shortcut working anywhere
+    // in the window. Entries appear in the order they are added.
+    void addPictureAction(QAction* action);
     // Command1 .. Command6 for n 1 .. 6.
     QPushButton* button(int n) const;
     // A further button after Command6 (VALDEN's "Gauss", MIRNOK's "Anime"):
@@ -102,10 +112,13 @@ protected:
 
 private:
     void relayout();
+    void readCursor(const QPointF& chart);
 
     Viewer& m_viewer;
     MainWindowLayout m_layout;
     PictureArea* m_picture;
+    StatusLine* m_status;
+    std::optional<CursorReading> m_reading;
     std::array<QPushButton*, 6> m_buttons {};
     std::vector<std::pair<QWidget*, TwipsRect>> m_placed;
     QPointer<EditDialog> m_editDialog;
