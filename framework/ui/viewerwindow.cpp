@@ -12,6 +12,7 @@
 #include "framework/viewer.h"
 
 #include <QAction>
+#include <cmath>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -41,6 +42,17 @@ void showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, 
 // 640 × 480 screen.
 constexpr double kOpeningScale = 1.5;
 
+// A notch of the wheel narrows the ranges to this share (widens them by
+// its inverse).
+constexpr double kWheelZoom = 0.8;
+
+QAction* separator(QObject* parent)
+{
+    auto* action = new QAction(parent);
+    action->setSeparator(true);
+    return action;
+}
+
 } // namespace
 
 ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidget* parent)
@@ -59,6 +71,9 @@ ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidg
         m_reading.reset();
         m_status->setReadout({});
     });
+    connect(m_picture, &PictureArea::rectangleDragged, this, &ViewerWindow::zoomTo);
+    connect(m_picture, &PictureArea::wheelTurned, this, [this](const QPointF& chart, double steps) { zoomAbout(chart, std::pow(kWheelZoom, steps)); });
+    connect(m_picture, &PictureArea::doubleClicked, this, &ViewerWindow::restoreZoom);
 
     const QStringList captions {
         QStringLiteral("1:File"),
@@ -84,6 +99,7 @@ ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidg
     report->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(report, &QAction::triggered, this, &ViewerWindow::showReadingReport);
     addPictureAction(report);
+    addZoomActions();
 
     // The window sees the typed keys before whichever control has the focus.
     new KeyPreview(this, [this](QKeyEvent& event) {
@@ -121,6 +137,58 @@ void ViewerWindow::addPictureAction(QAction* action)
         action->setShortcutContext(Qt::WindowShortcut);
     addAction(action);
     m_picture->addAction(action);
+}
+
+void ViewerWindow::addZoomActions()
+{
+    addPictureAction(separator(this));
+    auto* restore = new QAction(tr("Ranges before zooming"), this);
+    restore->setObjectName(QStringLiteral("restoreZoom"));
+    restore->setShortcuts({ QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_Escape) });
+    connect(restore, &QAction::triggered, this, &ViewerWindow::restoreZoom);
+    addPictureAction(restore);
+    // The keys' way to the wheel: about the middle of the first frame.
+    const auto middle = [this]() -> std::optional<QPointF> {
+        for (const PlotArea& area : m_picture->surface().areas()) {
+            if (area.frame)
+                return area.frame->center();
+        }
+        return std::nullopt;
+    };
+    auto* in = new QAction(tr("Zoom in"), this);
+    in->setObjectName(QStringLiteral("zoomIn"));
+    in->setShortcuts(QKeySequence::ZoomIn);
+    connect(in, &QAction::triggered, this, [this, middle] {
+        if (const auto at = middle())
+            zoomAbout(*at, kWheelZoom);
+    });
+    addPictureAction(in);
+    auto* out = new QAction(tr("Zoom out"), this);
+    out->setObjectName(QStringLiteral("zoomOut"));
+    out->setShortcuts(QKeySequence::ZoomOut);
+    connect(out, &QAction::triggered, this, [this, middle] {
+        if (const auto at = middle())
+            zoomAbout(*at, 1 / kWheelZoom);
+    });
+    addPictureAction(out);
+}
+
+void ViewerWindow::zoomTo(const QRectF& chart)
+{
+    if (m_zoom.zoomTo(m_picture->surface().areas(), chart, m_viewer.settingsLayout()))
+        plot();
+}
+
+void ViewerWindow::zoomAbout(const QPointF& chart, double factor)
+{
+    if (m_zoom.zoomAbout(m_picture->surface().areas(), chart, factor, m_viewer.settingsLayout()))
+        plot();
+}
+
+void ViewerWindow::restoreZoom()
+{
+    if (m_zoom.restore())
+        plot();
 }
 
 void ViewerWindow::readCursor(const QPointF& chart)
@@ -230,6 +298,8 @@ void ViewerWindow::editSettings()
     if (!dialog)
         return;
     m_editDialog = dialog;
+    // Accepted while zoomed, the dialog's ranges are the settings now.
+    connect(dialog, &EditDialog::confirmed, this, [this] { m_zoom.keep(); });
     connect(dialog, &EditDialog::confirmed, this, &ViewerWindow::plot);
     dialog->show();
     dialog->raise();
@@ -286,6 +356,7 @@ void ViewerWindow::restoreDefaults()
         showMessage(this, QMessageBox::Warning, QString(), error);
     // After a failed copy this reads the working file as it was.
     m_viewer.readSettings(m_viewer.workingSettingsPath());
+    m_zoom.keep();
     plot();
 }
 
@@ -296,6 +367,8 @@ void ViewerWindow::quit()
 
 void ViewerWindow::Form_Unload()
 {
+    // A zoom is a view: the file gets the ranges from before it.
+    m_zoom.restore();
     const QString error = m_viewer.writeSettings(m_viewer.workingSettingsPath());
     if (!error.isEmpty())
         showMessage(this, QMessageBox::Critical, m_viewer.identity().mainCaption, error);

@@ -2,6 +2,7 @@
 
 #include "chartcursor.h"
 #include "twips.h"
+#include "zoom.h"
 
 #include "framework/windowaction.h"
 
@@ -89,6 +90,12 @@ public slots:
     virtual void quit();
     // Runs an action as its button or its key in the viewer's key table does.
     void run(WindowAction action);
+    // The chart's ranges as they were before zooming (Home, Esc, a double
+    // click); nothing when the chart is not zoomed.
+    void restoreZoom();
+    // Zooms the framed area under `chart` in (factor below 1) or out.
+    void zoomAbout(const QPointF& chart, double factor);
+    bool zoomed() const { return m_zoom.zoomed(); }
     // How far each file was read, in a message box.
     void showReadingReport();
 
@@ -112,6 +119,8 @@ protected:
 
 private:
     void relayout();
+    void zoomTo(const QRectF& chart);
+    void addZoomActions();
     void readCursor(const QPointF& chart);
 
     Viewer& m_viewer;
@@ -119,6 +128,7 @@ private:
     PictureArea* m_picture;
     StatusLine* m_status;
     std::optional<CursorReading> m_reading;
+    ChartZoom m_zoom;
     std::array<QPushButton*, 6> m_buttons {};
     std::vector<std::pair<QWidget*, TwipsRect>> m_placed;
     QPointer<EditDialog> m_editDialog;

@@ -3,7 +3,10 @@
 
 #include "support/windowtest.h"
 
+#include "framework/reading/numbertext.h"
+#include "framework/settings/chartsettings.h"
 #include "framework/ui/statusline.h"
+#include "framework/ui/zoom.h"
 #include "savlen/savlenviewer.h"
 
 #include <QMouseEvent>
@@ -52,6 +55,148 @@ TEST_F(ChartWindowTest, TheStatusLineReadsTheCursorAndTheNearestCurve)
     moveTo(window->picture(), QPointF(2, 12));
     EXPECT_FALSE(window->cursorReading());
     EXPECT_EQ(window->statusLine()->readout(), QString());
+}
+
+void mouse(QWidget* widget, QEvent::Type type, const QPoint& at, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Drags a rectangle with the left button between two chart points.
+void drag(PictureArea* picture, const QPointF& from, const QPointF& to)
+{
+    const QPoint a = picture->toPixel(from).toPoint();
+    const QPoint b = picture->toPixel(to).toPoint();
+    mouse(picture, QEvent::MouseButtonPress, a, Qt::LeftButton, Qt::LeftButton);
+    mouse(picture, QEvent::MouseMove, (a + b) / 2, Qt::NoButton, Qt::LeftButton);
+    mouse(picture, QEvent::MouseMove, b, Qt::NoButton, Qt::LeftButton);
+    mouse(picture, QEvent::MouseButtonRelease, b, Qt::LeftButton, Qt::NoButton);
+}
+
+// The rectangle from (7.75, 11.25) to (16, 15.75) spans 150 … 600 mm and
+// -125 … 125 mm. Twelve ticks of 100 mm before make about twelve of 50
+// after; ten of 50 make about ten of 20. Home brings back the ranges.
+TEST_F(ChartWindowTest, ADragZoomsToTheRectangleAndHomeRestores)
+{
+    start();
+    window->resize(900, 640);
+    const SavlenSettings before = viewer->settings;
+    drag(window->picture(), QPointF(7.75, 11.25), QPointF(16, 15.75));
+    const double mmPerPixel = 1200.0 / 22 / (window->picture()->toPixel(QPointF(1, 0)).x() - window->picture()->toPixel(QPointF(0, 0)).x());
+    EXPECT_EQ(plots, 2);
+    EXPECT_TRUE(window->zoomed());
+    EXPECT_NEAR(viewer->settings.X.min, 150, mmPerPixel);
+    EXPECT_NEAR(viewer->settings.X.max, 600, mmPerPixel);
+    EXPECT_EQ(viewer->settings.X.pitch, 50);
+    EXPECT_NEAR(viewer->settings.Y.min, -125, 2 * mmPerPixel);
+    EXPECT_NEAR(viewer->settings.Y.max, 125, 2 * mmPerPixel);
+    EXPECT_EQ(viewer->settings.Y.pitch, 20);
+    // The chart is drawn from the new ranges: its first X tick label.
+    EXPECT_TRUE(pictureTexts().contains(QStringLiteral(" 200 ")));
+    EXPECT_EQ(viewer->settings.X.length, before.X.length);
+
+    // Shortcuts go to the active window.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->button(3), Qt::Key_Home);
+    EXPECT_FALSE(window->zoomed());
+    EXPECT_EQ(plots, 3);
+    EXPECT_EQ(viewer->settings.X.min, before.X.min);
+    EXPECT_EQ(viewer->settings.X.max, before.X.max);
+    EXPECT_EQ(viewer->settings.X.pitch, before.X.pitch);
+    EXPECT_EQ(viewer->settings.Y.min, before.Y.min);
+    EXPECT_EQ(viewer->settings.Y.pitch, before.Y.pitch);
+
+    // The wheel narrows the ranges about the cursor, a double click and Esc
+    // restore them as Home does.
+    const QPointF at(10.5, 13.5);
+    QWheelEvent wheel(window->picture()->toPixel(at), window->picture()->mapToGlobal(window->picture()->toPixel(at)), QPoint(), QPoint(0, 240),
+        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window->picture(), &wheel);
+    EXPECT_TRUE(window->zoomed());
+    EXPECT_LT(viewer->settings.X.max - viewer->settings.X.min, 0.7 * 1200);
+    EXPECT_GT(viewer->settings.X.min, 0);
+    mouse(window->picture(), QEvent::MouseButtonDblClick, window->picture()->toPixel(at).toPoint(), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_FALSE(window->zoomed());
+    EXPECT_EQ(viewer->settings.X.max, before.X.max);
+    drag(window->picture(), QPointF(7.75, 11.25), QPointF(16, 15.75));
+    QTest::keyClick(window->button(3), Qt::Key_Escape);
+    EXPECT_FALSE(window->zoomed());
+}
+
+TEST_F(ChartWindowTest, QuitAfterAZoomWritesTheRangesFromBeforeIt)
+{
+    const QByteArray sample = root.read(kWorkingFile);
+    start();
+    drag(window->picture(), QPointF(7.75, 11.25), QPointF(16, 15.75));
+    ASSERT_TRUE(window->zoomed());
+    window->button(6)->click();
+    EXPECT_EQ(root.read(kWorkingFile), sample);
+
+    // Accepted in the editing dialog while zoomed, the zoomed ranges stay.
+    start();
+    drag(window->picture(), QPointF(7.75, 11.25), QPointF(16, 15.75));
+    const double zoomedMin = viewer->settings.X.min;
+    ASSERT_NE(zoomedMin, 0);
+    open();
+    control<QPushButton>(dialog, QStringLiteral("Command2"))->click();
+    EXPECT_FALSE(window->zoomed());
+    window->button(6)->click();
+    EXPECT_TRUE(root.read(kWorkingFile).startsWith(NumberText::printedExact(zoomedMin).toLatin1())) << root.read(kWorkingFile).left(40).toStdString();
+}
+
+// A log axis takes the rectangle's decades without a pitch; a deflection
+// axis drawn downward (its settings range negated) gets the negated range.
+TEST(ChartZoom, LogAndNegatedAxesTakeTheirOwnRanges)
+{
+    AxisSettings x { 10, 10000, 7, 15 };
+    AxisSettings y { -0.1, 0.025, 0.025, 10 };
+    double untouched = 3;
+    SettingsLayout layout;
+    layout.axis(x).axis(y).numbers({ &untouched });
+
+    PlotArea area;
+    area.frame = QRectF(4, 8, 15, 10);
+    area.x = DataAxis::log(QStringLiteral("stiffness"), 10, 4, 10000, 19);
+    area.x.zoomedBy(x.min, x.max);
+    // A deflection d is drawn where the labels read -d.
+    DataAxis deflection = DataAxis::linear(QStringLiteral("deflection"), -y.max, 8, -y.min, 18);
+    deflection.zoomedBy(y.min, y.max, &y.pitch);
+    deflection.negated = true;
+    area.y.push_back(deflection);
+    area.y.push_back(DataAxis::linear(QStringLiteral("follows"), 0, 18, 1, 8)); // no settings items
+
+    ChartZoom zoom;
+    // x 9 … 14 is 100 … 1000; y 10 … 14 is deflection 0 … 0.05.
+    ASSERT_TRUE(zoom.zoomTo({ area }, QRectF(QPointF(9, 10), QPointF(14, 14)), layout));
+    EXPECT_DOUBLE_EQ(x.min, 100);
+    EXPECT_DOUBLE_EQ(x.max, 1000);
+    EXPECT_EQ(x.pitch, 7);
+    EXPECT_DOUBLE_EQ(y.min, -0.05);
+    EXPECT_DOUBLE_EQ(y.max, 0);
+    EXPECT_EQ(y.pitch, 0.01);
+    EXPECT_EQ(untouched, 3);
+    EXPECT_TRUE(zoom.restore());
+    EXPECT_EQ(x.min, 10);
+    EXPECT_EQ(y.min, -0.1);
+    EXPECT_EQ(y.pitch, 0.025);
+    EXPECT_FALSE(zoom.restore());
+
+    // An item the layout does not list is never set.
+    SettingsLayout other;
+    other.axis(y);
+    EXPECT_TRUE(zoom.zoomTo({ area }, QRectF(QPointF(9, 10), QPointF(14, 14)), other));
+    EXPECT_EQ(x.min, 10);
+}
+
+TEST(ChartZoom, PitchesAreOneTwoOrFiveTimesAPowerOfTen)
+{
+    EXPECT_EQ(ChartZoom::nicePitch(450, 12), 50);
+    EXPECT_EQ(ChartZoom::nicePitch(250, 10), 20);
+    EXPECT_EQ(ChartZoom::nicePitch(0.3, 3), 0.1);
+    EXPECT_EQ(ChartZoom::nicePitch(-7000, 10), 500);
+    EXPECT_EQ(ChartZoom::nicePitch(0, 10), 0);
 }
 
 } // namespace

