@@ -32,7 +32,7 @@ PlotArea sectionArea(const SavlenSettings& settings, const RotorModel& model, co
     };
     std::vector<Contour> contours { { "outer contour", 1, true }, { "inner contour", 1, false } };
     if (bothHalves)
-        contours.insert(contours.end(), { { "outer contour, lower half", -1, true }, { "inner contour, lower half", -1, false } });
+        contours.insert(contours.end(), { { "lower outer contour", -1, true }, { "lower inner contour", -1, false } });
     for (const Contour& c : contours) {
         PlotCurve curve;
         curve.name = QString::fromLatin1(c.name);

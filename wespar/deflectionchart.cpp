@@ -63,7 +63,7 @@ PlotArea outlineArea(const WesparSettings& settings, const RotorModel& model, co
     for (int half = 0; half < (bothHalves ? 2 : 1); ++half) {
         for (const bool outer : { true, false }) {
             PlotCurve curve;
-            curve.name = QLatin1String(outer ? "outer contour" : "inner contour") + QLatin1String(half == 1 ? ", lower half" : "");
+            curve.name = QLatin1String(half == 1 ? "lower " : "") + QLatin1String(outer ? "outer contour" : "inner contour");
             for (const ModelPoint& p : model.points) {
                 curve.x.push_back(p.x);
                 curve.y.push_back((half == 1 ? -1 : 1) * (outer ? p.D / 2 : double(p.d / 2.0f)));

@@ -1,5 +1,6 @@
 #include "viewerwindow.h"
 
+#include "chartexportmenu.h"
 #include "editdialog.h"
 #include "fileopendialog.h"
 #include "keypreview.h"
@@ -100,6 +101,7 @@ ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidg
     connect(report, &QAction::triggered, this, &ViewerWindow::showReadingReport);
     addPictureAction(report);
     addZoomActions();
+    new ChartExportMenu(*this);
 
     // The window sees the typed keys before whichever control has the focus.
     new KeyPreview(this, [this](QKeyEvent& event) {

@@ -1,4 +1,6 @@
+#include "export/chartexport.h"
 #include "export/viewerregistry.h"
+#include "support/files.h"
 #include "holpix/holpixviewer.h"
 
 #include "framework/output/render.h"
@@ -7,6 +9,7 @@
 #include "support/sampleviewer.h"
 
 #include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace kavel::test {
@@ -79,6 +82,35 @@ TEST(HolpixViewer, ACurveRunningOutOfItsFrameIsCutAtTheFrame)
         std::copy_if(ops.begin(), ops.end(), std::back_inserter(unclipped),
             [](const SurfaceOp& op) { return !std::holds_alternative<Op::Clip>(op) && !std::holds_alternative<Op::Unclip>(op); });
         EXPECT_GT(redOutside(unclipped).second, 0) << "the sample no longer runs out of its frame";
+    }
+}
+
+// kavel-export holpix -o map.csv: stiffness, then each critical speed curve
+// drawn (all five at start), every number reading back to the single read.
+TEST(HolpixViewer, TheExportedDataAreTheMapAsRead)
+{
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    ExportRequest request;
+    request.viewer = QStringLiteral("holpix");
+    request.root = QStringLiteral(KAVEL_SAMPLE_ROOT);
+    request.output = out.filePath(QStringLiteral("map.csv"));
+    request.format = ChartOutput::Format::Csv;
+    ASSERT_EQ(runExport(request).status, ExportSucceeded);
+    const auto viewer = sampleViewer<HolpixViewer>();
+
+    const QStringList lines = QString::fromUtf8(fileBytes(request.output).mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1 + viewer->map.pointCount);
+    QStringList header { viewer->settings.XTitle };
+    for (int j = 1; j <= 5; ++j)
+        header << QStringLiteral("mode %1 critical speed %2").arg(j).arg(viewer->settings.YTitle);
+    EXPECT_EQ(lines[0].split(QLatin1Char(',')), header);
+    for (int i = 1; i <= viewer->map.pointCount; ++i) {
+        const QStringList cells = lines[i].split(QLatin1Char(','));
+        ASSERT_EQ(cells.size(), 6);
+        EXPECT_EQ(cells[0].toFloat(), viewer->map.stiffness[std::size_t(i)]) << i;
+        for (int j = 1; j <= 5; ++j)
+            EXPECT_EQ(cells[j].toFloat(), viewer->map.frequency(i, j, CriticalSpeedKind)) << i << " " << j;
     }
 }
 

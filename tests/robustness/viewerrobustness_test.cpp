@@ -2,6 +2,8 @@
 
 #include "export/chartexport.h"
 #include "export/viewerregistry.h"
+#include "framework/output/plotteddata.h"
+#include "framework/surface/recordingsurface.h"
 #include "framework/viewer.h"
 #include "support/files.h"
 #include "support/qtprint.h"
@@ -78,9 +80,13 @@ long peakMemoryKb()
     return usage.ru_maxrss;
 }
 
+// The chart on the screen, with the data it plotted as the window writes
+// them, and on paper.
 void draw(Viewer& viewer)
 {
-    RecordChart(viewer, SurfaceKind::Screen);
+    RecordingSurface screen(SurfaceKind::Screen);
+    viewer.plot(screen);
+    (void)PlottedData::of(screen.areas()).csv();
     RecordChart(viewer, SurfaceKind::Printer);
 }
 

@@ -5,11 +5,16 @@
 
 #include "framework/reading/numbertext.h"
 #include "framework/settings/chartsettings.h"
+#include "framework/ui/chartexportmenu.h"
 #include "framework/ui/statusline.h"
 #include "framework/ui/zoom.h"
 #include "savlen/savlenviewer.h"
 
+#include <QClipboard>
+#include <QImage>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QSvgRenderer>
 #include <QTest>
 
 namespace kavel::test {
@@ -188,6 +193,93 @@ TEST(ChartZoom, LogAndNegatedAxesTakeTheirOwnRanges)
     other.axis(y);
     EXPECT_TRUE(zoom.zoomTo({ area }, QRectF(QPointF(9, 10), QPointF(14, 14)), other));
     EXPECT_EQ(x.min, 10);
+}
+
+// The menu's action of that object name.
+QAction* menuEntry(ViewerWindow* window, const char* name)
+{
+    for (QAction* action : window->picture()->actions()) {
+        if (action->objectName() == QLatin1String(name))
+            return action;
+    }
+    ADD_FAILURE() << name;
+    return nullptr;
+}
+
+// The rows of a CSV file written by the window, its fields split at commas
+// (the titles here hold none).
+QList<QStringList> csvRows(const QByteArray& bytes)
+{
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    QList<QStringList> rows;
+    for (const QString& line : QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        rows << line.split(QLatin1Char(','));
+    return rows;
+}
+
+TEST_F(ChartWindowTest, TheMenuSavesTheChartInEachFormatAndRemembersTheFolder)
+{
+    start();
+    window->resize(900, 640);
+    const QString out = root.path(QStringLiteral("out"));
+    ASSERT_TRUE(QDir().mkpath(out));
+    QStringList offered;
+    QString answer;
+    ChartExportMenu::setFileChooser([&](QWidget*, const QString&, const QString& path, const QString&) {
+        offered << path;
+        return answer;
+    });
+
+    answer = out + QStringLiteral("/chart.svg");
+    menuEntry(window.get(), "saveChart")->trigger();
+    EXPECT_TRUE(QSvgRenderer(answer).isValid());
+    answer = out + QStringLiteral("/chart.png");
+    menuEntry(window.get(), "saveChart")->trigger();
+    EXPECT_EQ(QImage(answer).size(), window->picture()->size() * 2);
+    // No extension: the printed page as PDF.
+    answer = out + QStringLiteral("/page");
+    menuEntry(window.get(), "saveChart")->trigger();
+    EXPECT_TRUE(fileBytes(out + QStringLiteral("/page.pdf")).startsWith("%PDF-"));
+    ChartExportMenu::setFileChooser({});
+
+    // The first dialog offered the data file's folder, the later ones the
+    // folder saved to, which a file of its own remembers.
+    ASSERT_EQ(offered.size(), 3);
+    EXPECT_EQ(offered[0], root.path(QStringLiteral("data/savlen.pdf")));
+    EXPECT_EQ(offered[1], out + QStringLiteral("/savlen.pdf"));
+    EXPECT_EQ(root.read(QStringLiteral("Gavrine/savlen/savlen.folder")), out.toUtf8() + "\n");
+    EXPECT_TRUE(window->statusLine()->fileStatus().contains(QStringLiteral("page.pdf")));
+
+    // Copies: an image as the window shows it, and SVG.
+    menuEntry(window.get(), "copyImage")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), window->picture()->size() * 2);
+    menuEntry(window.get(), "copySvg")->trigger();
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_TRUE(QSvgRenderer(copied->data(QStringLiteral("image/svg+xml"))).isValid());
+}
+
+// The section as read: each point's axial position, then the radius of the
+// outer and inner contour, upper half and lower half.
+TEST_F(ChartWindowTest, ThePlottedDataHoldTheValuesRead)
+{
+    start();
+    const QString csv = root.path(QStringLiteral("section.csv"));
+    ChartExportMenu::setFileChooser([&](QWidget*, const QString&, const QString&, const QString&) { return csv; });
+    menuEntry(window.get(), "savePlottedData")->trigger();
+    ChartExportMenu::setFileChooser({});
+
+    const QList<QStringList> rows = csvRows(fileBytes(csv));
+    const QString y = viewer->settings.YTitle;
+    ASSERT_EQ(rows.size(), 1 + viewer->model.N);
+    EXPECT_EQ(rows[0], (QStringList { viewer->settings.XTitle, "outer contour " + y, "inner contour " + y, "lower outer contour " + y, "lower inner contour " + y }));
+    for (int i = 1; i <= viewer->model.N; ++i) {
+        const ModelPoint& p = viewer->model.point(i);
+        EXPECT_EQ(rows[i][0].toDouble(), p.x) << i;
+        EXPECT_EQ(rows[i][1].toDouble(), p.D / 2) << i;
+        EXPECT_EQ(rows[i][2].toFloat(), p.d / 2) << i;
+        EXPECT_EQ(rows[i][3].toDouble(), -p.D / 2) << i;
+    }
 }
 
 TEST(ChartZoom, PitchesAreOneTwoOrFiveTimesAPowerOfTen)
