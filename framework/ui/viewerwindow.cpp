@@ -4,6 +4,7 @@
 #include "editdialog.h"
 #include "fileopendialog.h"
 #include "keypreview.h"
+#include "livereload.h"
 #include "picturearea.h"
 #include "statusline.h"
 
@@ -102,6 +103,9 @@ ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidg
     addPictureAction(report);
     addZoomActions();
     new ChartExportMenu(*this);
+    m_liveReload = new LiveReload(*this);
+    addPictureAction(separator(this));
+    addPictureAction(m_liveReload->toggle());
 
     // The window sees the typed keys before whichever control has the focus.
     new KeyPreview(this, [this](QKeyEvent& event) {
@@ -320,6 +324,8 @@ void ViewerWindow::plot()
     m_picture->setToolTip(m_viewer.readingReport());
     m_viewer.plot(m_picture->surface());
     m_picture->setChartRegion(m_viewer.drawnRegion(m_picture->recording()));
+    // The files read may have changed (the file dialog, a reread).
+    m_liveReload->sync();
     emit plotted();
 }
 

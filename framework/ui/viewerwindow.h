@@ -19,6 +19,7 @@ namespace kavel {
 
 class EditDialog;
 class FileOpenDialog;
+class LiveReload;
 class PictureArea;
 class StatusLine;
 class Viewer;
@@ -96,6 +97,8 @@ public slots:
     // Zooms the framed area under `chart` in (factor below 1) or out.
     void zoomAbout(const QPointF& chart, double factor);
     bool zoomed() const { return m_zoom.zoomed(); }
+    // Rereads the data file and the outline when they change on disk.
+    LiveReload* liveReload() const { return m_liveReload; }
     // How far each file was read, in a message box.
     void showReadingReport();
 
@@ -129,6 +132,7 @@ private:
     StatusLine* m_status;
     std::optional<CursorReading> m_reading;
     ChartZoom m_zoom;
+    LiveReload* m_liveReload = nullptr;
     std::array<QPushButton*, 6> m_buttons {};
     std::vector<std::pair<QWidget*, TwipsRect>> m_placed;
     QPointer<EditDialog> m_editDialog;

@@ -6,6 +6,7 @@
 #include "framework/reading/numbertext.h"
 #include "framework/settings/chartsettings.h"
 #include "framework/ui/chartexportmenu.h"
+#include "framework/ui/livereload.h"
 #include "framework/ui/statusline.h"
 #include "framework/ui/zoom.h"
 #include "savlen/savlenviewer.h"
@@ -280,6 +281,64 @@ TEST_F(ChartWindowTest, ThePlottedDataHoldTheValuesRead)
         EXPECT_EQ(rows[i][2].toFloat(), p.d / 2) << i;
         EXPECT_EQ(rows[i][3].toDouble(), -p.D / 2) << i;
     }
+}
+
+// The sample model with another comment, and cut off inside its records.
+QByteArray withComment(const QByteArray& model, const QByteArray& comment)
+{
+    const qsizetype first = model.indexOf('\n') + 1;
+    return model.left(first) + comment + model.mid(model.indexOf('\n', first));
+}
+
+// A job rewrites the data file: the window reads it again once it stands
+// still, and a file caught half-written draws what it holds.
+TEST_F(ChartWindowTest, ARewrittenDataFileIsReadAgainAndAHalfWrittenOneDrawsWhatItHolds)
+{
+    const QString data = QStringLiteral("data/savlen.mac");
+    const QByteArray sample = root.read(data);
+    start();
+    const int points = viewer->model.N;
+    ASSERT_TRUE(window->liveReload()->toggle()->isChecked());
+
+    // Half of the records, as a solver still writing leaves the file.
+    root.write(data, withComment(sample, "Half written").left(sample.size() / 2));
+    QTRY_VERIFY_WITH_TIMEOUT(plots == 2, 1500);
+    EXPECT_FALSE(viewer->readings.data.complete());
+    EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Half written")));
+    EXPECT_TRUE(window->statusLine()->fileStatus().startsWith(QStringLiteral("Reread savlen.mac at "))) << window->statusLine()->fileStatus().toStdString();
+    EXPECT_TRUE(window->statusLine()->fileStatus().endsWith(QStringLiteral("(not read to its end)")));
+
+    // The whole file replaces it.
+    root.write(data, withComment(sample, "Whole again"));
+    QTRY_VERIFY_WITH_TIMEOUT(plots == 3, 1500);
+    EXPECT_TRUE(viewer->readingsComplete());
+    EXPECT_EQ(viewer->model.N, points);
+    EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Whole again")));
+    EXPECT_FALSE(window->statusLine()->fileStatus().contains(QStringLiteral("not read")));
+}
+
+TEST_F(ChartWindowTest, AFileThatIsGoneLeavesThePictureAndTheSwitchTurnsRereadingOff)
+{
+    const QString data = QStringLiteral("data/savlen.mac");
+    const QByteArray sample = root.read(data);
+    start();
+    const OpList before = picture();
+    ASSERT_TRUE(QFile::remove(root.path(data)));
+    QTRY_VERIFY_WITH_TIMEOUT(window->statusLine()->fileStatus().contains(QStringLiteral("is gone")), 1500);
+    EXPECT_TRUE(window->statusLine()->fileStatus().contains(QDir::toNativeSeparators(root.path(data))));
+    EXPECT_EQ(plots, 1);
+    EXPECT_EQ(picture(), before);
+
+    // Off: a new file is not read …
+    menuEntry(window.get(), "liveReload")->trigger();
+    EXPECT_FALSE(window->liveReload()->isEnabled());
+    root.write(data, withComment(sample, "Back while off"));
+    QTest::qWait(3 * LiveReload::kSettleMs);
+    EXPECT_EQ(plots, 1);
+    // … until it is switched on again.
+    menuEntry(window.get(), "liveReload")->trigger();
+    EXPECT_EQ(plots, 2);
+    EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Back while off")));
 }
 
 TEST(ChartZoom, PitchesAreOneTwoOrFiveTimesAPowerOfTen)
