@@ -3,6 +3,7 @@
 #include "chartexportmenu.h"
 #include "editdialog.h"
 #include "fileopendialog.h"
+#include "keyhelp.h"
 #include "keypreview.h"
 #include "livereload.h"
 #include "picturearea.h"
@@ -17,6 +18,7 @@
 #include <cmath>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -106,6 +108,12 @@ ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidg
     m_liveReload = new LiveReload(*this);
     addPictureAction(separator(this));
     addPictureAction(m_liveReload->toggle());
+    addPictureAction(separator(this));
+    auto* keys = new QAction(tr("Keys..."), this);
+    keys->setObjectName(QStringLiteral("keyHelp"));
+    keys->setShortcut(QKeySequence(QKeySequence::HelpContents));
+    connect(keys, &QAction::triggered, this, &ViewerWindow::showKeys);
+    addPictureAction(keys);
 
     // The window sees the typed keys before whichever control has the focus.
     new KeyPreview(this, [this](QKeyEvent& event) {
@@ -312,6 +320,17 @@ void ViewerWindow::editSettings()
     dialog->activateWindow();
 }
 
+void ViewerWindow::showKeys()
+{
+    if (auto* open = findChild<KeyHelp*>(); open && open->isVisible()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* help = new KeyHelp(*this);
+    help->show();
+}
+
 void ViewerWindow::showReadingReport()
 {
     const QString report = m_viewer.readingReport();
@@ -341,15 +360,16 @@ void ViewerWindow::print()
         QPrinter printer(printerInfo, QPrinter::HighResolution);
         error = ChartOutput::print(page.ops(), printer, drawn);
     } else {
-        // Without a printer the page goes into a PDF file of the user's choice.
-        const QString path = printFileChooser()
-            ? printFileChooser()(this)
-            : QFileDialog::getSaveFileName(this, tr("Print to PDF"),
-                QDir::home().filePath(m_viewer.identity().exportName + QStringLiteral(".pdf")),
-                tr("PDF files (*.pdf)"));
+        // Without a printer the page goes into a PDF file of the user's
+        // choice, offered beside the data it shows.
+        const QString offered = QFileInfo(m_viewer.dataPath).absoluteDir().filePath(m_viewer.identity().exportName + QStringLiteral(".pdf"));
+        const QString path = printFileChooser() ? printFileChooser()(this, offered)
+                                                : QFileDialog::getSaveFileName(this, tr("Print to PDF"), offered, tr("PDF files (*.pdf)"));
         if (path.isEmpty())
             return;
         error = ChartOutput::writePdf(page.ops(), SurfaceKind::Printer, path, drawn);
+        if (error.isEmpty())
+            m_status->setFileStatus(tr("No printer: the page was written to %1").arg(QDir::toNativeSeparators(path)));
     }
     if (!error.isEmpty())
         showMessage(this, QMessageBox::Warning, m_viewer.identity().mainCaption, error);

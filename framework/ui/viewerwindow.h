@@ -64,9 +64,10 @@ public:
     // placed and stretched like the others; the caller connects it.
     QPushButton* addButton(const QString& name, const QString& caption, const TwipsRect& rect);
 
-    // Where "4:Print" writes its PDF when there is no printer; tests set it
-    // to skip the file dialog. An empty answer cancels the print.
-    using PrintFileChooser = std::function<QString(QWidget* parent)>;
+    // Where "4:Print" writes its PDF when there is no printer, given the
+    // path offered (the viewer's name in the data file's folder); tests set
+    // it to skip the file dialog. An empty answer cancels the print.
+    using PrintFileChooser = std::function<QString(QWidget* parent, const QString& offered)>;
     static void setPrintFileChooser(PrintFileChooser chooser);
 
 public slots:
@@ -101,6 +102,8 @@ public slots:
     LiveReload* liveReload() const { return m_liveReload; }
     // How far each file was read, in a message box.
     void showReadingReport();
+    // F1: every key of this window, in a window of its own.
+    void showKeys();
 
 signals:
     // After every plot on the picture area.

@@ -6,6 +6,8 @@
 #include "framework/reading/numbertext.h"
 #include "framework/settings/chartsettings.h"
 #include "framework/ui/chartexportmenu.h"
+#include "framework/output/painterrenderer.h"
+#include "framework/ui/keyhelp.h"
 #include "framework/ui/livereload.h"
 #include "framework/ui/statusline.h"
 #include "framework/ui/zoom.h"
@@ -15,6 +17,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPrinterInfo>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -339,6 +342,68 @@ TEST_F(ChartWindowTest, AFileThatIsGoneLeavesThePictureAndTheSwitchTurnsRereadin
     menuEntry(window.get(), "liveReload")->trigger();
     EXPECT_EQ(plots, 2);
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Back while off")));
+}
+
+// Labels keep their share of the chart: a picture about twice as large
+// draws them as much larger, where they stayed at 8 points before.
+TEST_F(ChartWindowTest, TextGrowsWithThePicture)
+{
+    start();
+    const Op::Text label { 5, 18.2f, QStringLiteral(" 0 "), QStringLiteral("times new roman"), 8, 0, 0, kBlack };
+    auto labelPixels = [&](const QSize& windowSize) {
+        window->resize(windowSize);
+        const QSize picture = window->picture()->size();
+        return std::make_pair(window->picture()->mappingFor(picture).textFont(label).pixelSize(), window->picture()->mappingFor(picture).pixelsPerCm);
+    };
+    const auto [small, smallScale] = labelPixels(QSize(700, 520));
+    const auto [large, largeScale] = labelPixels(QSize(1400, 1040));
+    ASSERT_GT(largeScale / smallScale, 1.9);
+    EXPECT_NEAR(double(large) / small, largeScale / smallScale, 0.1);
+}
+
+// Without a printer "4:Print" offers a PDF named after the viewer in the
+// data file's folder, and the status line says where the page went.
+TEST_F(ChartWindowTest, PrintingWithoutAPrinterOffersTheDataFolderAndSaysWhereItWrote)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a printer is installed";
+    start();
+    QString offered;
+    ViewerWindow::setPrintFileChooser([&](QWidget*, const QString& path) {
+        offered = path;
+        return path;
+    });
+    window->button(4)->click();
+    ViewerWindow::setPrintFileChooser({});
+    EXPECT_EQ(offered, root.path(QStringLiteral("data/savlen.pdf")));
+    EXPECT_TRUE(fileBytes(offered).startsWith("%PDF-"));
+    EXPECT_TRUE(window->statusLine()->fileStatus().endsWith(QDir::toNativeSeparators(offered))) << window->statusLine()->fileStatus().toStdString();
+}
+
+// F1 lists the viewer's number keys with their buttons (SAVLEN has no 5),
+// every shortcut of the menu, and the mouse.
+TEST_F(ChartWindowTest, F1ListsEveryKeyOfTheWindow)
+{
+    start();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->button(3), Qt::Key_F1);
+    auto* help = window->findChild<KeyHelp*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    std::map<QString, QString> keys;
+    for (const auto& [key, what] : KeyHelp::rows(*window))
+        keys[key] = what;
+    EXPECT_EQ(keys[QStringLiteral("1")], QStringLiteral("1:File"));
+    EXPECT_EQ(keys[QStringLiteral("6")], QStringLiteral("6:Quit"));
+    EXPECT_EQ(keys.count(QStringLiteral("5")), 0u);
+    const auto native = [](const QKeySequence& key) { return key.toString(QKeySequence::NativeText); };
+    EXPECT_EQ(keys[native(QKeySequence::Save)], QStringLiteral("Save chart as"));
+    EXPECT_EQ(keys[native(QKeySequence(Qt::Key_Home)) + QStringLiteral(", ") + native(QKeySequence(Qt::Key_Escape))], QStringLiteral("Ranges before zooming"));
+    EXPECT_EQ(keys[native(QKeySequence(Qt::CTRL | Qt::Key_R))], QStringLiteral("Reread changed files automatically"));
+    EXPECT_EQ(keys[native(QKeySequence(Qt::CTRL | Qt::Key_I))], QStringLiteral("Reading report"));
+    EXPECT_TRUE(keys.count(native(QKeySequence(Qt::Key_F1))));
+    help->close();
 }
 
 TEST(ChartZoom, PitchesAreOneTwoOrFiveTimesAPowerOfTen)

@@ -270,7 +270,7 @@ TEST_F(SavlenWindowTest, PrintIntoAFileThatCannotBeWrittenSaysWhichFile)
         GTEST_SKIP() << "a printer is installed";
     start();
     const QString pdf = root.path("no/such/directory/chart.pdf");
-    ViewerWindow::setPrintFileChooser([pdf](QWidget*) { return pdf; });
+    ViewerWindow::setPrintFileChooser([pdf](QWidget*, const QString&) { return pdf; });
     QString text;
     watcher.expectMessage(&text);
     window->button(4)->click();
@@ -278,7 +278,7 @@ TEST_F(SavlenWindowTest, PrintIntoAFileThatCannotBeWrittenSaysWhichFile)
     EXPECT_TRUE(text.contains(pdf)) << text.toStdString();
 
     // A cancelled file choice prints nothing and says nothing.
-    ViewerWindow::setPrintFileChooser([](QWidget*) { return QString(); });
+    ViewerWindow::setPrintFileChooser([](QWidget*, const QString&) { return QString(); });
     window->button(4)->click();
     ViewerWindow::setPrintFileChooser({});
     EXPECT_EQ(watcher.answered(), 1);
