@@ -6,6 +6,7 @@
 
 #include "framework/host/atomicfile.h"
 #include "framework/output/painterrenderer.h"
+#include "framework/output/plotteddata.h"
 #include "framework/results/resultformat.h"
 #include "framework/surface/recordingsurface.h"
 #include "framework/viewer.h"
@@ -218,6 +219,9 @@ ExportOutcome runExport(const ExportRequest& request)
         break;
     case ChartOutput::Format::Json:
         outcome.error = ChartOutput::writeJson(ops, request.output, exportHeader(request.viewer, request.surface));
+        break;
+    case ChartOutput::Format::Csv:
+        outcome.error = AtomicFile::replace(request.output, PlottedData::of(chart.areas()).csv());
         break;
     }
     if (!outcome.error.isEmpty())

@@ -50,7 +50,8 @@ QString exportUsage()
         "                    [--option NAME=VALUE[,VALUE...]]... [-o OUT]\n"
         "  VIEWER    one of %1 (built: %2), in any letter case\n"
         "  --root    the installation root, a folder holding Gavrine/ and data/\n"
-        "  OUT       .pdf, .svg, .png or .json (the recorded operations, one per line)\n"
+        "  OUT       .pdf, .svg, .png, .json (the recorded operations, one per line) or\n"
+        "            .csv (the data as plotted, in the units of the chart's axes)\n"
         "  --surface printer (the \"4:Print\" page, default) or screen (the \"3:Plot\" chart)\n"
         "  --option  the viewer's in-memory choices, as its editing dialog sets them:\n"
         "%3"
@@ -216,7 +217,7 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
         return usageError(QStringLiteral("a .gif holds the chart's animation: add --option animate=1"));
     const std::optional<ChartOutput::Format> format = ChartOutput::formatFor(request.output);
     if (!format)
-        return usageError(QStringLiteral("cannot tell the format of '%1': use .pdf, .svg, .png or .json").arg(request.output));
+        return usageError(QStringLiteral("cannot tell the format of '%1': use .pdf, .svg, .png, .json or .csv").arg(request.output));
     request.format = *format;
 
     ParsedExportArguments parsed;

@@ -13,10 +13,49 @@ namespace kavel {
 
 namespace {
 
+// One axis of the map as its routine drew it: linear from the minimum, or
+// logarithmic over the usable range.
+DataAxis mapAxis(const QString& name, const AxisSettings& a, const std::optional<LogAxis>& log, bool isLog, double start, double end)
+{
+    DataAxis axis = isLog && log ? DataAxis::log(name, log->min, start, log->max, end) : DataAxis::linear(name, a.min, start, a.max, end);
+    axis.zoomedBy(a.min, a.max, isLog ? nullptr : &a.pitch);
+    return axis;
+}
+
+PlotArea mapArea(const HolpixSettings& settings, const CriticalSpeedMap& map, const MapScales& scales, const MapCurveFlags& curveFlags)
+{
+    const ChartGeometry& g = scales.g;
+    PlotArea area;
+    area.frame = g.frame(settings.X.length, settings.Y.length);
+    area.x = mapAxis(DataAxis::nameOf(settings.XTitle, "support stiffness"), settings.X, scales.logX, scales.xLog, g.OriginX,
+        g.OriginX + settings.X.length);
+    area.y.push_back(mapAxis(DataAxis::nameOf(settings.YTitle, "frequency"), settings.Y, scales.logY, scales.yLog, g.OriginY,
+        g.OriginY - settings.Y.length));
+    auto curve = [&](int j, int k, const char* kind) {
+        PlotCurve c;
+        c.name = QStringLiteral("mode %1 %2").arg(j).arg(QLatin1String(kind));
+        for (int i = 1; i <= map.pointCount; ++i) {
+            c.x.push_back(double(map.stiffness[std::size_t(i)]));
+            c.y.push_back(double(map.frequency(i, j, k)));
+        }
+        area.curves.push_back(std::move(c));
+    };
+    for (int j = 1; j <= map.modeCount; ++j) {
+        if (CriticalCurveShown(curveFlags, j))
+            curve(j, CriticalSpeedKind, "critical speed");
+    }
+    for (int j = 1; j <= map.modeCount; ++j) {
+        if (StandstillCurveShown(curveFlags, j))
+            curve(j, StandstillKind, "standstill frequency");
+    }
+    return area;
+}
+
 // Each selected curve in the next colour: the standstill curves continue
 // the sequence where the critical speed curves stopped.
-void drawCurves(DrawingSurface& s, const CriticalSpeedMap& map, const ChartPoints& p, const MapCurveFlags& curveFlags)
+void drawCurves(DrawingSurface& s, const QRectF& frame, const CriticalSpeedMap& map, const ChartPoints& p, const MapCurveFlags& curveFlags)
 {
+    const FrameClip clip(s, frame);
     int c = 0;
     auto curve = [&](int j, int k) {
         const int colour = Palette::curveColour(c++);
@@ -33,8 +72,6 @@ void drawCurves(DrawingSurface& s, const CriticalSpeedMap& map, const ChartPoint
     }
 }
 
-// Steps that may fail: a zero range stops the drawing here, and the caller
-// goes on with the comment.
 // Where the axes place a stiffness and a frequency: on a log axis nowhere
 // below its minimum (the curves are pinned to the axis there, a mark is
 // left out).
@@ -55,9 +92,11 @@ MarkerAxes markerAxes(const HolpixSettings& settings, const MapScales& scales)
             return std::nullopt;
         return g.OriginY - scales.logY->offset(f);
     };
-    return { QRectF(g.OriginX, g.OriginY - settings.Y.length, settings.X.length, settings.Y.length), x, y };
+    return { g.frame(settings.X.length, settings.Y.length), x, y };
 }
 
+// Steps that may fail: a zero range stops the drawing here, and the caller
+// goes on with the comment.
 void drawBody(DrawingSurface& s, HolpixSettings& settings, const CriticalSpeedMap& map, const MapCurveFlags& curveFlags,
     const AxisOptions& axisOptions, const ChartMarkers& markers)
 {
@@ -88,7 +127,8 @@ void drawBody(DrawingSurface& s, HolpixSettings& settings, const CriticalSpeedMa
 
     if (!scales.curvesMappable())
         return;
-    drawCurves(s, map, MapToChart(map, settings, scales), curveFlags);
+    s.describe(mapArea(settings, map, scales, curveFlags));
+    drawCurves(s, g.frame(settings.X.length, settings.Y.length), map, MapToChart(map, settings, scales), curveFlags);
     DrawChartMarkers(s, markers, markerAxes(settings, scales));
 }
 

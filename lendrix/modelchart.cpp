@@ -52,13 +52,32 @@ void drawBody(DrawingSurface& s, const LendrixSettings& settings, const LendrixM
     auto zx = [&](qint64 i) { return float(g.OriginX + g.ScaleX * double(model.Z[std::size_t(i - 1)])); };
     auto ty = [&](qint64 i, qint64 j) { return float(g.OffsetY - g.ScaleY * double(model.table(i, j))); };
     const qint64 columns = model.p + model.q;
-    int drawn = 0;
-    for (qint64 j = 1; j <= columns; ++j) {
-        if (!columnSelected(flags, j))
-            continue;
-        const int colour = Palette::curveColour(drawn++);
-        for (qint64 i = 2; i <= stations; ++i)
-            s.line(zx(i - 1), ty(i - 1, j), zx(i), ty(i, j), colour);
+    {
+        // The stations stand from the frame's left edge whatever Xmin is,
+        // so the x axis reads from 0 there and is not zoomed.
+        PlotArea area;
+        area.frame = g.frame(settings.X.length, settings.Y.length);
+        area.x = DataAxis::linear(DataAxis::nameOf(settings.XTitle, "axial position"), 0, g.OriginX, settings.X.max - settings.X.min,
+            g.OriginX + settings.X.length);
+        area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.YTitle, "value"), settings.Y.min, g.OriginY, settings.Y.max, top));
+        area.y.back().zoomedBy(settings.Y.min, settings.Y.max, &settings.Y.pitch);
+        const FrameClip clip(s, g.frame(settings.X.length, settings.Y.length));
+        int drawn = 0;
+        for (qint64 j = 1; j <= columns; ++j) {
+            if (!columnSelected(flags, j))
+                continue;
+            PlotCurve curve;
+            curve.name = QStringLiteral("No.%1").arg(j);
+            for (qint64 i = 1; i <= stations; ++i) {
+                curve.x.push_back(double(model.Z[std::size_t(i - 1)]));
+                curve.y.push_back(double(model.table(i, j)));
+            }
+            area.curves.push_back(std::move(curve));
+            const int colour = Palette::curveColour(drawn++);
+            for (qint64 i = 2; i <= stations; ++i)
+                s.line(zx(i - 1), ty(i - 1, j), zx(i), ty(i, j), colour);
+        }
+        s.describe(std::move(area));
     }
 
     const std::optional<QStringList> frequencies = FrequencyText(model);

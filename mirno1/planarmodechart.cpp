@@ -71,6 +71,21 @@ void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarMod
         x[k] = float(cx);
     }
     const long long segmentsPerMode = std::max<long long>(0, shapes.N1 - 1);
+    // The stations stand from the frame's left edge whatever Xmin is, so
+    // the x axis reads from 0 there and is not zoomed.
+    PlotArea area;
+    area.frame = g.frame(settings.X.length, settings.Y.length);
+    area.x = DataAxis::linear(DataAxis::nameOf(settings.XTitle, "axial position"), 0, g.OriginX, settings.X.max - settings.X.min,
+        g.OriginX + settings.X.length);
+    area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.YTitle, "deflection"), settings.Y.min, g.OriginY, settings.Y.max,
+        g.OriginY - settings.Y.length));
+    area.y.back().zoomedBy(settings.Y.min, settings.Y.max, &settings.Y.pitch);
+    const struct Describe {
+        DrawingSurface& s;
+        PlotArea& area;
+        ~Describe() { s.describe(std::move(area)); }
+    } describe { s, area };
+    const FrameClip clip(s, g.frame(settings.X.length, settings.Y.length));
     long long segments = 0;
     int drawn = 0;
     std::vector<float> y(N1);
@@ -87,6 +102,13 @@ void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarMod
             y[k] = float(cy);
         }
         const int colour = Palette::curveColour(drawn++);
+        PlotCurve curve;
+        curve.name = QStringLiteral("mode %1").arg(i);
+        for (std::size_t k = 0; k < N1; ++k) {
+            curve.x.push_back(double(shapes.stationPos[k]));
+            curve.y.push_back(double(shapes.modeShape(int(k) + 1, i, 0)));
+        }
+        area.curves.push_back(std::move(curve));
         for (std::size_t k = 1; k < N1; ++k)
             s.line(x[k - 1], y[k - 1], x[k], y[k], colour);
     }

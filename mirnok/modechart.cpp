@@ -64,7 +64,11 @@ public:
         s.setLineWidth(1);
         if (QString failure = drawOutline(); !failure.isEmpty())
             return failure;
-        if (QString failure = drawModes(phi); !failure.isEmpty())
+        // What was drawn of the modes is described, whether or not all was.
+        PlotArea area = sketchArea();
+        const QString failure = drawModes(phi, area);
+        s.describe(std::move(area));
+        if (!failure.isEmpty())
             return failure;
         if (legend == ModeLegend::Shown)
             drawLegend();
@@ -178,13 +182,27 @@ private:
         return {};
     }
 
-    QString drawModes(float phi)
+    // The sketch has no plane to read: the cursor reads the nearest
+    // station of a mode, and the data are each mode's deflections at the
+    // phase drawn.
+    PlotArea sketchArea() const
+    {
+        PlotArea area;
+        area.kind = PlotArea::Kind::Sketch;
+        area.x.name = DataAxis::nameOf(settings.zTitle, "axial position");
+        area.y.resize(2);
+        area.y[0].name = DataAxis::nameOf(settings.xTitle, "horizontal deflection");
+        area.y[1].name = DataAxis::nameOf(settings.yTitle, "vertical deflection");
+        return area;
+    }
+
+    QString drawModes(float phi, PlotArea& area)
     {
         const ComplexModeShapes& shapes = in.shapes;
         const int N1 = shapes.N1();
         const int N2 = shapes.N2();
         const bool flat = settings.viewAngle == 0;
-        const bool vertical = isVertical(settings.viewAngle);
+        const bool upright = isVertical(settings.viewAngle);
         long long segments = 0;
         int drawn = 0;
         for (int i = 1; i <= N2; ++i) {
@@ -195,23 +213,34 @@ private:
                 return QStringLiteral("mode %1 and the modes after it would take more than %2 lines").arg(i).arg(kMaxSketchSegments);
             const double turn = double(phi) * sign(shapes.modeInfo(3, i));
             const int colour = Palette::curveColour(drawn++);
+            PlotCurve horizontal;
+            PlotCurve vertical;
+            horizontal.name = vertical.name = QStringLiteral("mode %1").arg(i);
+            vertical.axis = 1;
             double lastX = 0;
             double lastY = 0;
             for (int st = 1; st <= N1; ++st) {
                 const double position = shapes.stationPos(st);
-                const double dx = flat ? 0.0
-                    : p.xyScale * double(shapes.shape(2 * st - 1, i, 0)) * std::cos(kSketchPi * (double(shapes.shape(2 * st, i, 0)) + turn) / 180);
-                const double dy = vertical ? 0.0
-                    : p.xyScale * double(shapes.shape(2 * st - 1, i, 1)) * std::cos(kSketchPi * (double(shapes.shape(2 * st, i, 1)) + turn) / 180);
+                const double cosX = std::cos(kSketchPi * (double(shapes.shape(2 * st, i, 0)) + turn) / 180);
+                const double cosY = std::cos(kSketchPi * (double(shapes.shape(2 * st, i, 1)) + turn) / 180);
+                const double dx = flat ? 0.0 : p.xyScale * double(shapes.shape(2 * st - 1, i, 0)) * cosX;
+                const double dy = upright ? 0.0 : p.xyScale * double(shapes.shape(2 * st - 1, i, 1)) * cosY;
                 const double x = p.stationX(position) + dx;
                 const double y = p.stationY(position) - dy;
                 if (!fitsSingle(x) || !fitsSingle(y))
                     return QStringLiteral("station %1 of mode %2 lies beyond the chart's range").arg(st).arg(i);
+                horizontal.x.push_back(position);
+                horizontal.y.push_back(flat ? 0.0 : double(shapes.shape(2 * st - 1, i, 0)) * cosX);
+                vertical.x.push_back(position);
+                vertical.y.push_back(upright ? 0.0 : double(shapes.shape(2 * st - 1, i, 1)) * cosY);
+                area.markers.push_back({ QPointF(x, y), QStringLiteral("mode %1, station %2 (%3 %4)").arg(i).arg(st).arg(area.x.name, general(position)) });
                 if (st >= 2)
                     s.line(lastX, lastY, x, y, colour);
                 lastX = x;
                 lastY = y;
             }
+            area.curves.push_back(std::move(horizontal));
+            area.curves.push_back(std::move(vertical));
         }
         return {};
     }

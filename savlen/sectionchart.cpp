@@ -15,6 +15,36 @@ namespace {
 constexpr double kOriginX = 5;
 constexpr double kOriginY = 18;
 
+// The section as a plot area: the radius of each contour along the axis,
+// the lower half's negative.
+PlotArea sectionArea(const SavlenSettings& settings, const RotorModel& model, const ChartGeometry& g, bool bothHalves)
+{
+    PlotArea area;
+    area.frame = g.frame(settings.X.length, settings.Y.length);
+    area.x = DataAxis::linear(DataAxis::nameOf(settings.XTitle, "axial position"), settings.X.min, g.OriginX, settings.X.max, g.OriginX + settings.X.length);
+    area.x.zoomedBy(settings.X.min, settings.X.max, &settings.X.pitch);
+    area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.YTitle, "radius"), settings.Y.min, g.OriginY, settings.Y.max, g.OriginY - settings.Y.length));
+    area.y.back().zoomedBy(settings.Y.min, settings.Y.max, &settings.Y.pitch);
+    struct Contour {
+        const char* name;
+        double sign;
+        bool outer;
+    };
+    std::vector<Contour> contours { { "outer contour", 1, true }, { "inner contour", 1, false } };
+    if (bothHalves)
+        contours.insert(contours.end(), { { "lower outer contour", -1, true }, { "lower inner contour", -1, false } });
+    for (const Contour& c : contours) {
+        PlotCurve curve;
+        curve.name = QString::fromLatin1(c.name);
+        for (const ModelPoint& p : model.points) {
+            curve.x.push_back(p.x);
+            curve.y.push_back(c.sign * (c.outer ? p.D / 2 : double(p.d / 2.0f)));
+        }
+        area.curves.push_back(std::move(curve));
+    }
+    return area;
+}
+
 // Steps that may fail: a zero range or an overflow stops the drawing here,
 // and the caller goes on with the comment.
 void drawBody(DrawingSurface& s, const SavlenSettings& settings, const RotorModel& model, int ShowNumbers)
@@ -48,9 +78,11 @@ void drawBody(DrawingSurface& s, const SavlenSettings& settings, const RotorMode
     const int k1 = bothHalves ? 0 : 1;
     const int k2 = bothHalves ? 1 : 0;
     s.setFont(QStringLiteral("Small Fonts"), 6);
+    s.describe(sectionArea(settings, model, g, bothHalves));
 
     const int N = model.N;
     auto at = [](const std::vector<float>& v, int i) { return v[std::size_t(i - 1)]; };
+    const FrameClip clip(s, g.frame(settings.X.length, settings.Y.length));
     int c = 2;
     for (int i = 2; i <= N; ++i) {
         if (ShowNumbers == 1) {

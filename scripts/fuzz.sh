@@ -13,7 +13,7 @@ set -euo pipefail
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-${KAVEL_FUZZ_SECONDS:-30}}
 build=${KAVEL_FUZZ_BUILD_DIR:-$source_dir/build-fuzz}
-targets=(fuzz_fieldreader fuzz_settings fuzz_rotormodel fuzz_eigendata fuzz_unbalanceresponse fuzz_criticalspeedmap fuzz_complexmodeshapes fuzz_lendrixmodel fuzz_deflectiondata fuzz_modeshapefiles fuzz_matrixexport fuzz_resultoptions)
+targets=(fuzz_fieldreader fuzz_settings fuzz_rotormodel fuzz_eigendata fuzz_unbalanceresponse fuzz_criticalspeedmap fuzz_complexmodeshapes fuzz_lendrixmodel fuzz_deflectiondata fuzz_modeshapefiles fuzz_matrixexport fuzz_resultoptions fuzz_rememberedfolder fuzz_exportoptions)
 
 "$source_dir/scripts/setup-deps.sh" test
 

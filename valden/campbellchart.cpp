@@ -77,6 +77,30 @@ void frameAfterEdges(DrawingSurface& s, const ValdenSettings& settings, const Ch
     synchronousLine(s, settings, g);
 }
 
+// The XY chart as a plot area: speed across, the frequency on the left
+// scale and the damping ratio on the right one, which is made of two
+// straight halves (DampingFraction).
+PlotArea campbellArea(const ValdenSettings& settings, const ChartGeometry& g, int DampingShown)
+{
+    PlotArea area;
+    area.frame = g.frame(settings.Xlength, double(settings.Ylength));
+    area.x = DataAxis::linear(DataAxis::nameOf(settings.XYXTitle, "speed"), settings.Xmin, kValdenOriginX, settings.Xmax,
+        kValdenOriginX + settings.Xlength);
+    area.x.zoomedBy(settings.Xmin, settings.Xmax, &settings.Xpitch);
+    area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.FrequencyTitle, "frequency"), settings.Ymin, kValdenOriginY,
+        settings.Ymax, kValdenOriginY - double(settings.Ylength)));
+    area.y.back().zoomedBy(settings.Ymin, settings.Ymax, &settings.Ypitch);
+    DataAxis damping;
+    damping.name = DataAxis::nameOf(settings.DampingTitle, "damping ratio");
+    if (DampingShown != 0) {
+        const double height = g.ScaleY * settings.Ymax;
+        for (const float d : { -0.02f, 0.1f, 1.0f })
+            damping.knots.push_back({ double(d), g.OffsetY - height * DampingFraction(d) });
+    }
+    area.y.push_back(damping);
+    return area;
+}
+
 bool drawable(float x1, float y1, float x2, float y2)
 {
     return !std::isnan(x1) && !std::isnan(y1) && !std::isnan(x2) && !std::isnan(y2);
@@ -130,8 +154,10 @@ void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenD
 
     XYPoints p;
     ComputeXYPoints(data, g, settings.Ymax, p);
+    PlotArea area = campbellArea(settings, g, DampingShown);
     if (printer)
         s.setLineWidth(printerLineWidth(settings.CurveWidth));
+    const FrameClip clip(s, g.frame(settings.Xlength, double(settings.Ylength)));
     int drawn = 0;
     for (int j = 1; j <= data.N2; ++j) {
         const bool frequency = FrequencyCurveShown(ShowCurve, j);
@@ -139,6 +165,18 @@ void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenD
         if (!frequency && !damping)
             continue;
         const int c = Palette::curveColour(drawn);
+        for (int axis : { 0, 1 }) {
+            if (!(axis == 0 ? frequency : damping))
+                continue;
+            PlotCurve curve;
+            curve.name = QStringLiteral("mode %1").arg(j);
+            curve.axis = axis;
+            for (int i = 1; i <= data.N1; ++i) {
+                curve.x.push_back(double(data.speedAt(i)));
+                curve.y.push_back(axis == 0 ? p.Frequency[data.cell(i, j)] : double(p.Damping[data.cell(i, j)]));
+            }
+            area.curves.push_back(std::move(curve));
+        }
         for (int i = 2; i <= data.N1; ++i) {
             const float x1 = p.SpeedX[std::size_t(i - 2)], x2 = p.SpeedX[std::size_t(i - 1)];
             const std::size_t a = data.cell(i - 1, j), b = data.cell(i, j);
@@ -149,6 +187,7 @@ void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenD
         }
         ++drawn;
     }
+    s.describe(std::move(area));
     if (printer)
         s.setLineWidth(1);
 

@@ -38,6 +38,7 @@ void ComputeXYPoints(const EigenData& data, const ChartGeometry& g, double Ymax,
 {
     const std::size_t cells = std::size_t(data.N1) * std::size_t(data.N2);
     out.SpeedX.assign(std::size_t(data.N1), kNoPoint);
+    out.Frequency.assign(cells, double(kNoPoint));
     out.FreqY.assign(cells, kNoPoint);
     out.Damping.assign(cells, kNoPoint);
     out.DampY.assign(cells, kNoPoint);
@@ -48,6 +49,7 @@ void ComputeXYPoints(const EigenData& data, const ChartGeometry& g, double Ymax,
             const double sigma = data.sigma[k];
             const double omega = data.omega[k];
             const double f = omega / 2 / kPi;
+            out.Frequency[k] = f;
             out.FreqY[k] = chartSingle(g.OffsetY - g.ScaleY * f);
             // An eigenvalue of modulus 0 has no damping ratio.
             const double modulus = std::sqrt(sigma * sigma + omega * omega);

@@ -13,6 +13,7 @@ struct EigenData;
 // the single range) is NaN, and the segments that touch it are not drawn.
 struct XYPoints {
     std::vector<float> SpeedX;  // chart x of each speed
+    std::vector<double> Frequency; // each natural frequency itself (Hz)
     std::vector<float> FreqY;   // chart y of each natural frequency
     std::vector<float> Damping; // the damping ratio itself
     std::vector<float> DampY;   // chart y of the damping ratio on its scale

@@ -74,18 +74,34 @@ void DrawGaussChart(DrawingSurface& s, const ValdenSettings& settings, const Eig
 
     GaussPoints p;
     ComputeGaussPoints(data, g, p);
+    // No frame: the paths are read and written, not zoomed.
+    PlotArea area;
+    area.x = DataAxis::linear(DataAxis::nameOf(settings.GaussXTitle, "real part"), settings.ReMin, kValdenOriginX, settings.ReMax,
+        kValdenOriginX + settings.ReLength);
+    area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.GaussYTitle, "imaginary part"), settings.ImMin, kValdenOriginY,
+        settings.ImMax, kValdenOriginY - double(settings.ImLength)));
+    area.parameter = DataAxis::nameOf(settings.XYXTitle, "speed");
     if (printer)
         s.setLineWidth(printerLineWidth(settings.CurveWidth));
     for (int j = 1; j <= data.N2; ++j) {
         if (!GaussPathShown(ShowCurve, j))
             continue;
         const int c = Palette::curveColour(j - 1);
+        PlotCurve path;
+        path.name = QStringLiteral("mode %1").arg(j);
+        for (int i = 1; i <= data.N1; ++i) {
+            path.x.push_back(double(data.sigmaAt(i, j)));
+            path.y.push_back(double(data.omegaAt(i, j)));
+            path.t.push_back(double(data.speedAt(i)));
+        }
+        area.curves.push_back(std::move(path));
         for (int i = 2; i <= data.N1; ++i) {
             const std::size_t a = data.cell(i - 1, j), b = data.cell(i, j);
             if (!std::isnan(p.GaussX[a]) && !std::isnan(p.GaussY[a]) && !std::isnan(p.GaussX[b]) && !std::isnan(p.GaussY[b]))
                 s.line(p.GaussX[a], p.GaussY[a], p.GaussX[b], p.GaussY[b], c);
         }
     }
+    s.describe(std::move(area));
     if (printer)
         s.setLineWidth(1);
 }

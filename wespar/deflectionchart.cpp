@@ -21,6 +21,59 @@ namespace {
 // deflection numbers.
 constexpr double kYLabelOffset = 2;
 
+DataAxis axialAxis(const WesparSettings& settings)
+{
+    DataAxis x = DataAxis::linear(DataAxis::nameOf(settings.XTitle, "axial position"), settings.X.min, kWesparOriginX, settings.X.max,
+        kWesparOriginX + settings.X.length);
+    x.zoomedBy(settings.X.min, settings.X.max, &settings.X.pitch);
+    return x;
+}
+
+// The deflection chart: a deflection d lands where the frame's labels read
+// -d, so its axis runs over the negated range.
+PlotArea deflectionArea(const WesparSettings& settings, const DeflectionData& data, const ChartGeometry& g)
+{
+    PlotArea area;
+    area.frame = g.frame(settings.X.length, settings.Y.length);
+    area.x = axialAxis(settings);
+    DataAxis y = DataAxis::linear(DataAxis::nameOf(settings.YTitle, "deflection"), -settings.Y.max, g.OriginY - settings.Y.length,
+        -settings.Y.min, g.OriginY);
+    y.zoomedBy(settings.Y.min, settings.Y.max, &settings.Y.pitch);
+    y.negated = true;
+    area.y.push_back(y);
+    PlotCurve curve;
+    curve.name = QStringLiteral("deflection");
+    for (int i = 0; i < data.n; ++i) {
+        curve.x.push_back(double(data.xs[std::size_t(i)]));
+        curve.y.push_back(double(data.defl[std::size_t(i)]));
+    }
+    area.curves.push_back(std::move(curve));
+    return area;
+}
+
+// The outline chart: the radius of each contour, the lower half's negative.
+PlotArea outlineArea(const WesparSettings& settings, const RotorModel& model, const ChartGeometry& g2, bool bothHalves)
+{
+    PlotArea area;
+    area.frame = g2.frame(settings.X.length, settings.R.length);
+    area.x = axialAxis(settings);
+    area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.RTitle, "radius"), settings.R.min, g2.OriginY, settings.R.max,
+        g2.OriginY - settings.R.length));
+    area.y.back().zoomedBy(settings.R.min, settings.R.max, &settings.R.pitch);
+    for (int half = 0; half < (bothHalves ? 2 : 1); ++half) {
+        for (const bool outer : { true, false }) {
+            PlotCurve curve;
+            curve.name = QLatin1String(half == 1 ? "lower " : "") + QLatin1String(outer ? "outer contour" : "inner contour");
+            for (const ModelPoint& p : model.points) {
+                curve.x.push_back(p.x);
+                curve.y.push_back((half == 1 ? -1 : 1) * (outer ? p.D / 2 : double(p.d / 2.0f)));
+            }
+            area.curves.push_back(std::move(curve));
+        }
+    }
+    return area;
+}
+
 // Steps that may fail: a zero range or an overflow stops the drawing here,
 // and the caller goes on with the comment.
 void drawBody(DrawingSurface& s, const WesparSettings& settings, const DeflectionData& data, const RotorModel& model)
@@ -75,10 +128,17 @@ void drawBody(DrawingSurface& s, const WesparSettings& settings, const Deflectio
     if (!ScaleRotorModel(model, g2, bothHalves, r))
         return;
 
+    s.describe(deflectionArea(settings, data, g));
+    s.describe(outlineArea(settings, model, g2, bothHalves));
     if (printer)
         s.setLineWidth(printerLineWidth(settings.CurveWidth));
-    for (std::size_t i = 1; i < n; ++i)
-        s.line(px[i - 1], py[i - 1], px[i], py[i]);
+    // Each curve within its own chart's frame.
+    {
+        const FrameClip clip(s, g.frame(settings.X.length, settings.Y.length));
+        for (std::size_t i = 1; i < n; ++i)
+            s.line(px[i - 1], py[i - 1], px[i], py[i]);
+    }
+    const FrameClip clip(s, g2.frame(settings.X.length, settings.R.length));
     for (std::size_t k = 1; k < r.cx.size(); ++k) {
         s.line(r.cx[k - 1], r.cyOuter[0][k - 1], r.cx[k], r.cyOuter[0][k]);
         s.line(r.cx[k - 1], r.cyInner[0][k - 1], r.cx[k], r.cyInner[0][k]);

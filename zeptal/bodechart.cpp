@@ -23,6 +23,23 @@ std::vector<ScaleMark> phaseScale(const ZeptalSettings& settings, const ChartGeo
     return marks;
 }
 
+// The Bode chart as a plot area: amplitude on the left scale, the phase on
+// the right one, whose 0 lies one frame height above the amplitude's 0 and
+// whose 90 degrees take one amplitude division.
+PlotArea bodeArea(const ZeptalSettings& settings, const ChartGeometry& g)
+{
+    PlotArea area;
+    area.frame = g.frame(settings.Xlength, double(settings.Ylength));
+    area.x = DataAxis::linear(DataAxis::nameOf(settings.XTitle, "speed"), settings.Xmin, kBodeOriginX, settings.Xmax, kBodeOriginX + settings.Xlength);
+    area.x.zoomedBy(settings.Xmin, settings.Xmax, &settings.Xpitch);
+    area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.AmplitudeTitle, "amplitude"), settings.Ymin, kBodeOriginY, settings.Ymax,
+        kBodeOriginY - double(settings.Ylength)));
+    area.y.back().zoomedBy(settings.Ymin, settings.Ymax, &settings.Ypitch);
+    const double phaseZero = g.OffsetY - double(settings.Ylength);
+    area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.PhaseTitle, "phase"), -360, phaseZero + 360 * PhaseScale(settings, g), 0, phaseZero));
+    return area;
+}
+
 bool finite(float x1, float y1, float x2, float y2)
 {
     return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
@@ -93,10 +110,12 @@ void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const Unba
 
     ChartPos chartPos(data);
     MapBode(data, settings, g, chartPos);
+    PlotArea area = bodeArea(settings, g);
     if (printer)
         s.setLineWidth(printerLineWidth(settings.CurveWidth));
     // Amplitude and phase of one curve share its colour; a curve not drawn
     // takes none.
+    const FrameClip clip(s, g.frame(settings.Xlength, height));
     int drawn = 0;
     for (int j = 1; j <= data.curveCount; ++j) {
         const bool amplitude = AmplitudeShown(curveFlags, j);
@@ -104,6 +123,18 @@ void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const Unba
         if (!amplitude && !phase)
             continue;
         const int c = Palette::curveColour(drawn++);
+        for (int k : { 0, 1 }) {
+            if (!(k == 0 ? amplitude : phase))
+                continue;
+            PlotCurve curve;
+            curve.name = QStringLiteral("curve %1").arg(j);
+            curve.axis = k;
+            for (int i = 1; i <= data.speedCount; ++i) {
+                curve.x.push_back(double(data.speed(i)));
+                curve.y.push_back(double(k == 0 ? data.amplitude(i, j) : data.phase(i, j)));
+            }
+            area.curves.push_back(std::move(curve));
+        }
         for (int i = 2; i <= data.speedCount; ++i) {
             const float x1 = chartPos(i - 1, 0, 0), x2 = chartPos(i, 0, 0);
             for (int k : { 0, 1 }) {
@@ -115,6 +146,7 @@ void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const Unba
             }
         }
     }
+    s.describe(std::move(area));
     if (printer)
         s.setLineWidth(1);
 

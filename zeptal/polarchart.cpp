@@ -101,6 +101,15 @@ void DrawPolarChart(DrawingSurface& s, const ZeptalSettings& settings, const Unb
 
     ChartPos chartPos(data);
     MapPolar(data, g, chartPos);
+    // Each curve a path of amplitude and phase as the speed rises.
+    PlotArea area;
+    area.kind = PlotArea::Kind::Polar;
+    area.centre = QPointF(g.OffsetX, g.OffsetY);
+    area.radiusScale = g.ScaleX;
+    area.x.name = DataAxis::nameOf(settings.AmplitudeTitle, "amplitude");
+    area.y.push_back(DataAxis {});
+    area.y.back().name = DataAxis::nameOf(settings.PhaseTitle, "phase");
+    area.parameter = DataAxis::nameOf(settings.XTitle, "speed");
     if (printer)
         s.setLineWidth(printerLineWidth(settings.CurveWidth));
     // The phase flags have no say here: a curve is its amplitude's path.
@@ -109,6 +118,14 @@ void DrawPolarChart(DrawingSurface& s, const ZeptalSettings& settings, const Unb
         if (!AmplitudeShown(curveFlags, j))
             continue;
         const int c = Palette::curveColour(drawn++);
+        PlotCurve path;
+        path.name = QStringLiteral("curve %1").arg(j);
+        for (int i = 1; i <= data.speedCount; ++i) {
+            path.x.push_back(double(data.amplitude(i, j)));
+            path.y.push_back(double(data.phase(i, j)));
+            path.t.push_back(double(data.speed(i)));
+        }
+        area.curves.push_back(std::move(path));
         for (int i = 2; i <= data.speedCount; ++i) {
             const float x1 = chartPos(i - 1, j, 0), y1 = chartPos(i - 1, j, 1);
             const float x2 = chartPos(i, j, 0), y2 = chartPos(i, j, 1);
@@ -116,6 +133,7 @@ void DrawPolarChart(DrawingSurface& s, const ZeptalSettings& settings, const Unb
                 s.line(x1, y1, x2, y2, c);
         }
     }
+    s.describe(std::move(area));
     if (printer)
         s.setLineWidth(1);
 }

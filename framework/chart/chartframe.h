@@ -2,6 +2,7 @@
 
 #include "framework/settings/chartsettings.h"
 
+#include <QRectF>
 #include <optional>
 #include <vector>
 
@@ -28,6 +29,8 @@ struct ChartGeometry {
 
     double chartX(double x) const { return OffsetX + ScaleX * x; }
     double chartY(double y) const { return OffsetY - ScaleY * y; }
+    // The frame of `xLength` × `yLength` cm standing on (OriginX, OriginY).
+    QRectF frame(double xLength, double yLength) const { return QRectF(OriginX, OriginY - yLength, xLength, yLength); }
 };
 
 // What the frame routines take: the two axes, the geometry, and where the

@@ -85,6 +85,8 @@ std::optional<Format> formatFor(const QString& path)
         return Format::Png;
     if (suffix == QLatin1String("json") || suffix == QLatin1String("jsonl"))
         return Format::Json;
+    if (suffix == QLatin1String("csv"))
+        return Format::Csv;
     return std::nullopt;
 }
 
@@ -105,11 +107,9 @@ QString writePdf(const OpList& ops, SurfaceKind kind, const QString& path, const
     return AtomicFile::replace(path, buffer.data());
 }
 
-QString writeSvg(const OpList& ops, SurfaceKind kind, const QString& path, const std::optional<QRectF>& drawn)
+QByteArray pictureSvg(const OpList& ops, const QSize& size, const DeviceMapping& mapping)
 {
     constexpr double dpi = 96;
-    const QRectF region = shownRegion(drawn);
-    const QSize size = pictureSize(region, dpi);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -119,33 +119,59 @@ QString writeSvg(const OpList& ops, SurfaceKind kind, const QString& path, const
         generator.setViewBox(QRect(QPoint(0, 0), size));
         generator.setResolution(int(dpi));
         generator.setTitle(QStringLiteral("Kavel chart"));
-        const RenderSetup setup { DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region, kind), false, QColor(Qt::white) };
-        if (render(generator, ops, setup) == RenderOutcome::NotStarted)
-            return cannotWrite(path, QStringLiteral("the SVG generator did not start"));
+        if (render(generator, ops, { mapping, false, QColor(Qt::white) }) == RenderOutcome::NotStarted)
+            return {};
     }
-    return AtomicFile::replace(path, withFontFallbacks(buffer.data()));
+    return withFontFallbacks(buffer.data());
+}
+
+QImage pictureImage(const OpList& ops, const QSize& size, const DeviceMapping& mapping)
+{
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::white);
+    render(image, ops, { mapping, true });
+    return image;
+}
+
+QByteArray pngBytes(const QImage& image)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&buffer, "PNG"))
+        return {};
+    return buffer.data();
+}
+
+QString writeSvg(const OpList& ops, SurfaceKind kind, const QString& path, const std::optional<QRectF>& drawn)
+{
+    constexpr double dpi = 96;
+    const QRectF region = shownRegion(drawn);
+    const QSize size = pictureSize(region, dpi);
+    const QByteArray svg = pictureSvg(ops, size, DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region, kind));
+    if (svg.isEmpty())
+        return cannotWrite(path, QStringLiteral("the SVG generator did not start"));
+    return AtomicFile::replace(path, svg);
 }
 
 QString writePng(const OpList& ops, SurfaceKind kind, const QString& path, double dpi, const std::optional<QRectF>& drawn)
 {
     const QRectF region = shownRegion(drawn);
     const QSize size = pictureSize(region, dpi);
-    QImage image(size, QImage::Format_RGB32);
-    if (image.isNull())
-        return cannotWrite(path, QStringLiteral("no memory for a picture of %1 × %2 pixels").arg(size.width()).arg(size.height()));
-    image.fill(Qt::white);
-    image.setDotsPerMeterX(qRound(dpi / 0.0254));
-    image.setDotsPerMeterY(qRound(dpi / 0.0254));
     DeviceMapping mapping = DeviceMapping::fitted(QRectF(QPointF(0, 0), size), dpi, region, kind);
     // A printed hairline, a 600th of an inch, would be a faint grey smear on
     // pixels of a 96th.
     mapping.thinnestLine = 1;
-    render(image, ops, { mapping, true });
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
+    QImage image = pictureImage(ops, size, mapping);
+    if (image.isNull())
+        return cannotWrite(path, QStringLiteral("no memory for a picture of %1 × %2 pixels").arg(size.width()).arg(size.height()));
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    const QByteArray png = pngBytes(image);
+    if (png.isEmpty())
         return cannotWrite(path, QStringLiteral("the PNG could not be encoded"));
-    return AtomicFile::replace(path, buffer.data());
+    return AtomicFile::replace(path, png);
 }
 
 QString writeJson(const OpList& ops, const QString& path, const QString& header)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/output/painterrenderer.h"
 #include "framework/surface/drawingsurface.h"
 #include "framework/surface/surfaceops.h"
 
@@ -8,6 +9,7 @@
 #include <QString>
 #include <optional>
 
+class QImage;
 class QPrinter;
 
 namespace kavel {
@@ -17,7 +19,8 @@ namespace kavel {
 // show the same chart.
 namespace ChartOutput {
 
-enum class Format { Pdf, Svg, Png, Json };
+// Csv is the data the chart plotted (PlottedData), not its picture.
+enum class Format { Pdf, Svg, Png, Json, Csv };
 
 // The format named by a file's extension; nullopt for any other.
 std::optional<Format> formatFor(const QString& path);
@@ -44,6 +47,14 @@ inline constexpr int kMaxPictureSide = 4096;
 // The picture of `region` (chart centimetres) at `dpi`, its longest side at
 // most kMaxPictureSide pixels and each at least one.
 QSize pictureSize(const QRectF& region, double dpi);
+
+// A picture of `size` pixels drawn with `mapping` (a window's picture as it
+// shows it), on white: an image smoothed as the screen shows it, or SVG
+// whose fonts name the faces the chart's renderer tries.
+QImage pictureImage(const OpList& ops, const QSize& size, const DeviceMapping& mapping);
+QByteArray pictureSvg(const OpList& ops, const QSize& size, const DeviceMapping& mapping);
+// PNG bytes of an image; empty when it could not be encoded.
+QByteArray pngBytes(const QImage& image);
 
 // JSON Lines: `header` first, then one object per operation.
 QString writeJson(const OpList& ops, const QString& path, const QString& header);

@@ -1,5 +1,7 @@
 #include "drawnextent.h"
 
+#include "clipregion.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -47,16 +49,36 @@ private:
     bool m_any = false;
 };
 
+// A point, circle or text is shown whole or not at all, by its point.
+bool anchorShown(const SurfaceOp& op, const ClipRegion& clip)
+{
+    return std::visit([&](const auto& o) {
+        if constexpr (requires { o.x; o.y; })
+            return clip.contains(QPointF(double(o.x), double(o.y)));
+        else
+            return true;
+    }, op);
+}
+
 } // namespace
 
 std::optional<QRectF> DrawnExtent(const OpList& ops, SurfaceKind kind)
 {
     Extent extent;
+    ClipRegion clip;
     for (const SurfaceOp& op : ops) {
+        if (clip.follow(op))
+            continue;
         if (const auto* l = std::get_if<Op::Line>(&op)) {
-            extent.add(l->x1, l->y1);
-            extent.add(l->x2, l->y2);
-        } else if (const auto* p = std::get_if<Op::Point>(&op)) {
+            if (const std::optional<QLineF> shown = clip.line(QLineF(double(l->x1), double(l->y1), double(l->x2), double(l->y2)))) {
+                extent.add(shown->x1(), shown->y1());
+                extent.add(shown->x2(), shown->y2());
+            }
+            continue;
+        }
+        if (!anchorShown(op, clip))
+            continue;
+        if (const auto* p = std::get_if<Op::Point>(&op)) {
             extent.add(p->x, p->y);
         } else if (const auto* c = std::get_if<Op::Circle>(&op)) {
             const double r = std::fabs(double(c->r));

@@ -77,7 +77,7 @@ double DeviceMapping::lineWidthPixels(int width) const
 QFont DeviceMapping::textFont(const Op::Text& text) const
 {
     const double pixelSize = text.angle == 0 ? text.size * fontDpi / 72.0 : rotatedFontPixels(text.height);
-    return FontMap::font(text.font, pixelSize);
+    return FontMap::font(text.font, pixelSize * textScale);
 }
 
 QRectF DeviceMapping::textBox(const Op::Text& text) const
@@ -103,7 +103,12 @@ PainterRenderer::PainterRenderer(QPainter& painter, const DeviceMapping& mapping
 
 QPointF PainterRenderer::map(float x, float y) const
 {
-    return m_mapping.origin + QPointF(double(x), double(y)) * m_mapping.pixelsPerCm;
+    return map(QPointF(double(x), double(y)));
+}
+
+QPointF PainterRenderer::map(const QPointF& chart) const
+{
+    return m_mapping.origin + chart * m_mapping.pixelsPerCm;
 }
 
 PainterRenderer::~PainterRenderer()
@@ -138,35 +143,42 @@ void PainterRenderer::paint(const SurfaceOp& op)
     if (const auto* l = std::get_if<Op::Line>(&op)) {
         if (!sane(l->x1) || !sane(l->y1) || !sane(l->x2) || !sane(l->y2))
             return;
+        const std::optional<QLineF> shown = m_clip.line(QLineF(double(l->x1), double(l->y1), double(l->x2), double(l->y2)));
+        if (!shown)
+            return;
         // A batch of a few thousand lines stays in the cache.
         if (!m_lines.empty() && (l->rgb != m_linesRgb || l->width != m_linesWidth || m_lines.size() >= kLineBatch))
             flush();
         m_linesRgb = l->rgb;
         m_linesWidth = l->width;
-        m_lines.emplace_back(map(l->x1, l->y1), map(l->x2, l->y2));
+        m_lines.emplace_back(map(shown->p1()), map(shown->p2()));
         return;
     }
+    // A clip changes what the next operations show, not what is batched.
+    if (m_clip.follow(op))
+        return;
     // Everything else keeps its place after the lines before it.
     flush();
     if (std::holds_alternative<Op::Clear>(op)) {
+        m_clip.follow(Op::Unclip {});
         p.save();
         p.resetTransform();
         p.fillRect(QRect(QPoint(0, 0), p.device() ? QSize(p.device()->width(), p.device()->height()) : QSize()), Qt::white);
         p.restore();
     } else if (const auto* pt = std::get_if<Op::Point>(&op)) {
-        if (!sane(pt->x) || !sane(pt->y))
+        if (!sane(pt->x) || !sane(pt->y) || !m_clip.contains(QPointF(double(pt->x), double(pt->y))))
             return;
         p.setPen(pen(pt->rgb, pt->width));
         p.drawPoint(map(pt->x, pt->y));
     } else if (const auto* c = std::get_if<Op::Circle>(&op)) {
-        if (!sane(c->x) || !sane(c->y) || !sane(c->r))
+        if (!sane(c->x) || !sane(c->y) || !sane(c->r) || !m_clip.contains(QPointF(double(c->x), double(c->y))))
             return;
         p.setPen(pen(c->rgb, c->width));
         p.setBrush(Qt::NoBrush);
         const double r = std::fabs(double(c->r)) * m_mapping.pixelsPerCm;
         p.drawEllipse(map(c->x, c->y), r, r);
     } else if (const auto* t = std::get_if<Op::Text>(&op)) {
-        if (!sane(t->x) || !sane(t->y) || t->text.isEmpty())
+        if (!sane(t->x) || !sane(t->y) || t->text.isEmpty() || !m_clip.contains(QPointF(double(t->x), double(t->y))))
             return;
         const QFont font = m_mapping.textFont(*t);
         p.setFont(font);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clipregion.h"
+
 #include "framework/surface/drawingsurface.h"
 #include "framework/surface/surfaceops.h"
 
@@ -23,6 +25,7 @@ struct DeviceMapping {
     double unitPixels = 1;           // device pixels per device unit of the chart's
                                      // surface (line widths, rotated-font heights)
     double thinnestLine = 0;         // device pixels; a raster shows no thinner line
+    double textScale = 1;            // every text's size, upright and rotated, times this
 
     // The page mapping: one chart unit is one centimetre at `dpi`, and the
     // device units of `kind` keep their size on paper (deviceUnitsPerInch).
@@ -75,6 +78,7 @@ public:
 
 private:
     QPointF map(float x, float y) const;
+    QPointF map(const QPointF& chart) const;
 
     QPainter& m_painter;
     DeviceMapping m_mapping;
@@ -83,6 +87,7 @@ private:
     std::vector<QLineF> m_lines;
     Rgb m_linesRgb;
     int m_linesWidth = 0;
+    ClipRegion m_clip;
 };
 
 } // namespace kavel

@@ -110,4 +110,28 @@ QString plain(double value)
     return general(value, kDoubleDigits, LeadingZero::Keep);
 }
 
+namespace {
+
+template <typename T>
+QString shortestOf(T value)
+{
+    if (!std::isfinite(value))
+        return {};
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+} // namespace
+
+QString shortest(double value)
+{
+    return shortestOf(value);
+}
+
+QString shortest(float value)
+{
+    return shortestOf(value);
+}
+
 } // namespace kavel::NumberText

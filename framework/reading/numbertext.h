@@ -32,6 +32,12 @@ QString printedExact(double value);
 // leading zero kept ("0.5", "-100").
 QString plain(double value);
 
+// The fewest characters that read back to the same double, or to the same
+// single ("0.1", "1e+20", "-3.5e-07"): the form of data written for other
+// programs. Empty for a value that is not finite.
+QString shortest(double value);
+QString shortest(float value);
+
 } // namespace NumberText
 
 } // namespace kavel

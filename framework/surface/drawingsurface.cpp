@@ -30,6 +30,7 @@ DrawingSurface::~DrawingSurface() = default;
 void DrawingSurface::clear()
 {
     m_position = {};
+    m_areas.clear();
     paint(Op::Clear {});
 }
 
@@ -68,13 +69,13 @@ void DrawingSurface::printNumber(double value, TextAnchor anchor)
     print(NumberText::printed(value), anchor);
 }
 
-void DrawingSurface::printAt(double x, double y, const QString& text, int colour)
+void DrawingSurface::printAt(double x, double y, const QString& text, std::optional<int> colour)
 {
     point(x, y, colour);
     print(text);
 }
 
-void DrawingSurface::printNumberAt(double x, double y, double value, int colour)
+void DrawingSurface::printNumberAt(double x, double y, double value, std::optional<int> colour)
 {
     point(x, y, colour);
     printNumber(value);
@@ -116,6 +117,22 @@ void DrawingSurface::resetOwnFont()
 void DrawingSurface::endDocument()
 {
     paint(Op::EndDocument {});
+}
+
+void DrawingSurface::clip(const QRectF& rect)
+{
+    const QRectF r = rect.normalized();
+    paint(Op::Clip { float(r.x()), float(r.y()), float(r.width()), float(r.height()) });
+}
+
+void DrawingSurface::unclip()
+{
+    paint(Op::Unclip {});
+}
+
+void DrawingSurface::describe(PlotArea area)
+{
+    m_areas.push_back(std::move(area));
 }
 
 double DrawingSurface::lineHeight() const

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "plotarea.h"
 #include "surfaceops.h"
 
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <optional>
 
@@ -69,8 +71,10 @@ public:
     void printNumber(double value, TextAnchor anchor = TextAnchor::TopLeft);
     // The charts' label idiom: a dot in `colour` (the labels' light grey)
     // where the text is to start, then the text.
-    void printAt(double x, double y, const QString& text, int colour = Palette::kLightGrey);
-    void printNumberAt(double x, double y, double value, int colour = Palette::kLightGrey);
+    // No colour: the dot in the foreground colour, as a page without a
+    // palette colour draws it.
+    void printAt(double x, double y, const QString& text, std::optional<int> colour = Palette::kLightGrey);
+    void printNumberAt(double x, double y, double value, std::optional<int> colour = Palette::kLightGrey);
 
     void setFontName(const QString& face);
     void setFontSize(double points);
@@ -89,6 +93,16 @@ public:
     // Finishes the page: recorded, and on a printer the page is sent.
     void endDocument();
 
+    // What follows shows only inside `rect` (chart centimetres), until
+    // unclip(): a chart's curves kept within its frame. FrameClip does both.
+    void clip(const QRectF& rect);
+    void unclip();
+
+    // What the chart tells about a plot area it draws: kept beside the
+    // drawing (no operation of its own), until the next clear().
+    void describe(PlotArea area);
+    const std::vector<PlotArea>& areas() const { return m_areas; }
+
     QPointF currentPosition() const { return m_position; }
     QString fontName() const { return m_fontName; }
     double fontSize() const { return m_fontSize; }
@@ -106,6 +120,24 @@ private:
     QString m_fontName;
     double m_fontSize = 8;
     std::optional<std::pair<QString, int>> m_rotatedFont;
+    std::vector<PlotArea> m_areas;
+};
+
+// Clips to a frame for as long as it lives, so that a drawing that stops
+// early (an overflow, a bad index) still ends the clip before the comment.
+class FrameClip {
+public:
+    FrameClip(DrawingSurface& surface, const QRectF& frame)
+        : m_surface(surface)
+    {
+        m_surface.clip(frame);
+    }
+    ~FrameClip() { m_surface.unclip(); }
+    FrameClip(const FrameClip&) = delete;
+    FrameClip& operator=(const FrameClip&) = delete;
+
+private:
+    DrawingSurface& m_surface;
 };
 
 } // namespace kavel

@@ -65,6 +65,12 @@ QString toJson(const SurfaceOp& op)
                 .arg(anchor);
         }
         QString operator()(const Op::EndDocument&) const { return QStringLiteral("{\"op\":\"end_document\"}"); }
+        QString operator()(const Op::Clip& c) const
+        {
+            return QStringLiteral("{\"op\":\"clip\",\"x\":%1,\"y\":%2,\"w\":%3,\"h\":%4}")
+                .arg(coordinate(c.x), coordinate(c.y), coordinate(c.w), coordinate(c.h));
+        }
+        QString operator()(const Op::Unclip&) const { return QStringLiteral("{\"op\":\"unclip\"}"); }
     };
     return std::visit(Visitor {}, op);
 }

@@ -58,10 +58,21 @@ struct Text {
 struct EndDocument {
     bool operator==(const EndDocument&) const = default;
 };
+// Until the next Unclip, only what lies inside the rectangle (x, y its
+// top-left corner, w × h) is shown: a line up to where it leaves it, a
+// point, circle or text only when its point lies inside. A chart keeps its
+// curves within its frame so; the operations themselves stay as drawn.
+struct Clip {
+    float x, y, w, h;
+    bool operator==(const Clip&) const = default;
+};
+struct Unclip {
+    bool operator==(const Unclip&) const = default;
+};
 
 } // namespace Op
 
-using SurfaceOp = std::variant<Op::Clear, Op::Line, Op::Point, Op::Circle, Op::Text, Op::EndDocument>;
+using SurfaceOp = std::variant<Op::Clear, Op::Line, Op::Point, Op::Circle, Op::Text, Op::EndDocument, Op::Clip, Op::Unclip>;
 using OpList = std::vector<SurfaceOp>;
 
 // One line of JSON per operation, the form of the chart export.

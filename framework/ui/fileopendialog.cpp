@@ -91,8 +91,19 @@ FileOpenDialog::FileOpenDialog(Viewer& viewer, QWidget* parent)
         return true;
     });
 
-    setDirectory(QDir::currentPath());
+    setDirectory(startingDirectory());
     connect(m_drive1, &QComboBox::activated, this, &FileOpenDialog::Drive1_Change);
+}
+
+QString FileOpenDialog::startingDirectory() const
+{
+    // A viewer started from its install folder would take three double
+    // clicks to reach its results from there.
+    const QDir current = QDir::current();
+    if (!current.entryList({ QStringLiteral("*.mac") }, QDir::Files).isEmpty())
+        return current.absolutePath();
+    const QDir data = QFileInfo(m_viewer.dataPath).absoluteDir();
+    return !m_viewer.dataPath.isEmpty() && data.exists() ? data.absolutePath() : current.absolutePath();
 }
 
 void FileOpenDialog::setDirectory(const QString& path)

@@ -21,7 +21,9 @@ class Viewer;
 // "*.mac" files of the chosen directory, with the name to open in Text1.
 // "O.K" reads the file with the viewer's reader and has the main window
 // replot, whether or not the file could be read; "Cancel" and Esc change
-// nothing. Shown modally; each opening starts at the current directory.
+// nothing. Shown modally; each opening starts at the current directory, or
+// in the data file's folder when the current directory holds no result
+// file.
 class FileOpenDialog : public QDialog {
     Q_OBJECT
 public:
@@ -55,6 +57,7 @@ private:
     void File1_Click(QListWidgetItem* item);
     void File1_DblClick(QListWidgetItem* item);
     void rebuildDirectoryTree();
+    QString startingDirectory() const;
     int driveIndexOf(const QString& path) const;
 
     Viewer& m_viewer;

@@ -1,10 +1,14 @@
 #include "viewerwindow.h"
 
+#include "chartexportmenu.h"
 #include "editdialog.h"
 #include "fileopendialog.h"
+#include "keyhelp.h"
 #include "keypreview.h"
+#include "livereload.h"
 #include "picturearea.h"
 #include "resultspanel.h"
+#include "statusline.h"
 
 #include "framework/output/chartoutput.h"
 #include "framework/settings/chartsettings.h"
@@ -16,11 +20,14 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+
+#include <cmath>
 
 namespace kavel {
 
@@ -45,6 +52,17 @@ constexpr double kOpeningScale = 1.5;
 // The results panel's width in pixels, beside the design.
 constexpr int kResultsPanelWidth = 400;
 
+// A notch of the wheel narrows the ranges to this share (widens them by
+// its inverse).
+constexpr double kWheelZoom = 0.8;
+
+QAction* separator(QObject* parent)
+{
+    auto* action = new QAction(parent);
+    action->setSeparator(true);
+    return action;
+}
+
 } // namespace
 
 ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidget* parent)
@@ -57,6 +75,15 @@ ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidg
 
     m_picture = new PictureArea(this);
     m_placed.emplace_back(m_picture, m_layout.picture);
+    m_status = new StatusLine(this);
+    connect(m_picture, &PictureArea::cursorMoved, this, &ViewerWindow::readCursor);
+    connect(m_picture, &PictureArea::cursorLeft, this, [this] {
+        m_reading.reset();
+        m_status->setReadout({});
+    });
+    connect(m_picture, &PictureArea::rectangleDragged, this, &ViewerWindow::zoomTo);
+    connect(m_picture, &PictureArea::wheelTurned, this, [this](const QPointF& chart, double steps) { zoomAbout(chart, std::pow(kWheelZoom, steps)); });
+    connect(m_picture, &PictureArea::doubleClicked, this, &ViewerWindow::restoreZoom);
 
     const QStringList captions {
         QStringLiteral("1:File"),
@@ -76,13 +103,12 @@ ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidg
     // Where the files stopped being readable, for whoever asks: the chart
     // itself stays silent. The picture's tooltip and its context menu (and
     // Ctrl+I) tell it.
+    m_picture->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* report = new QAction(tr("Reading report"), this);
     report->setObjectName(QStringLiteral("readingReport"));
     report->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    report->setShortcutContext(Qt::WindowShortcut);
     connect(report, &QAction::triggered, this, &ViewerWindow::showReadingReport);
-    addAction(report);
-    m_picture->addAction(report);
+    addPictureAction(report);
 
     // The results panel, beside the picture. Ctrl+R answers to no viewer's
     // typed keys (the digits) and to nothing else of the window.
@@ -96,9 +122,18 @@ ViewerWindow::ViewerWindow(Viewer& viewer, const MainWindowLayout& layout, QWidg
     m_resultsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     m_resultsAction->setShortcutContext(Qt::WindowShortcut);
     connect(m_resultsAction, &QAction::toggled, this, &ViewerWindow::setResultsPanelOpen);
-    addAction(m_resultsAction);
-    m_picture->addAction(m_resultsAction);
-    m_picture->setContextMenuPolicy(Qt::ActionsContextMenu);
+    addPictureAction(m_resultsAction);
+    addZoomActions();
+    new ChartExportMenu(*this);
+    m_liveReload = new LiveReload(*this);
+    addPictureAction(separator(this));
+    addPictureAction(m_liveReload->toggle());
+    addPictureAction(separator(this));
+    auto* keys = new QAction(tr("Keys..."), this);
+    keys->setObjectName(QStringLiteral("keyHelp"));
+    keys->setShortcut(QKeySequence(QKeySequence::HelpContents));
+    connect(keys, &QAction::triggered, this, &ViewerWindow::showKeys);
+    addPictureAction(keys);
 
     // The window sees the typed keys before whichever control has the focus,
     // except what is typed into the results panel's boxes.
@@ -133,6 +168,72 @@ QPushButton* ViewerWindow::addButton(const QString& name, const QString& caption
     return button;
 }
 
+void ViewerWindow::addPictureAction(QAction* action)
+{
+    if (!action->isSeparator())
+        action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    m_picture->addAction(action);
+}
+
+void ViewerWindow::addZoomActions()
+{
+    addPictureAction(separator(this));
+    auto* restore = new QAction(tr("Ranges before zooming"), this);
+    restore->setObjectName(QStringLiteral("restoreZoom"));
+    restore->setShortcuts({ QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_Escape) });
+    connect(restore, &QAction::triggered, this, &ViewerWindow::restoreZoom);
+    addPictureAction(restore);
+    // The keys' way to the wheel: about the middle of the first frame.
+    const auto middle = [this]() -> std::optional<QPointF> {
+        for (const PlotArea& area : m_picture->surface().areas()) {
+            if (area.frame)
+                return area.frame->center();
+        }
+        return std::nullopt;
+    };
+    auto* in = new QAction(tr("Zoom in"), this);
+    in->setObjectName(QStringLiteral("zoomIn"));
+    in->setShortcuts(QKeySequence::ZoomIn);
+    connect(in, &QAction::triggered, this, [this, middle] {
+        if (const auto at = middle())
+            zoomAbout(*at, kWheelZoom);
+    });
+    addPictureAction(in);
+    auto* out = new QAction(tr("Zoom out"), this);
+    out->setObjectName(QStringLiteral("zoomOut"));
+    out->setShortcuts(QKeySequence::ZoomOut);
+    connect(out, &QAction::triggered, this, [this, middle] {
+        if (const auto at = middle())
+            zoomAbout(*at, 1 / kWheelZoom);
+    });
+    addPictureAction(out);
+}
+
+void ViewerWindow::zoomTo(const QRectF& chart)
+{
+    if (m_zoom.zoomTo(m_picture->surface().areas(), chart, m_viewer.settingsLayout()))
+        plot();
+}
+
+void ViewerWindow::zoomAbout(const QPointF& chart, double factor)
+{
+    if (m_zoom.zoomAbout(m_picture->surface().areas(), chart, factor, m_viewer.settingsLayout()))
+        plot();
+}
+
+void ViewerWindow::restoreZoom()
+{
+    if (m_zoom.restore())
+        plot();
+}
+
+void ViewerWindow::readCursor(const QPointF& chart)
+{
+    m_reading = ReadCursor(m_picture->surface().areas(), chart);
+    m_status->setReadout(m_reading ? m_reading->text() : QString());
+}
+
 void ViewerWindow::setPrintFileChooser(PrintFileChooser chooser)
 {
     printFileChooser() = std::move(chooser);
@@ -159,9 +260,13 @@ void ViewerWindow::relayout()
         const QRect r = rect.toPixels();
         const int left = qRound(r.left() * sx);
         const int right = qRound((r.left() + r.width()) * sx);
-        if (widget == m_picture)
-            widget->setGeometry(left, r.top(), right - left, std::max(0, r.height() + extraHeight));
-        else
+        if (widget == m_picture) {
+            // The status line takes its height from the picture's bottom.
+            const int status = m_status->lineHeight();
+            const int height = std::max(0, r.height() + extraHeight - status);
+            widget->setGeometry(left, r.top(), right - left, height);
+            m_status->setGeometry(left, r.top() + height, right - left, status);
+        } else
             widget->setGeometry(left, rect.top >= pictureBottom ? r.top() + extraHeight : r.top(), right - left, r.height());
     }
 }
@@ -271,10 +376,23 @@ void ViewerWindow::editSettings()
     if (!dialog)
         return;
     m_editDialog = dialog;
+    // Accepted while zoomed, the dialog's ranges are the settings now.
+    connect(dialog, &EditDialog::confirmed, this, [this] { m_zoom.keep(); });
     connect(dialog, &EditDialog::confirmed, this, &ViewerWindow::plot);
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
+}
+
+void ViewerWindow::showKeys()
+{
+    if (auto* open = findChild<KeyHelp*>(); open && open->isVisible()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* help = new KeyHelp(*this);
+    help->show();
 }
 
 void ViewerWindow::showReadingReport()
@@ -291,6 +409,8 @@ void ViewerWindow::plot()
     m_picture->setChartRegion(m_viewer.drawnRegion(m_picture->recording()));
     if (m_resultsPanelOpen)
         m_resultsPanel->refresh();
+    // The files read may have changed (the file dialog, a reread).
+    m_liveReload->sync();
     emit plotted();
 }
 
@@ -306,15 +426,16 @@ void ViewerWindow::print()
         QPrinter printer(printerInfo, QPrinter::HighResolution);
         error = ChartOutput::print(page.ops(), printer, drawn);
     } else {
-        // Without a printer the page goes into a PDF file of the user's choice.
-        const QString path = printFileChooser()
-            ? printFileChooser()(this)
-            : QFileDialog::getSaveFileName(this, tr("Print to PDF"),
-                QDir::home().filePath(m_viewer.identity().exportName + QStringLiteral(".pdf")),
-                tr("PDF files (*.pdf)"));
+        // Without a printer the page goes into a PDF file of the user's
+        // choice, offered beside the data it shows.
+        const QString offered = QFileInfo(m_viewer.dataPath).absoluteDir().filePath(m_viewer.identity().exportName + QStringLiteral(".pdf"));
+        const QString path = printFileChooser() ? printFileChooser()(this, offered)
+                                                : QFileDialog::getSaveFileName(this, tr("Print to PDF"), offered, tr("PDF files (*.pdf)"));
         if (path.isEmpty())
             return;
         error = ChartOutput::writePdf(page.ops(), SurfaceKind::Printer, path, drawn);
+        if (error.isEmpty())
+            m_status->setFileStatus(tr("No printer: the page was written to %1").arg(QDir::toNativeSeparators(path)));
     }
     if (!error.isEmpty())
         showMessage(this, QMessageBox::Warning, m_viewer.identity().mainCaption, error);
@@ -329,6 +450,7 @@ void ViewerWindow::restoreDefaults()
         showMessage(this, QMessageBox::Warning, QString(), error);
     // After a failed copy this reads the working file as it was.
     m_viewer.readSettings(m_viewer.workingSettingsPath());
+    m_zoom.keep();
     plot();
 }
 
@@ -339,6 +461,8 @@ void ViewerWindow::quit()
 
 void ViewerWindow::Form_Unload()
 {
+    // A zoom is a view: the file gets the ranges from before it.
+    m_zoom.restore();
     QStringList errors { m_viewer.writeSettings(m_viewer.workingSettingsPath()) };
     const ResultsState results = resultsState();
     if (results != m_savedResults) {

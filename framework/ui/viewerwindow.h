@@ -1,6 +1,8 @@
 #pragma once
 
+#include "chartcursor.h"
 #include "twips.h"
+#include "zoom.h"
 
 #include "framework/results/resultsstate.h"
 #include "framework/windowaction.h"
@@ -18,8 +20,10 @@ namespace kavel {
 
 class EditDialog;
 class FileOpenDialog;
+class LiveReload;
 class PictureArea;
 class ResultsPanel;
+class StatusLine;
 class Viewer;
 
 // The design of a main window in twips: the client area, the picture and
@@ -50,6 +54,13 @@ public:
 
     Viewer& viewer() { return m_viewer; }
     PictureArea* picture() { return m_picture; }
+    // Under the picture: what the cursor reads, what became of the files.
+    StatusLine* statusLine() { return m_status; }
+    // What the cursor read last over the chart; nullopt off the chart.
+    const std::optional<CursorReading>& cursorReading() const { return m_reading; }
+    // An entry of the picture's context menu, its shortcut working anywhere
+    // in the window. Entries appear in the order they are added.
+    void addPictureAction(QAction* action);
     // Command1 .. Command6 for n 1 .. 6.
     QPushButton* button(int n) const;
     // A further button after Command6 (VALDEN's "Gauss", MIRNOK's "Anime"):
@@ -59,9 +70,10 @@ public:
     ResultsPanel* resultsPanel() const { return m_resultsPanel; }
     bool resultsPanelOpen() const { return m_resultsPanelOpen; }
 
-    // Where "4:Print" writes its PDF when there is no printer; tests set it
-    // to skip the file dialog. An empty answer cancels the print.
-    using PrintFileChooser = std::function<QString(QWidget* parent)>;
+    // Where "4:Print" writes its PDF when there is no printer, given the
+    // path offered (the viewer's name in the data file's folder); tests set
+    // it to skip the file dialog. An empty answer cancels the print.
+    using PrintFileChooser = std::function<QString(QWidget* parent, const QString& offered)>;
     static void setPrintFileChooser(PrintFileChooser chooser);
 
 public slots:
@@ -86,11 +98,21 @@ public slots:
     virtual void quit();
     // Runs an action as its button or its key in the viewer's key table does.
     void run(WindowAction action);
+    // The chart's ranges as they were before zooming (Home, Esc, a double
+    // click); nothing when the chart is not zoomed.
+    void restoreZoom();
+    // Zooms the framed area under `chart` in (factor below 1) or out.
+    void zoomAbout(const QPointF& chart, double factor);
+    bool zoomed() const { return m_zoom.zoomed(); }
+    // Rereads the data file and the outline when they change on disk.
+    LiveReload* liveReload() const { return m_liveReload; }
     // How far each file was read, in a message box.
     void showReadingReport();
     // Opens or closes the results panel; the window grows or shrinks by its
     // width, so the picture keeps its size.
     void setResultsPanelOpen(bool open);
+    // F1: every key of this window, in a window of its own.
+    void showKeys();
 
 signals:
     // After every plot on the picture area.
@@ -120,10 +142,17 @@ protected:
 private:
     void relayout();
     int panelWidth() const;
+    void zoomTo(const QRectF& chart);
+    void addZoomActions();
+    void readCursor(const QPointF& chart);
 
     Viewer& m_viewer;
     MainWindowLayout m_layout;
     PictureArea* m_picture;
+    StatusLine* m_status;
+    std::optional<CursorReading> m_reading;
+    ChartZoom m_zoom;
+    LiveReload* m_liveReload = nullptr;
     std::array<QPushButton*, 6> m_buttons {};
     std::vector<std::pair<QWidget*, TwipsRect>> m_placed;
     QPointer<EditDialog> m_editDialog;

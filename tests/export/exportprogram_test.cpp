@@ -125,7 +125,7 @@ TEST_F(ExportProgram, JsonHoldsTheRecordedPageOfTheTinyRotor)
     // The frame in the printer's frame width 3 …
     EXPECT_EQ(json[1], QStringLiteral(R"({"op":"line","x1":5,"y1":18,"x2":15,"y2":18,"rgb":[0,0,0],"width":3})"));
     // … and the four contours, upper outer, upper inner, lower outer, lower
-    // inner, point step by point step.
+    // inner, point step by point step, kept within the frame.
     const QStringList contours {
         R"({"op":"line","x1":5,"y1":13,"x2":5,"y2":11,"rgb":[0,0,0],"width":1})",
         R"({"op":"line","x1":5,"y1":13,"x2":5,"y2":12.5,"rgb":[0,0,0],"width":1})",
@@ -139,6 +139,7 @@ TEST_F(ExportProgram, JsonHoldsTheRecordedPageOfTheTinyRotor)
         R"({"op":"line","x1":15,"y1":12.5,"x2":15,"y2":13,"rgb":[0,0,0],"width":1})",
         R"({"op":"line","x1":15,"y1":15,"x2":15,"y2":13,"rgb":[0,0,0],"width":1})",
         R"({"op":"line","x1":15,"y1":13.5,"x2":15,"y2":13,"rgb":[0,0,0],"width":1})",
+        R"({"op":"unclip"})",
         R"({"op":"point","x":10,"y":0,"rgb":[192,192,192],"width":1})",
         R"({"op":"text","x":10,"y":0,"text":"Tiny rotor","font":"times new roman","size":12,"angle":0})",
         R"({"op":"end_document"})",

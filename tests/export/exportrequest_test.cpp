@@ -44,6 +44,7 @@ TEST(ExportArguments, PrinterIsTheDefaultSurfaceAndTheExtensionChoosesTheFormat)
         { "a.pdf", ChartOutput::Format::Pdf },
         { "a.PNG", ChartOutput::Format::Png },
         { "dir.x/a.json", ChartOutput::Format::Json },
+        { "data.CSV", ChartOutput::Format::Csv },
     };
     for (const auto& [out, format] : cases) {
         const ParsedExportArguments parsed = parse(QStringLiteral("savlen -o ") + QLatin1String(out));

@@ -1,8 +1,8 @@
 #include "mirnokwindowtest.h"
 
+#include "export/exportcommand.h"
 #include "export/exportrequest.h"
 #include "framework/output/animationoutput.h"
-#include "export/exportcommand.h"
 
 #include <QDir>
 #include <QFile>

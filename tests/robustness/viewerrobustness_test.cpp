@@ -2,7 +2,9 @@
 
 #include "export/chartexport.h"
 #include "export/viewerregistry.h"
+#include "framework/output/plotteddata.h"
 #include "framework/results/resultformat.h"
+#include "framework/surface/recordingsurface.h"
 #include "framework/viewer.h"
 #include "support/files.h"
 #include "support/qtprint.h"
@@ -79,10 +81,13 @@ long peakMemoryKb()
     return usage.ru_maxrss;
 }
 
-// The charts with the results marked, and the results in every form.
+// The chart on the screen, with the data it plotted as the window writes
+// them, and on paper, with the results marked; the results in every form.
 void draw(Viewer& viewer)
 {
-    RecordChart(viewer, SurfaceKind::Screen);
+    RecordingSurface screen(SurfaceKind::Screen);
+    viewer.plot(screen);
+    (void)PlottedData::of(screen.areas()).csv();
     RecordChart(viewer, SurfaceKind::Printer);
     const ResultRows rows = viewer.results();
     ResultFormat::table(rows);

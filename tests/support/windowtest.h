@@ -84,7 +84,7 @@ protected:
     QByteArray printedFileStart(const std::function<void()>& press, const QString& name)
     {
         const QString pdf = root.path(name);
-        ViewerWindow::setPrintFileChooser([pdf](QWidget*) { return pdf; });
+        ViewerWindow::setPrintFileChooser([pdf](QWidget*, const QString&) { return pdf; });
         press();
         ViewerWindow::setPrintFileChooser({});
         return fileBytes(pdf).left(5);

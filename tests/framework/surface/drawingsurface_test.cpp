@@ -90,6 +90,8 @@ TEST(DrawingSurface, JsonLinesSpellEveryOperation)
     s.resetOwnFont();
     s.point(3, 4);
     s.printNumber(-0.5, TextAnchor::TopRight);
+    s.clip(QRectF(4, 18, 21, -15));
+    s.unclip();
     const OpList& ops = s.ops();
     EXPECT_EQ(toJson(ops[0]), R"({"op":"line","x1":0.5,"y1":1,"x2":2,"y2":3.25,"rgb":[0,0,255],"width":1})");
     EXPECT_EQ(toJson(ops[1]), R"({"op":"point","x":5,"y":18.2000008,"rgb":[192,192,192],"width":1})");
@@ -98,6 +100,9 @@ TEST(DrawingSurface, JsonLinesSpellEveryOperation)
     EXPECT_EQ(toJson(ops[5]), R"({"op":"circle","x":1,"y":2,"r":0.5,"rgb":[128,0,0],"width":1})");
     EXPECT_EQ(toJson(ops[6]), R"({"op":"end_document"})");
     EXPECT_EQ(toJson(ops[8]), R"({"op":"text","x":3,"y":4,"text":"-.5 ","font":"times new roman","size":12,"angle":0,"anchor":"top-right"})");
+    // A clip is its rectangle's top-left corner and size, however given.
+    EXPECT_EQ(toJson(ops[9]), R"({"op":"clip","x":4,"y":3,"w":21,"h":15})");
+    EXPECT_EQ(toJson(ops[10]), R"({"op":"unclip"})");
 }
 
 } // namespace kavel::test

@@ -70,6 +70,16 @@ TEST_F(FileOpenDialogTest, StartsAtTheCurrentDirectoryWithTheMacFiles)
     });
 }
 
+// Started from its settings folder, which holds no result file, the dialog
+// opens in the data file's folder instead.
+TEST_F(FileOpenDialogTest, StartsInTheDataFilesFolderWhenTheCurrentDirectoryHasNoResultFile)
+{
+    const CurrentDirectory settingsFolder { root.path("Gavrine/savlen") };
+    withDialog([this](FileOpenDialog* dialog) {
+        EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(root.path("data")).canonicalPath());
+    });
+}
+
 TEST_F(FileOpenDialogTest, OkReadsATypedNameInTheListedDirectoryAndReplots)
 {
     withDialog([](FileOpenDialog* dialog) {

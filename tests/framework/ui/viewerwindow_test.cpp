@@ -221,9 +221,9 @@ TEST_F(SavlenWindowTest, ReadingReportTellsWhereTheDataStoppedWithoutAWordInTheC
     // The picture's context menu holds the same report, and the results
     // panel.
     const QList<QAction*> menu = window->picture()->actions();
-    ASSERT_EQ(menu.size(), 2);
+    ASSERT_GE(menu.size(), 2);
     EXPECT_EQ(menu.front()->text(), QStringLiteral("Reading report"));
-    EXPECT_EQ(menu.back()->text(), QStringLiteral("Results panel"));
+    EXPECT_EQ(menu.at(1)->text(), QStringLiteral("Results panel"));
 }
 
 TEST_F(SavlenWindowTest, EditedSettingsAreThereAtTheNextStartButNotTheComment)
@@ -272,7 +272,7 @@ TEST_F(SavlenWindowTest, PrintIntoAFileThatCannotBeWrittenSaysWhichFile)
         GTEST_SKIP() << "a printer is installed";
     start();
     const QString pdf = root.path("no/such/directory/chart.pdf");
-    ViewerWindow::setPrintFileChooser([pdf](QWidget*) { return pdf; });
+    ViewerWindow::setPrintFileChooser([pdf](QWidget*, const QString&) { return pdf; });
     QString text;
     watcher.expectMessage(&text);
     window->button(4)->click();
@@ -280,7 +280,7 @@ TEST_F(SavlenWindowTest, PrintIntoAFileThatCannotBeWrittenSaysWhichFile)
     EXPECT_TRUE(text.contains(pdf)) << text.toStdString();
 
     // A cancelled file choice prints nothing and says nothing.
-    ViewerWindow::setPrintFileChooser([](QWidget*) { return QString(); });
+    ViewerWindow::setPrintFileChooser([](QWidget*, const QString&) { return QString(); });
     window->button(4)->click();
     ViewerWindow::setPrintFileChooser({});
     EXPECT_EQ(watcher.answered(), 1);
