@@ -4,10 +4,11 @@
 #include "statusline.h"
 #include "viewerwindow.h"
 
+#include "framework/host/atomicfile.h"
 #include "framework/host/rememberedfolder.h"
 #include "framework/output/chartoutput.h"
 #include "framework/output/plotteddata.h"
-#include "framework/host/atomicfile.h"
+#include "framework/results/resultformat.h"
 #include "framework/surface/recordingsurface.h"
 #include "framework/viewer.h"
 
@@ -57,6 +58,7 @@ ChartExportMenu::ChartExportMenu(ViewerWindow& window)
         { "copyImage", tr("Copy as image"), QKeySequence(QKeySequence::Copy), &ChartExportMenu::copyImage },
         { "copySvg", tr("Copy as SVG"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &ChartExportMenu::copySvg },
         { "savePlottedData", tr("Save plotted data as CSV..."), QKeySequence(Qt::CTRL | Qt::Key_E), &ChartExportMenu::savePlottedData },
+        { "saveResults", tr("Save results as CSV..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &ChartExportMenu::saveResults },
     };
     auto* separator = new QAction(this);
     separator->setSeparator(true);
@@ -150,14 +152,26 @@ void ChartExportMenu::copySvg()
     m_window.statusLine()->setFileStatus(tr("Chart copied as SVG"));
 }
 
+QString ChartExportMenu::chooseCsv(const QString& caption, const QString& name)
+{
+    QString path = choose(caption, name + QStringLiteral(".csv"), tr("CSV table (*.csv)"));
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    return path;
+}
+
 void ChartExportMenu::savePlottedData()
 {
-    QString path = choose(tr("Save plotted data"), m_window.viewer().identity().exportName + QStringLiteral(".csv"), tr("CSV table (*.csv)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    saved(path, AtomicFile::replace(path, PlottedData::of(m_window.picture()->surface().areas()).csv()));
+    const QString path = chooseCsv(tr("Save plotted data"), m_window.viewer().identity().exportName);
+    if (!path.isEmpty())
+        saved(path, AtomicFile::replace(path, PlottedData::of(m_window.picture()->surface().areas()).csv()));
+}
+
+void ChartExportMenu::saveResults()
+{
+    const QString path = chooseCsv(tr("Save results"), m_window.viewer().identity().exportName + QStringLiteral("-results"));
+    if (!path.isEmpty())
+        saved(path, AtomicFile::replace(path, ResultFormat::csv(m_window.viewer().results())));
 }
 
 } // namespace kavel

@@ -4,6 +4,7 @@
 #include "support/windowtest.h"
 
 #include "framework/reading/numbertext.h"
+#include "framework/results/resultformat.h"
 #include "framework/settings/chartsettings.h"
 #include "framework/ui/chartexportmenu.h"
 #include "framework/output/painterrenderer.h"
@@ -284,6 +285,24 @@ TEST_F(ChartWindowTest, ThePlottedDataHoldTheValuesRead)
         EXPECT_EQ(rows[i][2].toFloat(), p.d / 2) << i;
         EXPECT_EQ(rows[i][3].toDouble(), -p.D / 2) << i;
     }
+}
+
+// The results table as `kavel-export --report -o F.csv` writes it.
+TEST_F(ChartWindowTest, TheResultsTableSavesAsCsv)
+{
+    start();
+    const QString csv = root.path(QStringLiteral("rotor"));
+    QString offered;
+    ChartExportMenu::setFileChooser([&](QWidget*, const QString&, const QString& path, const QString&) {
+        offered = path;
+        return csv;
+    });
+    menuEntry(window.get(), "saveResults")->trigger();
+    ChartExportMenu::setFileChooser({});
+
+    EXPECT_TRUE(offered.endsWith(QStringLiteral("/savlen-results.csv")));
+    EXPECT_EQ(fileBytes(csv + QStringLiteral(".csv")), ResultFormat::csv(viewer->results()));
+    EXPECT_TRUE(fileBytes(csv + QStringLiteral(".csv")).startsWith("kind,length,elements,max_diameter\nrotor,"));
 }
 
 // The sample model with another comment, and cut off inside its records.
