@@ -68,13 +68,13 @@ void DrawingSurface::printNumber(double value, TextAnchor anchor)
     print(NumberText::printed(value), anchor);
 }
 
-void DrawingSurface::printAt(double x, double y, const QString& text, int colour)
+void DrawingSurface::printAt(double x, double y, const QString& text, std::optional<int> colour)
 {
     point(x, y, colour);
     print(text);
 }
 
-void DrawingSurface::printNumberAt(double x, double y, double value, int colour)
+void DrawingSurface::printNumberAt(double x, double y, double value, std::optional<int> colour)
 {
     point(x, y, colour);
     printNumber(value);

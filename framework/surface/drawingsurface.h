@@ -69,8 +69,8 @@ public:
     void printNumber(double value, TextAnchor anchor = TextAnchor::TopLeft);
     // The charts' label idiom: a dot in `colour` (the labels' light grey)
     // where the text is to start, then the text.
-    void printAt(double x, double y, const QString& text, int colour = Palette::kLightGrey);
-    void printNumberAt(double x, double y, double value, int colour = Palette::kLightGrey);
+    void printAt(double x, double y, const QString& text, std::optional<int> colour = Palette::kLightGrey);
+    void printNumberAt(double x, double y, double value, std::optional<int> colour = Palette::kLightGrey);
 
     void setFontName(const QString& face);
     void setFontSize(double points);
