@@ -1,6 +1,6 @@
 #include "mirnokwindowtest.h"
 
-#include "export/animationoutput.h"
+#include "framework/output/animationoutput.h"
 #include "export/exportcommand.h"
 
 #include <QDir>
