@@ -10,6 +10,8 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
+
 namespace kavel {
 
 namespace {
@@ -78,7 +80,7 @@ const QString kNoAnimation = QStringLiteral("has no animation");
 // animates covers in it all its frames will sweep).
 QString exportAnimation(Viewer& viewer, const ExportRequest& request)
 {
-    AnimationWriter writer(request.animation, request.output);
+    AnimationWriter writer(request.animation, request.outputs.front().path);
     RecordingSurface screen(SurfaceKind::Screen);
     std::optional<QRectF> region;
     QString error;
@@ -94,6 +96,22 @@ QString exportAnimation(Viewer& viewer, const ExportRequest& request)
     if (!error.isEmpty())
         return error;
     return writer.finish();
+}
+
+QString writeChart(const OpList& ops, const ExportRequest::Output& output, const QString& viewer, SurfaceKind kind,
+    const std::optional<QRectF>& drawn)
+{
+    switch (output.format) {
+    case ChartOutput::Format::Pdf:
+        return ChartOutput::writePdf(ops, kind, output.path, drawn);
+    case ChartOutput::Format::Svg:
+        return ChartOutput::writeSvg(ops, kind, output.path, drawn);
+    case ChartOutput::Format::Png:
+        return ChartOutput::writePng(ops, kind, output.path, 96, drawn);
+    case ChartOutput::Format::Json:
+        return ChartOutput::writeJson(ops, output.path, exportHeader(viewer, kind));
+    }
+    return {};
 }
 
 } // namespace
@@ -154,7 +172,7 @@ ExportOutcome runExport(const ExportRequest& request)
         outcome.report = viewer->readingReport().split(QLatin1Char('\n'));
         if (!readings.data.complete())
             outcome.status = ExportDataIncomplete;
-        if (request.output.isEmpty())
+        if (request.outputs.empty())
             return outcome;
     } else {
         for (const ReaderDiagnostic* reading : { &readings.settings, &readings.outline, &readings.data })
@@ -174,22 +192,19 @@ ExportOutcome runExport(const ExportRequest& request)
     const std::optional<QRectF> drawn = viewer->drawnRegion(chart);
     const OpList ops = chart.takeOps();
 
-    switch (request.format) {
-    case ChartOutput::Format::Pdf:
-        outcome.error = ChartOutput::writePdf(ops, request.surface, request.output, drawn);
-        break;
-    case ChartOutput::Format::Svg:
-        outcome.error = ChartOutput::writeSvg(ops, request.surface, request.output, drawn);
-        break;
-    case ChartOutput::Format::Png:
-        outcome.error = ChartOutput::writePng(ops, request.surface, request.output, 96, drawn);
-        break;
-    case ChartOutput::Format::Json:
-        outcome.error = ChartOutput::writeJson(ops, request.output, exportHeader(request.viewer, request.surface));
-        break;
+    // The pages and the drawings first, the pictures last: a PDF written
+    // after a picture of texts embeds its fonts otherwise than one written
+    // alone (Qt's font engines are shared), and each file must be the one a
+    // run of its own writes. The first that cannot be written ends the run.
+    std::vector<ExportRequest::Output> outputs = request.outputs;
+    std::stable_partition(outputs.begin(), outputs.end(), [](const ExportRequest::Output& output) { return output.format != ChartOutput::Format::Png; });
+    for (const ExportRequest::Output& output : outputs) {
+        outcome.error = writeChart(ops, output, request.viewer, request.surface, drawn);
+        if (!outcome.error.isEmpty()) {
+            outcome.status = ExportCannotWrite;
+            break;
+        }
     }
-    if (!outcome.error.isEmpty())
-        outcome.status = ExportCannotWrite;
     return outcome;
 }
 

@@ -45,10 +45,11 @@ QString exportUsage()
     }
     return QStringLiteral(
         "usage: kavel-export VIEWER [--root DIR] [--data FILE] [--outline FILE] [--settings FILE]\n"
-        "                    [--surface screen|printer] [--option NAME=VALUE[,VALUE...]]... [--check] -o OUT\n"
+        "                    [--surface screen|printer] [--option NAME=VALUE[,VALUE...]]... [--check] -o OUT [-o OUT]...\n"
         "  VIEWER    one of %1 (built: %2), in any letter case\n"
         "  --root    the installation root, a folder holding Gavrine/ and data/\n"
-        "  OUT       .pdf, .svg, .png or .json (the recorded operations, one per line)\n"
+        "  OUT       .pdf, .svg, .png or .json (the recorded operations, one per line); several -o\n"
+        "            write the one chart in several formats, read and drawn once\n"
         "  --surface printer (the \"4:Print\" page, default) or screen (the \"3:Plot\" chart)\n"
         "  --option  the viewer's in-memory choices, as its editing dialog sets them:\n"
         "%3"
@@ -64,7 +65,7 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
 {
     ExportRequest request;
     bool haveViewer = false;
-    bool haveOutput = false;
+    QStringList outputs;
 
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -144,8 +145,7 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
             }
             request.options.emplace_back(value->left(split), values);
         } else {
-            request.output = *value;
-            haveOutput = true;
+            outputs.append(*value);
         }
     }
 
@@ -155,7 +155,7 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
         return usageError(QStringLiteral("unknown viewer '%1' (one of %2)").arg(request.viewer, ViewerRegistry::suiteViewers().join(QStringLiteral(", "))));
     if (!ViewerRegistry::builtViewers().contains(request.viewer))
         return usageError(QStringLiteral("the viewer '%1' is not part of this build (built: %2)").arg(request.viewer, ViewerRegistry::builtViewers().join(QStringLiteral(", "))));
-    if (!haveOutput && !request.check)
+    if (outputs.isEmpty() && !request.check)
         return usageError(QStringLiteral("no output file given (-o OUT)"));
     // animate=1 belongs to the export itself, not to the viewer.
     for (auto option = request.options.begin(); option != request.options.end();) {
@@ -168,30 +168,31 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
         request.animate = option->second.front() == QLatin1String("1");
         option = request.options.erase(option);
     }
-    if (!haveOutput) {
-        ParsedExportArguments parsed;
-        parsed.request = std::move(request);
-        return parsed;
-    }
-    const QFileInfo output(request.output);
-    const bool gif = output.suffix().compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0;
     if (request.animate) {
-        if (gif)
-            request.animation = AnimationFormat::Gif;
-        else if (output.suffix().isEmpty() || output.isDir())
-            request.animation = AnimationFormat::Frames;
-        else
-            return usageError(QStringLiteral("--option animate=1 writes a .gif or a directory of frames, not '%1'").arg(request.output));
+        if (outputs.size() > 1)
+            return usageError(QStringLiteral("--option animate=1 writes one animation: give one -o"));
+        if (!outputs.isEmpty()) {
+            const QFileInfo output(outputs.front());
+            if (output.suffix().compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0)
+                request.animation = AnimationFormat::Gif;
+            else if (output.suffix().isEmpty() || output.isDir())
+                request.animation = AnimationFormat::Frames;
+            else
+                return usageError(QStringLiteral("--option animate=1 writes a .gif or a directory of frames, not '%1'").arg(outputs.front()));
+            request.outputs.push_back({ outputs.front() });
+        }
         ParsedExportArguments parsed;
         parsed.request = std::move(request);
         return parsed;
     }
-    if (gif)
-        return usageError(QStringLiteral("a .gif holds the chart's animation: add --option animate=1"));
-    const std::optional<ChartOutput::Format> format = ChartOutput::formatFor(request.output);
-    if (!format)
-        return usageError(QStringLiteral("cannot tell the format of '%1': use .pdf, .svg, .png or .json").arg(request.output));
-    request.format = *format;
+    for (const QString& output : outputs) {
+        if (QFileInfo(output).suffix().compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0)
+            return usageError(QStringLiteral("a .gif holds the chart's animation: add --option animate=1"));
+        const std::optional<ChartOutput::Format> format = ChartOutput::formatFor(output);
+        if (!format)
+            return usageError(QStringLiteral("cannot tell the format of '%1': use .pdf, .svg, .png or .json").arg(output));
+        request.outputs.push_back({ output, *format });
+    }
 
     ParsedExportArguments parsed;
     parsed.request = std::move(request);

@@ -25,7 +25,7 @@ enum ExportStatus {
 // One chart export as the command line asks for it:
 //   kavel-export VIEWER [--root DIR] [--data FILE] [--outline FILE]
 //       [--settings FILE] [--surface screen|printer]
-//       [--option NAME=VALUE[,VALUE…]]… [--check] -o OUT
+//       [--option NAME=VALUE[,VALUE…]]… [--check] -o OUT [-o OUT]…
 struct ExportRequest {
     QString viewer;
     QString root;      // empty: KAVEL_ROOT, else ~/Kavel
@@ -34,8 +34,13 @@ struct ExportRequest {
     QString settings;  // empty: the working settings file (read only)
     SurfaceKind surface = SurfaceKind::Printer;
     std::vector<std::pair<QString, QStringList>> options;
-    QString output;
-    ChartOutput::Format format = ChartOutput::Format::Pdf;
+    // Every -o in order: one reading and one recording of the chart serve
+    // them all.
+    struct Output {
+        QString path;
+        ChartOutput::Format format = ChartOutput::Format::Pdf;
+    };
+    std::vector<Output> outputs;
     // --check: how far each file was read, one line each on standard
     // output; the chart is written only when -o is given as well.
     bool check = false;

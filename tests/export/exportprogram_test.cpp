@@ -242,6 +242,31 @@ TEST_F(ExportProgram, SameChartGivesTheSameBytes)
     }
 }
 
+// A PDF names the moment it was written; everything else is the chart.
+QByteArray withoutCreationDate(QByteArray pdf)
+{
+    static const QRegularExpression date(QStringLiteral("/CreationDate \\(D:[^)]*\\)"));
+    return QString::fromLatin1(pdf).remove(date).toLatin1();
+}
+
+TEST_F(ExportProgram, SeveralOutputsGiveTheFilesOfSeparateRuns)
+{
+    const QStringList common { QStringLiteral("savlen"), QStringLiteral("--root"), root.path() };
+    const QStringList formats { QStringLiteral("png"), QStringLiteral("pdf"), QStringLiteral("svg"), QStringLiteral("json") };
+    QStringList together = common;
+    for (const QString& format : formats)
+        together += QStringList { QStringLiteral("-o"), path(QStringLiteral("together.") + format) };
+    const ProgramRun run = exportChart(together);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    for (const QString& format : formats) {
+        const QString alone = path(QStringLiteral("alone.") + format);
+        ASSERT_EQ(exportChart(common + QStringList { QStringLiteral("-o"), alone }).status, 0);
+        const QByteArray bytes = withoutCreationDate(fileBytes(path(QStringLiteral("together.") + format)));
+        EXPECT_FALSE(bytes.isEmpty()) << format.toStdString();
+        EXPECT_EQ(bytes, withoutCreationDate(fileBytes(alone))) << format.toStdString();
+    }
+}
+
 TEST_F(ExportProgram, PdfIsOneLandscapePage)
 {
     const QString out = path(QStringLiteral("page.pdf"));
@@ -307,10 +332,10 @@ TEST_F(ExportProgram, RootWithoutGavrineOrDataIsAUsageError)
     EXPECT_EQ(run.err, QStringLiteral("kavel-export: --root %1: holds neither Gavrine/ nor data/, so it is no Kavel root\n").arg(path("elsewhere")));
     EXPECT_FALSE(QFile::exists(path("a.json")));
 
-    write(path("upper/DATA/savlen.mac"), contents(path("data/savlen.mac")));
+    ASSERT_TRUE(writeFile(path("upper/DATA/savlen.mac"), fileBytes(path("data/savlen.mac"))));
     const ProgramRun upper = exportChart({ QStringLiteral("savlen"), QStringLiteral("--root"), path("upper"), QStringLiteral("-o"), path("a.json") });
     EXPECT_EQ(upper.status, 0) << upper.err.toStdString();
-    EXPECT_TRUE(contents(path("a.json")).contains("Tiny rotor"));
+    EXPECT_TRUE(fileBytes(path("a.json")).contains("Tiny rotor"));
 }
 
 // valden.mac given to MIRNOK: --check says where it stopped making sense,

@@ -1,5 +1,6 @@
 #include "mirnokwindowtest.h"
 
+#include "export/exportrequest.h"
 #include "framework/output/animationoutput.h"
 #include "export/exportcommand.h"
 
