@@ -95,7 +95,7 @@ QImage campbellPicture()
     image.fill(Qt::white);
     DeviceMapping mapping = DeviceMapping::fitted(QRectF(QPointF(0, 0), size), 96, kChartRegion, SurfaceKind::Printer);
     mapping.thinnestLine = 1;
-    render(image, campbell().ops, { mapping, true, std::nullopt });
+    render(image, campbell().ops, { mapping, true });
     return image;
 }
 

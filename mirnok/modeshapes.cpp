@@ -47,7 +47,7 @@ ReaderDiagnostic readResult(FieldReader& reader, ComplexModeShapes& shapes)
 {
     if (!reader.ok())
         return reader.diagnostic();
-    if (!reader.wholeLine())
+    if (!reader.lineView())
         return reader.diagnostic();
     std::optional<QString> comment = reader.wholeLine();
     if (!comment)
@@ -70,7 +70,7 @@ ReaderDiagnostic readResult(FieldReader& reader, ComplexModeShapes& shapes)
     reader.finishLine();
 
     std::vector<float> fields;
-    std::optional<QString> line = reader.wholeLine();
+    std::optional<QStringView> line = reader.lineView();
     if (!line || !reader.expectNumbers(*line, *N1, QStringLiteral("a station position"), kFirstColumn, kFieldWidth))
         return reader.diagnostic();
     const bool stationsRead = readFields(reader, *line, *N1, fields);
@@ -81,7 +81,7 @@ ReaderDiagnostic readResult(FieldReader& reader, ComplexModeShapes& shapes)
 
     for (int i = 1; i <= *N2; ++i) {
         for (int j = 0; j <= 1; ++j) {
-            line = reader.wholeLine();
+            line = reader.lineView();
             if (!line)
                 return reader.diagnostic();
             const bool read = readFields(reader, *line, 2 * *N1, fields);
@@ -92,7 +92,7 @@ ReaderDiagnostic readResult(FieldReader& reader, ComplexModeShapes& shapes)
     }
 
     for (int i = 1; i <= *N2; ++i) {
-        line = reader.wholeLine();
+        line = reader.lineView();
         if (!line)
             return reader.diagnostic();
         const bool read = readFields(reader, *line, 5, fields);

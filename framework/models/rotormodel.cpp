@@ -23,7 +23,7 @@ ReaderDiagnostic readModel(FieldReader& reader, RotorModel& model)
 {
     if (!reader.ok())
         return reader.diagnostic();
-    if (!reader.wholeLine())
+    if (!reader.lineView())
         return reader.diagnostic();
     std::optional<QString> comment = reader.wholeLine();
     if (!comment)
