@@ -43,28 +43,6 @@ void noteIncomplete(const ReaderDiagnostic& diagnostic, QStringList& warnings)
         warnings.append(diagnostic.toString());
 }
 
-// Fonts and the image writers need a QGuiApplication. The export makes one
-// only when the command line has passed, so most usage errors stay one line, and
-// without a platform chosen by the user it runs offscreen: the export never
-// shows a window and works the same with or without a display.
-class GuiApplicationScope {
-public:
-    GuiApplicationScope()
-    {
-        if (QCoreApplication::instance())
-            return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "kavel-export";
-        static char* argv[] = { name, nullptr };
-        m_app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-
-private:
-    std::unique_ptr<QGuiApplication> m_app;
-};
-
 void drawChart(Viewer& viewer, RecordingSurface& surface)
 {
     if (surface.isPrinter())
@@ -115,6 +93,20 @@ QString writeChart(const OpList& ops, const ExportRequest::Output& output, const
 }
 
 } // namespace
+
+GuiApplicationScope::GuiApplicationScope()
+{
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "kavel-export";
+    static char* argv[] = { name, nullptr };
+    m_app = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+GuiApplicationScope::~GuiApplicationScope() = default;
 
 OpList RecordChart(Viewer& viewer, SurfaceKind kind)
 {

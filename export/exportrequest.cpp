@@ -1,5 +1,6 @@
 #include "exportrequest.h"
 
+#include "bookcommand.h"
 #include "matricescommand.h"
 #include "viewerregistry.h"
 
@@ -57,8 +58,9 @@ QString exportUsage()
         "  --check   prints how far each file was read; exit 1 when the data file did not\n"
         "            read to its end or stopped making sense. Without -o no chart is written.\n"
         "       %4"
+        "       %5"
         "       kavel-export --list-viewers prints the built viewers, one a line.\n")
-        .arg(ViewerRegistry::suiteViewers().join(QStringLiteral(", ")), ViewerRegistry::builtViewers().join(QStringLiteral(", ")), options, matricesUsage());
+        .arg(ViewerRegistry::suiteViewers().join(QStringLiteral(", ")), ViewerRegistry::builtViewers().join(QStringLiteral(", ")), options, matricesUsage(), bookUsage());
 }
 
 ParsedExportArguments parseExportArguments(const QStringList& arguments)

@@ -23,6 +23,8 @@ public:
     QStringList optionUsage() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
+    QString fileComment() const override { return map.FileComment; }
+
     HolpixSettings settings;
     CriticalSpeedMap map;
     // In memory only: all critical speed curves on log-log axes at each start.

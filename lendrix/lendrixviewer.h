@@ -25,6 +25,8 @@ public:
     QStringList optionUsage() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
+    QString fileComment() const override { return model.FileComment; }
+
     LendrixSettings settings;
     LendrixModel model;
     // Which columns are drawn: only "All" at every start, never kept.

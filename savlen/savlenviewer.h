@@ -20,6 +20,8 @@ public:
     QStringList optionUsage() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
+    QString fileComment() const override { return model.FileComment; }
+
     SavlenSettings settings;
     RotorModel model;
     // Element numbers on the chart: set by the editing dialog, never kept.

@@ -31,6 +31,8 @@ public:
     // The Gauss dialog's caption (the XY dialog's is identity().editCaption).
     static QString gaussEditCaption();
 
+    QString fileComment() const override { return data.FileComment; }
+
     ValdenSettings settings;
     EigenData data;
     // In memory only: every curve shown and the XY chart at each start.

@@ -20,6 +20,8 @@ public:
     void drawChart(DrawingSurface& surface) override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
+    QString fileComment() const override { return deflection.FileComment; }
+
     WesparSettings settings;
     DeflectionData deflection;
     RotorModel model;

@@ -23,6 +23,8 @@ public:
     QStringList optionUsage() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
+    QString fileComment() const override { return data.FileComment; }
+
     ZeptalSettings settings;
     UnbalanceResponse data;
     // In memory only: the Bode chart with every curve at each start.

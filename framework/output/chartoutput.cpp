@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QBuffer>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -94,6 +95,20 @@ std::optional<Format> formatFor(const QString& path)
     return std::nullopt;
 }
 
+void setUpPdf(QPdfWriter& writer)
+{
+    writer.setCreator(QStringLiteral("Kavel"));
+    writer.setResolution(kPdfDpi);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
+}
+
+void paintPdfPage(QPainter& painter, const OpList& ops, SurfaceKind kind, const std::optional<QRectF>& drawn)
+{
+    painter.save();
+    PainterRenderer(painter, pageMapping(kPdfDpi, kind, kA4Landscape, drawn), true, true).paint(ops);
+    painter.restore();
+}
+
 QString writePdf(const OpList& ops, SurfaceKind kind, const QString& path, const std::optional<QRectF>& drawn)
 {
     // Laid out in memory and put in place whole: a failed export never
@@ -102,11 +117,11 @@ QString writePdf(const OpList& ops, SurfaceKind kind, const QString& path, const
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Kavel"));
-        writer.setResolution(kPdfDpi);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
-        if (render(writer, ops, { pageMapping(kPdfDpi, kind, kA4Landscape, drawn), false, std::nullopt, true, true }) == RenderOutcome::NotStarted)
+        setUpPdf(writer);
+        QPainter painter;
+        if (!painter.begin(&writer))
             return cannotWrite(path, QStringLiteral("the PDF writer did not start"));
+        paintPdfPage(painter, ops, kind, drawn);
     }
     return AtomicFile::replace(path, buffer.data());
 }
