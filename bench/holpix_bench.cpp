@@ -6,8 +6,8 @@
 #include "holpix/maptochart.h"
 
 #include "framework/surface/recordingsurface.h"
+#include "largefiles.h"
 #include "rasterpicture.h"
-
 
 #include <benchmark/benchmark.h>
 
@@ -17,34 +17,12 @@ using namespace kavel;
 
 namespace {
 
-constexpr int kPoints = 5000;
-constexpr int kModes = 6;
+constexpr int kPoints = LargeFiles::kMapPoints;
+constexpr int kModes = LargeFiles::kMapModes;
 
-// A fine stiffness sweep, 10 to 10^6 kgf/mm, of six modes whose critical
-// speeds rise from their pinned-pinned to their clamped values: every curve
-// crosses the chart on log-log axes.
 const QString& largeMapText()
 {
-    static const QString text = [] {
-        QString t = QStringLiteral("HOLPIX  UNDAMPED CRITICAL SPEED MAP\r\nBenchmark map  5000 points  6 modes\r\n%1%2\r\n  SUPPORT STIFFNESS (kgf/mm)\r\n")
-                        .arg(kPoints, 5)
-                        .arg(kModes, 5);
-        auto stiffness = [](int i) { return 10 * std::pow(10.0, 5.0 * (i - 1) / (kPoints - 1)); };
-        for (int i = 1; i <= kPoints; ++i)
-            t += QString::number(stiffness(i), 'E', 5).rightJustified(14) + QStringLiteral("\r\n");
-        for (int j = 1; j <= kModes; ++j) {
-            for (int k = 0; k < 3; ++k) {
-                t += QStringLiteral("  MODE %1  KIND %2 (Hz)\r\n").arg(j).arg(k);
-                for (int i = 1; i <= kPoints; ++i) {
-                    const double low = 15.0 * j * j, high = 40.0 * j * j;
-                    const double f = low + (high - low) / (1 + 3e4 * j / stiffness(i)) - 0.02 * k;
-                    t += QString::number(f, 'E', 5).rightJustified(14) + QStringLiteral("\r\n");
-                }
-            }
-        }
-        return t;
-    }();
-    return text;
+    return LargeFiles::criticalSpeedMap();
 }
 
 const CriticalSpeedMap& largeMap()
@@ -59,14 +37,7 @@ const CriticalSpeedMap& largeMap()
 
 HolpixSettings largeSettings()
 {
-    HolpixSettings s;
-    s.X = { 10, 1e6, 1e5, 21 };
-    s.Y = { 10, 10000, 1000, 15 };
-    s.FrameWidth = 3;
-    s.XTitle = QStringLiteral("Support stiffness (kgf/mm)");
-    s.YTitle = QStringLiteral("Frequency (Hz)");
-    s.Title = QStringLiteral("Benchmark map");
-    return s;
+    return LargeFiles::holpixSettings();
 }
 
 // Arg: 0 the critical speed curves (the start-up chart), 1 the standstill

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/models/rotormodel.h"
+#include "largefiles.h"
 
 #include <QString>
 
@@ -8,7 +9,7 @@ namespace kavel {
 
 // The large rotor the rotor-drawing benchmarks share: 5000 elements (20000
 // points) of 10 mm each, discs and bores of varying size.
-inline constexpr int kLargeRotorElements = 5000;
+inline constexpr int kLargeRotorElements = LargeFiles::kRotorElements;
 
 // As the model-input analysis writes it into savlen.mac.
 const QString& largeRotorModelText();

@@ -2,6 +2,7 @@
 #include "lendrix/lendrixsettings.h"
 #include "lendrix/modelchart.h"
 
+#include "largefiles.h"
 #include "rasterpicture.h"
 
 #include <benchmark/benchmark.h>
@@ -12,52 +13,13 @@ using namespace kavel;
 
 namespace {
 
-constexpr int kStations = 2000;
-constexpr int kP = 2;
-constexpr int kQ = 10;
+constexpr int kStations = LargeFiles::kLendrixStations;
+constexpr int kP = LargeFiles::kLendrixPhysical;
+constexpr int kQ = LargeFiles::kLendrixModal;
 
-// A model of 2000 stations × 12 columns (2 physical, 10 modal) in the layout
-// the model-input analysis writes; every fifth station carries no modal
-// entries, so the station lines are drawn too.
 const QString& largeModelText()
 {
-    static const QString text = [] {
-        QString t = QStringLiteral("LENDRIX  QUASI-MODAL MODEL\r\nBenchmark model  2000 stations\r\n");
-        auto matrix = [&](int r, int c) {
-            t += QStringLiteral("%1%2\r\n").arg(r, 6).arg(c, 6);
-            for (int k = 0; k < r * c; ++k)
-                t += QStringLiteral("%1").arg(0.01 * (k + 1), 16, 'E', 7) + (k % 5 == 4 || k == r * c - 1 ? QStringLiteral("\r\n") : QString());
-        };
-        auto vector = [&](int n, double scale) {
-            t += QStringLiteral("%1\r\n").arg(n, 6);
-            for (int k = 0; k < n; ++k)
-                t += QStringLiteral("%1").arg(scale * (k + 1) * (k + 1), 16, 'E', 7);
-            t += QStringLiteral("\r\n");
-        };
-        matrix(kP, kP);
-        matrix(kP, kQ);
-        vector(kQ, 1);
-        matrix(kP, kP);
-        vector(kQ, 3947.8418);
-        matrix(kP, kP);
-        matrix(kP, kQ);
-        matrix(kQ, kQ);
-        t += QStringLiteral("%1%2%3\r\n").arg(kP, 6).arg(kQ, 6).arg(kStations, 6);
-        t += QStringLiteral("  Z    ");
-        for (int i = 0; i < kStations; ++i)
-            t += QStringLiteral("%1").arg(i * 0.6, 11, 'f', 4);
-        t += QStringLiteral("\r\n");
-        for (int i = 0; i < kStations; ++i) {
-            t += QStringLiteral("%1 ").arg(i + 1, 6);
-            for (int j = 0; j < kP + kQ; ++j) {
-                const double v = j >= kP && i % 5 == 0 ? 0 : std::sin(i * 0.01 * (j + 1));
-                t += QStringLiteral("%1").arg(v, 11, 'f', 5);
-            }
-            t += QStringLiteral("\r\n");
-        }
-        return t;
-    }();
-    return text;
+    return LargeFiles::lendrixModel();
 }
 
 LendrixModel largeModel()
@@ -71,14 +33,7 @@ LendrixModel largeModel()
 
 LendrixSettings largeSettings()
 {
-    LendrixSettings s;
-    s.X = { 0, 1200, 100, 20 };
-    s.Y = { -5, 5, 1, 12 };
-    s.FrameWidth = 3;
-    s.XTitle = QStringLiteral("Axial position (mm)");
-    s.YTitle = QStringLiteral("Mode (-)");
-    s.Title = QStringLiteral("Benchmark model");
-    return s;
+    return LargeFiles::lendrixSettings();
 }
 
 void BM_ReadLendrixModelText(benchmark::State& state)

@@ -3,8 +3,8 @@
 #include "mirnok/modeshapes.h"
 
 #include "framework/surface/recordingsurface.h"
+#include "largefiles.h"
 #include "rasterpicture.h"
-
 
 #include <benchmark/benchmark.h>
 
@@ -14,61 +14,17 @@ using namespace kavel;
 
 namespace {
 
-constexpr int kStations = 2000;
-constexpr int kModes = 13;
+constexpr int kStations = LargeFiles::kComplexStations;
+constexpr int kModes = LargeFiles::kComplexModes;
 
-// A field of 11 characters, as the analysis writes them.
-QString field(double v)
-{
-    return QString::number(v, 'f', 5).rightJustified(11);
-}
-
-// 2000 stations along a 2 m shaft, 13 complex modes of rising order with
-// phases that change along the shaft, in the result file's fixed columns.
 const QString& largeResultText()
 {
-    static const QString text = [] {
-        QString t = QStringLiteral("DASMOR6  COMPLEX MODE SHAPES\r\nBenchmark rotor  2000 stations  13 modes\r\n%1%2\r\n").arg(kStations, 6).arg(kModes, 6);
-        t += QStringLiteral(" Z(mm) ");
-        for (int s = 0; s < kStations; ++s)
-            t += field(s * 1.0);
-        t += QStringLiteral("\r\n");
-        for (int i = 1; i <= kModes; ++i) {
-            for (int j = 0; j <= 1; ++j) {
-                t += QStringLiteral("%1-%2  ").arg(i, 3).arg(j == 0 ? QLatin1Char('H') : QLatin1Char('V'));
-                for (int s = 0; s < kStations; ++s) {
-                    const double x = double(s) / (kStations - 1);
-                    t += field(std::sin(M_PI * i * x)) + field(90.0 * j + 30.0 * i * x);
-                }
-                t += QStringLiteral("\r\n");
-            }
-        }
-        for (int i = 1; i <= kModes; ++i)
-            t += QStringLiteral("%1-EV ").arg(i, 3) + field(50) + field(0) + field(i % 2 ? 1 : -1) + field(-2.5 * i) + field(60.0 * i) + QStringLiteral("\r\n");
-        return t;
-    }();
-    return text;
+    return LargeFiles::complexModeShapes();
 }
 
 MirnokSettings largeSettings()
 {
-    MirnokSettings s;
-    s.zMin = 0;
-    s.zMax = 2000;
-    s.zPitch = 200;
-    s.zChart = 16;
-    s.viewAngle = -20;
-    s.xyMin = -1.5;
-    s.xyMax = 1.5;
-    s.xyPitch = 0.5;
-    s.xyChart = 9;
-    s.FrameWidth = 3;
-    s.zTitle = QStringLiteral("Axial position (mm)");
-    s.xTitle = QStringLiteral("Horizontal (mm)");
-    s.yTitle = QStringLiteral("Vertical (mm)");
-    s.chartTitle = QStringLiteral("Benchmark modes");
-    s.animStep = 10;
-    return s;
+    return LargeFiles::mirnokSettings();
 }
 
 struct Scene {

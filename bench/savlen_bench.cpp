@@ -5,6 +5,7 @@
 #include "framework/reading/textfile.h"
 #include "framework/surface/recordingsurface.h"
 #include "largerotor.h"
+#include "largefiles.h"
 #include "rasterpicture.h"
 
 #include <QFile>
@@ -22,15 +23,7 @@ constexpr int kElements = kLargeRotorElements;
 
 SavlenSettings largeSettings()
 {
-    SavlenSettings s;
-    s.X = { 0, kElements * 10.0, 5000, 25 };
-    s.Y = { -250, 250, 50, 10 };
-    s.FrameWidth = 3;
-    s.ContourMode = 1;
-    s.XTitle = QStringLiteral("Axial position (mm)");
-    s.YTitle = QStringLiteral("Radius (mm)");
-    s.Title = QStringLiteral("Benchmark rotor");
-    return s;
+    return LargeFiles::savlenSettings();
 }
 
 void BM_ReadRotorModelText(benchmark::State& state)

@@ -4,8 +4,8 @@
 #include "valden/valdensettings.h"
 
 #include "framework/surface/recordingsurface.h"
+#include "largefiles.h"
 #include "rasterpicture.h"
-
 
 #include <benchmark/benchmark.h>
 
@@ -15,34 +15,12 @@ using namespace kavel;
 
 namespace {
 
-constexpr int kSteps = 2000;
-constexpr int kModes = 12;
+constexpr int kSteps = LargeFiles::kEigenSteps;
+constexpr int kModes = LargeFiles::kEigenModes;
 
-// A long run-up, 0 to 200 rps in 2000 steps, of twelve modes whose
-// frequencies split with speed (forward and backward whirl) and whose
-// damping falls and rises: every curve crosses the chart.
 const QString& largeResultText()
 {
-    static const QString text = [] {
-        QString t = QStringLiteral("\r\n    *** MAC VALDEN **\r\nBenchmark run-up  2000 steps  12 modes\r\n%1%2\r\n").arg(kSteps, 5).arg(kModes, 5);
-        t += QStringLiteral("  STEP      SIGMA1     OMEGA1\r\n RPS   ");
-        for (int i = 0; i < kSteps; ++i)
-            t += QString::number(i * 0.1, 'f', 4).rightJustified(11);
-        t += QStringLiteral("\r\n");
-        for (int i = 0; i < kSteps; ++i) {
-            t += QString::number(i + 1).rightJustified(5).leftJustified(7);
-            for (int j = 1; j <= kModes; ++j) {
-                const double speed = i * 0.1;
-                const double whirl = (j % 2 == 0 ? 1 : -1) * 0.3 * speed;
-                const double omega = 2 * 3.1415926535 * (25.0 * ((j + 1) / 2) + whirl);
-                const double sigma = -omega * (0.01 + 0.03 * std::sin(speed / 40 + j));
-                t += QString::number(sigma, 'g', 7).rightJustified(11) + QString::number(omega, 'g', 7).rightJustified(11);
-            }
-            t += QStringLiteral("\r\n");
-        }
-        return t;
-    }();
-    return text;
+    return LargeFiles::eigenvalues();
 }
 
 const EigenData& largeResult()
@@ -57,21 +35,7 @@ const EigenData& largeResult()
 
 ValdenSettings benchSettings()
 {
-    ValdenSettings s;
-    s.Xmin = 0, s.Xmax = 200, s.Ymin = 0, s.Ymax = 350;
-    s.Xpitch = 25, s.Ypitch = 50, s.Xlength = 20, s.Ylength = 14;
-    s.ReMin = -800, s.ReMax = 200, s.ImMin = 0, s.ImMax = 2000;
-    s.RePitch = 200, s.ImPitch = 250, s.ReLength = 16, s.ImLength = 13;
-    s.FrameWidth = 3;
-    s.CurveWidth = 2;
-    s.XYXTitle = QStringLiteral("Speed (rps)");
-    s.GaussXTitle = QStringLiteral("Re (1/s)");
-    s.DampingTitle = QStringLiteral("Damping ratio");
-    s.GaussYTitle = QStringLiteral("Im (rad/s)");
-    s.FrequencyTitle = QStringLiteral("Natural frequency (Hz)");
-    s.XYTitle = QStringLiteral("Campbell diagram");
-    s.GaussTitle = QStringLiteral("Eigenvalue paths");
-    return s;
+    return LargeFiles::valdenSettings();
 }
 
 void BM_ReadEigenDataText(benchmark::State& state)

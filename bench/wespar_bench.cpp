@@ -3,6 +3,7 @@
 #include "wespar/wesparsettings.h"
 
 #include "largerotor.h"
+#include "largefiles.h"
 #include "rasterpicture.h"
 
 #include <benchmark/benchmark.h>
@@ -13,33 +14,16 @@ using namespace kavel;
 
 namespace {
 
-constexpr int kPoints = 20000;
+constexpr int kPoints = LargeFiles::kDeflectionPoints;
 
-// A deflection file as the analysis writes it: two lines of 20000 fields.
 const QString& largeDeflectionText()
 {
-    static const QString text = [] {
-        QString xs = QStringLiteral("X(mm) "), ws = QStringLiteral("W(mm) ");
-        for (int i = 0; i < kPoints; ++i) {
-            xs += QStringLiteral("%1").arg(i * 2.5, 11, 'f', 4);
-            ws += QStringLiteral("%1").arg(0.08 * std::sin(i * 3.14159 / kPoints), 11, 'f', 5);
-        }
-        return QStringLiteral("WESPAR  STATIC DEFLECTION\r\nBenchmark rotor\r\n%1\r\n").arg(kPoints) + xs + QStringLiteral("\r\n") + ws + QStringLiteral("\r\n");
-    }();
-    return text;
+    return LargeFiles::deflection();
 }
 
 WesparSettings largeSettings()
 {
-    WesparSettings s;
-    s.X = { 0, 50000, 5000, 21 };
-    s.Y = { -0.1, 0.1, 0.025, 6 };
-    s.R = { -250, 250, 50, 6 };
-    s.FrameWidth = 3;
-    s.CurveWidth = 2;
-    s.ContourMode = 1;
-    s.Title = QStringLiteral("Benchmark deflection");
-    return s;
+    return LargeFiles::wesparSettings();
 }
 
 void BM_ReadDeflectionText(benchmark::State& state)

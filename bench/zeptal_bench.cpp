@@ -5,8 +5,8 @@
 #include "zeptal/zeptalsettings.h"
 
 #include "framework/surface/recordingsurface.h"
+#include "largefiles.h"
 #include "rasterpicture.h"
-
 
 #include <benchmark/benchmark.h>
 
@@ -16,30 +16,12 @@ using namespace kavel;
 
 namespace {
 
-constexpr int kSpeeds = 20000;
-constexpr int kCurves = 5;
+constexpr int kSpeeds = LargeFiles::kResponseSpeeds;
+constexpr int kCurves = LargeFiles::kResponseCurves;
 
-// A run-up from 0 to 12000 rpm in 20000 steps: five responses, each a
-// resonance peak at its own speed with the phase turning through −180.
 const QString& largeResponseText()
 {
-    static const QString text = [] {
-        QString t = QStringLiteral("    *** MAC QORVAT **\r\nBenchmark run-up  20000 speeds  5 curves\r\n%1%2\r\n").arg(kSpeeds, 6).arg(kCurves, 6);
-        t += QStringLiteral("   NO.  SPEED(rpm)   AMP1(um)     PHASE1\r\n");
-        for (int i = 1; i <= kSpeeds; ++i) {
-            const double speed = i * 0.6;
-            t += QString::number(i).rightJustified(6).leftJustified(7) + QString::number(speed, 'f', 3).rightJustified(11);
-            for (int j = 1; j <= kCurves; ++j) {
-                const double r = speed / (2000.0 * j);
-                const double amplitude = 2 * r * r / std::sqrt((1 - r * r) * (1 - r * r) + 0.01 * r * r);
-                const double phase = -std::atan2(0.1 * r, 1 - r * r) * 180 / 3.141592653589793 - 10 * j;
-                t += QString::number(amplitude, 'g', 5).rightJustified(11) + QString::number(phase, 'f', 5).rightJustified(11);
-            }
-            t += QStringLiteral("\r\n");
-        }
-        return t;
-    }();
-    return text;
+    return LargeFiles::unbalanceResponse();
 }
 
 const UnbalanceResponse& largeResponse()
@@ -54,16 +36,7 @@ const UnbalanceResponse& largeResponse()
 
 ZeptalSettings benchSettings()
 {
-    ZeptalSettings s;
-    s.Xmin = 0, s.Xmax = 12000, s.Ymin = 0, s.Ymax = 20;
-    s.Xpitch = 1000, s.Ypitch = 5, s.Xlength = 20, s.Ylength = 12;
-    s.FrameWidth = 3;
-    s.CurveWidth = 2;
-    s.XTitle = QStringLiteral("Speed (rpm)");
-    s.PhaseTitle = QStringLiteral("Phase (deg)");
-    s.AmplitudeTitle = QStringLiteral("Amplitude (um)");
-    s.Title = QStringLiteral("Unbalance response");
-    return s;
+    return LargeFiles::zeptalSettings();
 }
 
 void BM_ReadUnbalanceResponseText(benchmark::State& state)

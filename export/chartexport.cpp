@@ -13,6 +13,8 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
+
 namespace kavel {
 
 namespace {
@@ -44,28 +46,6 @@ void noteIncomplete(const ReaderDiagnostic& diagnostic, QStringList& warnings)
         warnings.append(diagnostic.toString());
 }
 
-// Fonts and the image writers need a QGuiApplication. The export makes one
-// only when the command line has passed, so most usage errors stay one line, and
-// without a platform chosen by the user it runs offscreen: the export never
-// shows a window and works the same with or without a display.
-class GuiApplicationScope {
-public:
-    GuiApplicationScope()
-    {
-        if (QCoreApplication::instance())
-            return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "kavel-export";
-        static char* argv[] = { name, nullptr };
-        m_app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-
-private:
-    std::unique_ptr<QGuiApplication> m_app;
-};
-
 void drawChart(Viewer& viewer, RecordingSurface& surface)
 {
     if (surface.isPrinter())
@@ -81,7 +61,7 @@ const QString kNoAnimation = QStringLiteral("has no animation");
 // animates covers in it all its frames will sweep).
 QString exportAnimation(Viewer& viewer, const ExportRequest& request)
 {
-    AnimationWriter writer(request.animation, request.output);
+    AnimationWriter writer(request.animation, request.outputs.front().path);
     RecordingSurface screen(SurfaceKind::Screen);
     std::optional<QRectF> region;
     QString error;
@@ -108,14 +88,47 @@ QString exportReport(const Viewer& viewer, const ExportRequest& request, QString
         table = ResultFormat::table(rows);
         return {};
     case ReportFormat::JsonLines:
-        return AtomicFile::replace(request.output, ResultFormat::jsonLines(rows));
+        return AtomicFile::replace(request.outputs.front().path, ResultFormat::jsonLines(rows));
     case ReportFormat::Csv:
-        return AtomicFile::replace(request.output, ResultFormat::csv(rows));
+        return AtomicFile::replace(request.outputs.front().path, ResultFormat::csv(rows));
+    }
+    return {};
+}
+
+// One chart's operations in one -o's format.
+QString writeChart(const OpList& ops, const ExportRequest::Output& output, const QString& viewer, SurfaceKind kind,
+    const std::optional<QRectF>& drawn, const std::vector<PlotArea>& areas)
+{
+    switch (output.format) {
+    case ChartOutput::Format::Pdf:
+        return ChartOutput::writePdf(ops, kind, output.path, drawn);
+    case ChartOutput::Format::Svg:
+        return ChartOutput::writeSvg(ops, kind, output.path, drawn);
+    case ChartOutput::Format::Png:
+        return ChartOutput::writePng(ops, kind, output.path, 96, drawn);
+    case ChartOutput::Format::Json:
+        return ChartOutput::writeJson(ops, output.path, exportHeader(viewer, kind));
+    case ChartOutput::Format::Csv:
+        return AtomicFile::replace(output.path, PlottedData::of(areas).csv());
     }
     return {};
 }
 
 } // namespace
+
+GuiApplicationScope::GuiApplicationScope()
+{
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "kavel-export";
+    static char* argv[] = { name, nullptr };
+    m_app = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+GuiApplicationScope::~GuiApplicationScope() = default;
 
 OpList RecordChart(Viewer& viewer, SurfaceKind kind)
 {
@@ -180,7 +193,7 @@ ExportOutcome runExport(const ExportRequest& request)
         outcome.report = viewer->readingReport().split(QLatin1Char('\n'));
         if (!readings.data.complete())
             outcome.status = ExportDataIncomplete;
-        if (request.output.isEmpty())
+        if (request.outputs.empty())
             return outcome;
     } else {
         for (const ReaderDiagnostic* reading : { &readings.settings, &readings.outline, &readings.data })
@@ -207,25 +220,19 @@ ExportOutcome runExport(const ExportRequest& request)
     const std::optional<QRectF> drawn = viewer->drawnRegion(chart);
     const OpList ops = chart.takeOps();
 
-    switch (request.format) {
-    case ChartOutput::Format::Pdf:
-        outcome.error = ChartOutput::writePdf(ops, request.surface, request.output, drawn);
-        break;
-    case ChartOutput::Format::Svg:
-        outcome.error = ChartOutput::writeSvg(ops, request.surface, request.output, drawn);
-        break;
-    case ChartOutput::Format::Png:
-        outcome.error = ChartOutput::writePng(ops, request.surface, request.output, 96, drawn);
-        break;
-    case ChartOutput::Format::Json:
-        outcome.error = ChartOutput::writeJson(ops, request.output, exportHeader(request.viewer, request.surface));
-        break;
-    case ChartOutput::Format::Csv:
-        outcome.error = AtomicFile::replace(request.output, PlottedData::of(chart.areas()).csv());
-        break;
+    // The pages and the drawings first, the pictures last: a PDF written
+    // after a picture of texts embeds its fonts otherwise than one written
+    // alone (Qt's font engines are shared), and each file must be the one a
+    // run of its own writes. The first that cannot be written ends the run.
+    std::vector<ExportRequest::Output> outputs = request.outputs;
+    std::stable_partition(outputs.begin(), outputs.end(), [](const ExportRequest::Output& output) { return output.format != ChartOutput::Format::Png; });
+    for (const ExportRequest::Output& output : outputs) {
+        outcome.error = writeChart(ops, output, request.viewer, request.surface, drawn, chart.areas());
+        if (!outcome.error.isEmpty()) {
+            outcome.status = ExportCannotWrite;
+            break;
+        }
     }
-    if (!outcome.error.isEmpty())
-        outcome.status = ExportCannotWrite;
     return outcome;
 }
 

@@ -7,6 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class QGuiApplication;
+
 namespace kavel {
 
 class Viewer;
@@ -18,6 +22,19 @@ struct ExportOutcome {
     // For standard output: --check, how far each file was read, one line
     // each; --report without -o, the results table.
     QStringList report;
+};
+
+// Fonts and the image writers need a QGuiApplication. The export makes one
+// only when the command line has passed, so most usage errors stay one line,
+// and without a platform chosen by the user it runs offscreen: the export
+// never shows a window and works the same with or without a display.
+class GuiApplicationScope {
+public:
+    GuiApplicationScope();
+    ~GuiApplicationScope();
+
+private:
+    std::unique_ptr<QGuiApplication> m_app;
 };
 
 // Draws the viewer's chart on a recording surface: the "3:Plot" chart on

@@ -1,5 +1,6 @@
 #include "exportcommand.h"
 
+#include "bookcommand.h"
 #include "chartexport.h"
 #include "exportrequest.h"
 #include "matricescommand.h"
@@ -20,6 +21,8 @@ int runExportCommand(const QStringList& arguments, QTextStream& out, QTextStream
     // Subcommands take the first word; a viewer name never collides with one.
     if (arguments.value(0) == QLatin1String("matrices"))
         return runMatricesCommand(arguments.mid(1), out, err);
+    if (arguments.value(0) == QLatin1String("book"))
+        return runBookCommand(arguments.mid(1), out, err);
 
     const ParsedExportArguments parsed = parseExportArguments(arguments);
     if (parsed.help) {

@@ -1,5 +1,6 @@
 #include "exportrequest.h"
 
+#include "bookcommand.h"
 #include "matricescommand.h"
 #include "viewerregistry.h"
 
@@ -45,13 +46,14 @@ QString exportUsage()
     }
     return QStringLiteral(
         "usage: kavel-export VIEWER [--root DIR] [--data FILE] [--outline FILE] [--settings FILE]\n"
-        "                    [--surface screen|printer] [--option NAME=VALUE[,VALUE...]]... [--check] -o OUT\n"
+        "                    [--surface screen|printer] [--option NAME=VALUE[,VALUE...]]... [--check] -o OUT [-o OUT]...\n"
         "       kavel-export VIEWER --report [--root DIR] [--data FILE] [--outline FILE] [--settings FILE]\n"
         "                    [--option NAME=VALUE[,VALUE...]]... [-o OUT]\n"
         "  VIEWER    one of %1 (built: %2), in any letter case\n"
         "  --root    the installation root, a folder holding Gavrine/ and data/\n"
         "  OUT       .pdf, .svg, .png, .json (the recorded operations, one per line) or\n"
-        "            .csv (the data as plotted, in the units of the chart's axes)\n"
+        "            .csv (the data as plotted, in the units of the chart's axes); several -o\n"
+        "            write the one chart in several formats, read and drawn once\n"
         "  --surface printer (the \"4:Print\" page, default) or screen (the \"3:Plot\" chart)\n"
         "  --option  the viewer's in-memory choices, as its editing dialog sets them:\n"
         "%3"
@@ -61,15 +63,16 @@ QString exportUsage()
         "  --check   prints how far each file was read; exit 1 when the data file did not\n"
         "            read to its end or stopped making sense. Without -o no chart is written.\n"
         "       %4"
+        "       %5"
         "       kavel-export --list-viewers prints the built viewers, one a line.\n")
-        .arg(ViewerRegistry::suiteViewers().join(QStringLiteral(", ")), ViewerRegistry::builtViewers().join(QStringLiteral(", ")), options, matricesUsage());
+        .arg(ViewerRegistry::suiteViewers().join(QStringLiteral(", ")), ViewerRegistry::builtViewers().join(QStringLiteral(", ")), options, matricesUsage(), bookUsage());
 }
 
 ParsedExportArguments parseExportArguments(const QStringList& arguments)
 {
     ExportRequest request;
     bool haveViewer = false;
-    bool haveOutput = false;
+    QStringList outputs;
 
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -153,8 +156,7 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
             }
             request.options.emplace_back(value->left(split), values);
         } else {
-            request.output = *value;
-            haveOutput = true;
+            outputs.append(*value);
         }
     }
 
@@ -164,7 +166,7 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
         return usageError(QStringLiteral("unknown viewer '%1' (one of %2)").arg(request.viewer, ViewerRegistry::suiteViewers().join(QStringLiteral(", "))));
     if (!ViewerRegistry::builtViewers().contains(request.viewer))
         return usageError(QStringLiteral("the viewer '%1' is not part of this build (built: %2)").arg(request.viewer, ViewerRegistry::builtViewers().join(QStringLiteral(", "))));
-    if (!haveOutput && !request.check && !request.report)
+    if (outputs.isEmpty() && !request.check && !request.report)
         return usageError(QStringLiteral("no output file given (-o OUT)"));
     if (request.report && request.check)
         return usageError(QStringLiteral("--report and --check cannot be combined"));
@@ -182,43 +184,47 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
     if (request.report) {
         if (request.animate)
             return usageError(QStringLiteral("--report writes no animation: leave out --option animate=1"));
-        const QString suffix = QFileInfo(request.output).suffix().toLower();
-        if (!haveOutput)
-            request.reportFormat = ReportFormat::Table;
-        else if (suffix == QLatin1String("json"))
-            request.reportFormat = ReportFormat::JsonLines;
-        else if (suffix == QLatin1String("csv"))
-            request.reportFormat = ReportFormat::Csv;
-        else
-            return usageError(QStringLiteral("--report writes .json or .csv, not '%1' (without -o: a table on standard output)").arg(request.output));
+        if (outputs.size() > 1)
+            return usageError(QStringLiteral("--report writes one table: give one -o"));
+        if (!outputs.isEmpty()) {
+            const QString suffix = QFileInfo(outputs.front()).suffix().toLower();
+            if (suffix == QLatin1String("json"))
+                request.reportFormat = ReportFormat::JsonLines;
+            else if (suffix == QLatin1String("csv"))
+                request.reportFormat = ReportFormat::Csv;
+            else
+                return usageError(QStringLiteral("--report writes .json or .csv, not '%1' (without -o: a table on standard output)").arg(outputs.front()));
+            request.outputs.push_back({ outputs.front() });
+        }
         ParsedExportArguments parsed;
         parsed.request = std::move(request);
         return parsed;
     }
-    if (!haveOutput) {
-        ParsedExportArguments parsed;
-        parsed.request = std::move(request);
-        return parsed;
-    }
-    const QFileInfo output(request.output);
-    const bool gif = output.suffix().compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0;
     if (request.animate) {
-        if (gif)
-            request.animation = AnimationFormat::Gif;
-        else if (output.suffix().isEmpty() || output.isDir())
-            request.animation = AnimationFormat::Frames;
-        else
-            return usageError(QStringLiteral("--option animate=1 writes a .gif or a directory of frames, not '%1'").arg(request.output));
+        if (outputs.size() > 1)
+            return usageError(QStringLiteral("--option animate=1 writes one animation: give one -o"));
+        if (!outputs.isEmpty()) {
+            const QFileInfo output(outputs.front());
+            if (output.suffix().compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0)
+                request.animation = AnimationFormat::Gif;
+            else if (output.suffix().isEmpty() || output.isDir())
+                request.animation = AnimationFormat::Frames;
+            else
+                return usageError(QStringLiteral("--option animate=1 writes a .gif or a directory of frames, not '%1'").arg(outputs.front()));
+            request.outputs.push_back({ outputs.front() });
+        }
         ParsedExportArguments parsed;
         parsed.request = std::move(request);
         return parsed;
     }
-    if (gif)
-        return usageError(QStringLiteral("a .gif holds the chart's animation: add --option animate=1"));
-    const std::optional<ChartOutput::Format> format = ChartOutput::formatFor(request.output);
-    if (!format)
-        return usageError(QStringLiteral("cannot tell the format of '%1': use .pdf, .svg, .png, .json or .csv").arg(request.output));
-    request.format = *format;
+    for (const QString& output : outputs) {
+        if (QFileInfo(output).suffix().compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0)
+            return usageError(QStringLiteral("a .gif holds the chart's animation: add --option animate=1"));
+        const std::optional<ChartOutput::Format> format = ChartOutput::formatFor(output);
+        if (!format)
+            return usageError(QStringLiteral("cannot tell the format of '%1': use .pdf, .svg, .png, .json or .csv").arg(output));
+        request.outputs.push_back({ output, *format });
+    }
 
     ParsedExportArguments parsed;
     parsed.request = std::move(request);

@@ -29,7 +29,7 @@ enum class ReportFormat { Table, JsonLines, Csv };
 // One chart export as the command line asks for it:
 //   kavel-export VIEWER [--root DIR] [--data FILE] [--outline FILE]
 //       [--settings FILE] [--surface screen|printer]
-//       [--option NAME=VALUE[,VALUE…]]… [--check] -o OUT
+//       [--option NAME=VALUE[,VALUE…]]… [--check] -o OUT [-o OUT]…
 //   kavel-export VIEWER --report [--root DIR] [--data FILE] [--outline FILE]
 //       [--settings FILE] [--option NAME=VALUE[,VALUE…]]… [-o OUT]
 struct ExportRequest {
@@ -40,8 +40,13 @@ struct ExportRequest {
     QString settings;  // empty: the working settings file (read only)
     SurfaceKind surface = SurfaceKind::Printer;
     std::vector<std::pair<QString, QStringList>> options;
-    QString output;
-    ChartOutput::Format format = ChartOutput::Format::Pdf;
+    // Every -o in order: one reading and one recording of the chart serve
+    // them all.
+    struct Output {
+        QString path;
+        ChartOutput::Format format = ChartOutput::Format::Pdf;
+    };
+    std::vector<Output> outputs;
     // --check: how far each file was read, one line each on standard
     // output; the chart is written only when -o is given as well.
     bool check = false;

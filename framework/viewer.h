@@ -122,6 +122,10 @@ public:
     // frames; a still chart (the default) draws none.
     virtual int drawAnimation(DrawingSurface& screen, const std::function<void()>& frameDone);
 
+    // The comment line of the data file read (the chart prints it at its
+    // top left); empty before any.
+    virtual QString fileComment() const { return {}; }
+
     // The data file path: the default at start, replaced by the file dialog.
     QString dataPath;
 

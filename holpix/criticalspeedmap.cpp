@@ -47,7 +47,7 @@ int numbersOn(QStringView line)
 // table (a unit or a note after the value is fine).
 float valueLine(FieldReader& reader, bool& ok)
 {
-    const std::optional<QString> line = reader.wholeLine();
+    const std::optional<QStringView> line = reader.lineView();
     ok = line.has_value();
     if (!ok)
         return 0.0f;
@@ -63,7 +63,7 @@ float valueLine(FieldReader& reader, bool& ok)
 // counts do not fit the file.
 bool headerLine(FieldReader& reader, const QString& header)
 {
-    const std::optional<QString> line = reader.wholeLine();
+    const std::optional<QStringView> line = reader.lineView();
     if (!line)
         return false;
     bool opensWithNumber = false;

@@ -32,6 +32,8 @@ public:
     std::function<std::optional<int>(int kind, int mode)> curveColours() const;
     EditDialog* createEditDialog(QWidget* parent) override;
 
+    QString fileComment() const override { return map.FileComment; }
+
     HolpixSettings settings;
     CriticalSpeedMap map;
     // In memory only: all critical speed curves on log-log axes at each start.

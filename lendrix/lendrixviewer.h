@@ -28,6 +28,8 @@ public:
     ResultRows results() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
+    QString fileComment() const override { return model.FileComment; }
+
     LendrixSettings settings;
     LendrixModel model;
     // Which columns are drawn: only "All" at every start, never kept.

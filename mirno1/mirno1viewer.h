@@ -30,6 +30,8 @@ public:
     EditDialog* createEditDialog(QWidget* parent) override;
 
     Mirno1Settings settings;
+    QString fileComment() const override { return shapes.FileComment; }
+
     PlanarModeShapes shapes;
     RotorModel outline;
     ModeFlags modeShown = InitialModeShown();

@@ -13,12 +13,12 @@ constexpr int kFirstColumn = 8;
 constexpr int kFieldWidth = 11;
 
 // How many fields of a line the line itself reaches.
-int fieldsReached(const QString& line)
+int fieldsReached(QStringView line)
 {
     return std::max(0, int((line.size() - (kFirstColumn - 1) + kFieldWidth - 1) / kFieldWidth));
 }
 
-std::vector<float> fieldsOf(const QString& line, int count)
+std::vector<float> fieldsOf(QStringView line, int count)
 {
     std::vector<float> fields(std::size_t(std::min(count, fieldsReached(line))));
     for (std::size_t k = 0; k < fields.size(); ++k)
@@ -50,14 +50,14 @@ ReaderDiagnostic readResult(FieldReader& reader, PlanarModeShapes& s)
     s.N2 = *N2;
     s.stationPos.assign(std::size_t(s.N1), 0.f);
     reader.finishLine();
-    const std::optional<QString> stations = reader.wholeLine();
+    const std::optional<QStringView> stations = reader.lineView();
     if (!stations || !reader.expectNumbers(*stations, s.N1, QStringLiteral("a station position"), kFirstColumn, kFieldWidth))
         return reader.diagnostic();
     const std::vector<float> pos = fieldsOf(*stations, s.N1);
     std::copy(pos.begin(), pos.end(), s.stationPos.begin());
     for (int i = 1; i <= s.N2; ++i) {
         for (int j = 0; j <= 1; ++j) {
-            const std::optional<QString> line = reader.wholeLine();
+            const std::optional<QStringView> line = reader.lineView();
             if (!line)
                 return reader.diagnostic();
             s.setShapeLine(i, j, fieldsOf(*line, s.N1));

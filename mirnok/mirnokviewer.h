@@ -69,6 +69,8 @@ public:
 
     static constexpr int kMaxAnimationFrames = 360;
 
+    QString fileComment() const override { return shapes.FileComment; }
+
     MirnokSettings settings;
     ComplexModeShapes shapes;
     RotorModel outline;

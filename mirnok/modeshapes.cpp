@@ -66,7 +66,7 @@ ReaderDiagnostic readResult(FieldReader& reader, ComplexModeShapes& shapes)
     reader.finishLine();
 
     std::vector<float> fields;
-    std::optional<QString> line = reader.wholeLine();
+    std::optional<QStringView> line = reader.lineView();
     if (!line || !reader.expectNumbers(*line, *N1, QStringLiteral("a station position"), kFirstColumn, kFieldWidth))
         return reader.diagnostic();
     const bool stationsRead = readFields(reader, *line, *N1, fields);
@@ -77,7 +77,7 @@ ReaderDiagnostic readResult(FieldReader& reader, ComplexModeShapes& shapes)
 
     for (int i = 1; i <= *N2; ++i) {
         for (int j = 0; j <= 1; ++j) {
-            line = reader.wholeLine();
+            line = reader.lineView();
             if (!line)
                 return reader.diagnostic();
             const bool read = readFields(reader, *line, 2 * *N1, fields);
@@ -88,7 +88,7 @@ ReaderDiagnostic readResult(FieldReader& reader, ComplexModeShapes& shapes)
     }
 
     for (int i = 1; i <= *N2; ++i) {
-        line = reader.wholeLine();
+        line = reader.lineView();
         if (!line)
             return reader.diagnostic();
         const bool read = readFields(reader, *line, 5, fields);

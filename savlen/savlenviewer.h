@@ -22,6 +22,8 @@ public:
     ResultRows results() const override;
     EditDialog* createEditDialog(QWidget* parent) override;
 
+    QString fileComment() const override { return model.FileComment; }
+
     SavlenSettings settings;
     RotorModel model;
     // Element numbers on the chart: set by the editing dialog, never kept.

@@ -48,6 +48,8 @@ for viewer in $("$root/kavel-export" --list-viewers); do
     "$root/kavel-export" "$viewer" --surface screen -o "$charts/$viewer-screen.png" || status=1
     "$root/kavel-export" "$viewer" --surface printer -o "$charts/$viewer-printer.pdf" || status=1
 done
+# Every printed chart in one PDF, a bookmark per viewer.
+"$root/kavel-export" book -o "$charts/book.pdf" || status=1
 echo "No display: the charts of the installed viewers are in $charts"
 ls -1 "$charts"
 exit $status

@@ -56,16 +56,16 @@ ReaderDiagnostic readEigen(FieldReader& reader, EigenData& data)
 
     // Whatever follows the counts on their line, then the column headings.
     reader.finishLine();
-    if (!reader.wholeLine())
+    if (!reader.lineView())
         return reader.diagnostic();
-    const std::optional<QString> speeds = reader.wholeLine();
+    const std::optional<QStringView> speeds = reader.lineView();
     if (!speeds)
         return reader.diagnostic();
     for (int i = 1; i <= data.N1; ++i)
         data.speed[std::size_t(i - 1)] = Single::saturated(fixedColumnField(*speeds, i));
 
     for (int i = 1; i <= data.N1; ++i) {
-        const std::optional<QString> line = reader.wholeLine();
+        const std::optional<QStringView> line = reader.lineView();
         if (!line)
             return reader.diagnostic();
         // Modes past the end of a line read as 0; no field needs a look.

@@ -37,6 +37,7 @@ public:
 
     // The colour of each mode on the chart shown, none for a mode not drawn.
     std::vector<std::optional<int>> modeColours() const;
+    QString fileComment() const override { return data.FileComment; }
 
     ValdenSettings settings;
     EigenData data;

@@ -11,7 +11,7 @@ namespace {
 constexpr int kFirstColumn = 7;
 constexpr int kFieldWidth = 11;
 
-void fillRow(const QString& line, int n, std::vector<float>& row)
+void fillRow(QStringView line, int n, std::vector<float>& row)
 {
     for (int i = 1; i <= n; ++i)
         row[std::size_t(i - 1)] = float(fixedColumnField(line, i, kFirstColumn, kFieldWidth));
@@ -41,11 +41,11 @@ ReaderDiagnostic readDeflection(FieldReader& reader, DeflectionData& data)
     reader.finishLine();
     // A column heading where the positions belong is another kind of file;
     // a deflection with words in its field reads as 0, as any field does.
-    const std::optional<QString> positions = reader.wholeLine();
+    const std::optional<QStringView> positions = reader.lineView();
     if (!positions || !reader.expectNumbers(*positions, data.n, QStringLiteral("a position"), kFirstColumn, kFieldWidth))
         return reader.diagnostic();
     fillRow(*positions, data.n, data.xs);
-    const std::optional<QString> deflections = reader.wholeLine();
+    const std::optional<QStringView> deflections = reader.lineView();
     if (!deflections)
         return reader.diagnostic();
     fillRow(*deflections, data.n, data.defl);

@@ -22,6 +22,8 @@ public:
     // The largest deflection, in the black of the deflection curve.
     ResultRows results() const override;
 
+    QString fileComment() const override { return deflection.FileComment; }
+
     WesparSettings settings;
     DeflectionData deflection;
     RotorModel model;

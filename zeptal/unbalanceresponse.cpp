@@ -48,10 +48,10 @@ ReaderDiagnostic readResponse(FieldReader& reader, UnbalanceResponse& data)
 
     reader.finishLine();
     // The column headings.
-    if (!reader.wholeLine())
+    if (!reader.lineView())
         return reader.diagnostic();
     for (int i = 1; i <= data.speedCount; ++i) {
-        const std::optional<QString> line = reader.wholeLine();
+        const std::optional<QStringView> line = reader.lineView();
         if (!line)
             return reader.diagnostic();
         // A seven-character lead, the speed, then amplitude and phase of each

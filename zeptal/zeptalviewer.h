@@ -31,6 +31,8 @@ public:
     std::vector<std::optional<int>> curveColours() const;
     EditDialog* createEditDialog(QWidget* parent) override;
 
+    QString fileComment() const override { return data.FileComment; }
+
     ZeptalSettings settings;
     UnbalanceResponse data;
     // In memory only: the Bode chart with every curve at each start.

@@ -195,7 +195,7 @@ ReaderDiagnostic readModel(FieldReader& reader, QuasiModalModel& m, const QuasiM
         reader.fail(QStringLiteral("the station table of %1 stations × %2 columns is more than the file holds").arg(m.nz).arg(m.p + m.q));
         return reader.diagnostic();
     }
-    const std::optional<QString> zLine = reader.wholeLine();
+    const std::optional<QStringView> zLine = reader.lineView();
     if (!zLine)
         return reader.diagnostic();
     m.Z.reserve(std::size_t(m.nz));
@@ -203,7 +203,7 @@ ReaderDiagnostic readModel(FieldReader& reader, QuasiModalModel& m, const QuasiM
         m.Z.push_back(float(fixedColumnField(*zLine, int(std::min<qint64>(k, INT_MAX)))));
     const qint64 columns = m.p + m.q;
     for (qint64 i = 1; i <= m.nz; ++i) {
-        const std::optional<QString> line = reader.wholeLine();
+        const std::optional<QStringView> line = reader.lineView();
         if (!line)
             return reader.diagnostic();
         std::vector<float> row;

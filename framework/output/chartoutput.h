@@ -10,6 +10,8 @@
 #include <optional>
 
 class QImage;
+class QPainter;
+class QPdfWriter;
 class QPrinter;
 
 namespace kavel {
@@ -35,6 +37,11 @@ std::optional<Format> formatFor(const QString& path);
 // top-left corner, scaled down only when `drawn` does not fit the page.
 // Returns an empty text on success, else a message naming the file.
 QString writePdf(const OpList& ops, SurfaceKind kind, const QString& path, const std::optional<QRectF>& drawn = std::nullopt);
+// The PDF's pieces, for a document of several pages (BookOutput): the
+// writer's resolution and A4 landscape page, and a chart painted on the
+// current page with a painter begun on such a writer.
+void setUpPdf(QPdfWriter& writer);
+void paintPdfPage(QPainter& painter, const OpList& ops, SurfaceKind kind, const std::optional<QRectF>& drawn = std::nullopt);
 // The picture as the screen shows it: the chart region 30 × 21 cm, with
 // what `drawn` adds beyond it.
 QString writeSvg(const OpList& ops, SurfaceKind kind, const QString& path, const std::optional<QRectF>& drawn = std::nullopt);

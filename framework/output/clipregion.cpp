@@ -55,7 +55,8 @@ std::optional<QLineF> ClipRegion::line(const QLineF& line) const
         return std::nullopt;
     if (!(t0 <= t1))
         return std::nullopt;
-    return QLineF(line.pointAt(t0), line.pointAt(t1));
+    // Ends inside stay exactly as given, so the lines of a curve still meet.
+    return QLineF(t0 == 0 ? line.p1() : line.pointAt(t0), t1 == 1 ? line.p2() : line.pointAt(t1));
 }
 
 } // namespace kavel

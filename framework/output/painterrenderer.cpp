@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTransform>
+#include <bit>
 #include <cmath>
 
 namespace kavel {
@@ -12,6 +13,11 @@ namespace kavel {
 namespace {
 
 constexpr std::size_t kLineBatch = 1024;
+
+quint64 positionKey(const QPointF& chart)
+{
+    return quint64(std::bit_cast<quint32>(float(chart.x()))) << 32 | std::bit_cast<quint32>(float(chart.y()));
+}
 
 QPen chartPen(const Rgb& c, double widthPixels)
 {
@@ -95,9 +101,11 @@ QRectF shownRegion(const std::optional<QRectF>& drawn)
     return drawn && !drawn->isNull() ? kChartRegion.united(*drawn) : kChartRegion;
 }
 
-PainterRenderer::PainterRenderer(QPainter& painter, const DeviceMapping& mapping)
+PainterRenderer::PainterRenderer(QPainter& painter, const DeviceMapping& mapping, bool polylines, bool wholeUnitLines)
     : m_painter(painter)
     , m_mapping(mapping)
+    , m_polylines(polylines)
+    , m_wholeUnitLines(wholeUnitLines)
 {
 }
 
@@ -109,6 +117,12 @@ QPointF PainterRenderer::map(float x, float y) const
 QPointF PainterRenderer::map(const QPointF& chart) const
 {
     return m_mapping.origin + chart * m_mapping.pixelsPerCm;
+}
+
+QPointF PainterRenderer::mapLineEnd(const QPointF& chart) const
+{
+    const QPointF p = map(chart);
+    return m_wholeUnitLines ? QPointF(std::round(p.x()), std::round(p.y())) : p;
 }
 
 PainterRenderer::~PainterRenderer()
@@ -125,6 +139,16 @@ void PainterRenderer::paint(const OpList& ops)
 
 void PainterRenderer::flush()
 {
+    if (!m_runs.empty()) {
+        QPen pen = chartPen(m_linesRgb, m_mapping.lineWidthPixels(m_linesWidth));
+        // Round joins cover what the round caps of separate lines covered.
+        pen.setJoinStyle(Qt::RoundJoin);
+        m_painter.setPen(pen);
+        for (const std::vector<QPointF>& run : m_runs)
+            m_painter.drawPolyline(run.data(), int(run.size()));
+        m_runs.clear();
+        m_runEnds.clear();
+    }
     if (m_lines.empty())
         return;
     m_painter.setPen(chartPen(m_linesRgb, m_mapping.lineWidthPixels(m_linesWidth)));
@@ -146,12 +170,32 @@ void PainterRenderer::paint(const SurfaceOp& op)
         const std::optional<QLineF> shown = m_clip.line(QLineF(double(l->x1), double(l->y1), double(l->x2), double(l->y2)));
         if (!shown)
             return;
+        const bool samePen = l->rgb == m_linesRgb && l->width == m_linesWidth;
+        if (m_polylines) {
+            // Lines of one pen cover the same pixels in any order; a line
+            // that starts where a run of its pen ends extends that run.
+            if (!samePen)
+                flush();
+            m_linesRgb = l->rgb;
+            m_linesWidth = l->width;
+            const auto end = m_runEnds.find(positionKey(shown->p1()));
+            std::size_t run = m_runs.size();
+            if (end != m_runEnds.end()) {
+                run = end->second;
+                m_runEnds.erase(end);
+                m_runs[run].push_back(mapLineEnd(shown->p2()));
+            } else {
+                m_runs.push_back({ mapLineEnd(shown->p1()), mapLineEnd(shown->p2()) });
+            }
+            m_runEnds[positionKey(shown->p2())] = run;
+            return;
+        }
         // A batch of a few thousand lines stays in the cache.
-        if (!m_lines.empty() && (l->rgb != m_linesRgb || l->width != m_linesWidth || m_lines.size() >= kLineBatch))
+        if (!m_lines.empty() && (!samePen || m_lines.size() >= kLineBatch))
             flush();
         m_linesRgb = l->rgb;
         m_linesWidth = l->width;
-        m_lines.emplace_back(map(shown->p1()), map(shown->p2()));
+        m_lines.emplace_back(mapLineEnd(shown->p1()), mapLineEnd(shown->p2()));
         return;
     }
     // A clip changes what the next operations show, not what is batched.

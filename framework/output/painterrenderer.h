@@ -10,6 +10,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 class QPainter;
@@ -63,7 +64,10 @@ QRectF shownRegion(const std::optional<QRectF>& drawn);
 // picture area, QPrinter, QPdfWriter, QSvgGenerator and QImage alike.
 class PainterRenderer {
 public:
-    PainterRenderer(QPainter& painter, const DeviceMapping& mapping);
+    // With `polylines`, connected lines of one pen are drawn as one
+    // polyline; with `wholeUnitLines` their ends lie on whole device units
+    // (RenderSetup).
+    PainterRenderer(QPainter& painter, const DeviceMapping& mapping, bool polylines = false, bool wholeUnitLines = false);
     // Draws what is still batched.
     ~PainterRenderer();
     PainterRenderer(const PainterRenderer&) = delete;
@@ -79,6 +83,7 @@ public:
 private:
     QPointF map(float x, float y) const;
     QPointF map(const QPointF& chart) const;
+    QPointF mapLineEnd(const QPointF& chart) const;
 
     QPainter& m_painter;
     DeviceMapping m_mapping;
@@ -88,6 +93,13 @@ private:
     Rgb m_linesRgb;
     int m_linesWidth = 0;
     ClipRegion m_clip;
+    // The runs of connected lines in that pen, as their points, and which
+    // run ends at a chart position (its two floats' bits): a chart draws
+    // its curves side by side, a segment of each in turn.
+    bool m_polylines = false;
+    bool m_wholeUnitLines = false;
+    std::vector<std::vector<QPointF>> m_runs;
+    std::unordered_map<quint64, std::size_t> m_runEnds;
 };
 
 } // namespace kavel

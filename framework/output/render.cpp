@@ -13,7 +13,7 @@ RenderOutcome render(QPaintDevice& device, const OpList& ops, const RenderSetup&
         painter.fillRect(QRect(0, 0, device.width(), device.height()), *setup.background);
     if (setup.antialiased)
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    PainterRenderer(painter, setup.mapping).paint(ops);
+    PainterRenderer(painter, setup.mapping, setup.polylines, setup.wholeUnitLines).paint(ops);
     return painter.end() ? RenderOutcome::Drawn : RenderOutcome::NotFinished;
 }
 

@@ -20,6 +20,14 @@ struct RenderSetup {
     // Fills the whole device first (a picture's white); the page and the
     // printer keep their paper.
     std::optional<QColor> background = std::nullopt;
+    // Runs of connected lines in one pen drawn as one polyline: the same
+    // pixels (round joins where the round caps met), and in a PDF or an SVG
+    // a curve written once rather than as thousands of lines.
+    bool polylines = false;
+    // Line ends on whole device units: a page of 1200 dpi moves them at most
+    // a hundredth of a millimetre, and its PDF writes each as a short whole
+    // number instead of ten digits.
+    bool wholeUnitLines = false;
 };
 
 enum class RenderOutcome { Drawn, NotStarted, NotFinished };

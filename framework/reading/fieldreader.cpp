@@ -78,7 +78,7 @@ void FieldReader::expectEnd(const QString& counts)
         return;
     finishLine();
     while (!atEnd()) {
-        const std::optional<QString> line = wholeLine();
+        const std::optional<QStringView> line = lineView();
         if (line && !line->trimmed().isEmpty()) {
             failInLine(0, QStringLiteral("the file goes on past the lines called for by its %1").arg(counts));
             return;
@@ -142,7 +142,7 @@ void FieldReader::consumeDelimiter()
     }
 }
 
-std::optional<QString> FieldReader::field()
+std::optional<QStringView> FieldReader::fieldView()
 {
     if (!ok())
         return std::nullopt;
@@ -152,14 +152,22 @@ std::optional<QString> FieldReader::field()
     const qsizetype begin = m_pos;
     while (m_pos < m_text.size() && !isBlank(m_text[m_pos]) && !isLineEnd(m_text[m_pos]) && m_text[m_pos] != QLatin1Char(','))
         ++m_pos;
-    const QString text = m_text.mid(begin, m_pos - begin);
+    const QStringView text = QStringView(m_text).mid(begin, m_pos - begin);
     consumeDelimiter();
     return text;
 }
 
+std::optional<QString> FieldReader::field()
+{
+    const std::optional<QStringView> text = fieldView();
+    if (!text)
+        return std::nullopt;
+    return text->toString();
+}
+
 std::optional<double> FieldReader::number()
 {
-    const std::optional<QString> text = field();
+    const std::optional<QStringView> text = fieldView();
     if (!text)
         return std::nullopt;
     // An empty field between two commas reads as 0, as a blank number would.
@@ -173,7 +181,7 @@ std::optional<double> FieldReader::number()
 
 std::optional<qint16> FieldReader::int16()
 {
-    const std::optional<QString> text = field();
+    const std::optional<QStringView> text = fieldView();
     if (!text)
         return std::nullopt;
     if (text->isEmpty())
@@ -201,7 +209,7 @@ std::optional<QString> FieldReader::textItem()
 
 std::optional<QString> FieldReader::fileComment()
 {
-    if (!ok() || !wholeLine())
+    if (!ok() || !lineView())
         return std::nullopt;
     return wholeLine();
 }
@@ -218,7 +226,7 @@ bool FieldReader::skipPastMarker(QLatin1String marker)
     if (!ok())
         return false;
     while (!atEnd()) {
-        const std::optional<QString> line = wholeLine();
+        const std::optional<QStringView> line = lineView();
         if (*line == marker || *line == QLatin1String(" "))
             return true;
     }
@@ -227,7 +235,7 @@ bool FieldReader::skipPastMarker(QLatin1String marker)
     return false;
 }
 
-std::optional<QString> FieldReader::wholeLine()
+std::optional<QStringView> FieldReader::lineView()
 {
     if (!ok())
         return std::nullopt;
@@ -239,10 +247,18 @@ std::optional<QString> FieldReader::wholeLine()
     const qsizetype begin = m_pos;
     while (!atLineEnd())
         ++m_pos;
-    QString line = m_text.mid(begin, m_pos - begin);
+    const QStringView line = QStringView(m_text).mid(begin, m_pos - begin);
     consumeLineEnd();
     m_atLineStart = true;
     return line;
+}
+
+std::optional<QString> FieldReader::wholeLine()
+{
+    const std::optional<QStringView> line = lineView();
+    if (!line)
+        return std::nullopt;
+    return line->toString();
 }
 
 void FieldReader::finishLine()

@@ -42,6 +42,9 @@ public:
     // The rest of the current line, without its line end, and moves to the
     // next line. Fails only at the end of the file.
     std::optional<QString> wholeLine();
+    // The same line in place, valid as long as the reader: a result of
+    // thousands of lines is read without a copy of each.
+    std::optional<QStringView> lineView();
     // Passes whole lines up to and including the first that is `marker`
     // or a single blank, where a result's header ends; false when the file
     // ends first, which a file of another kind does.
@@ -79,6 +82,8 @@ public:
     int lineNumber() const { return m_line; }
 
 private:
+    // The next free-format field in place (field()).
+    std::optional<QStringView> fieldView();
     bool atLineEnd() const;
     void consumeLineEnd();
     void skipBlanks();

@@ -4,75 +4,112 @@
 #include <cmath>
 #include <algorithm>
 #include <charconv>
+#include <string>
 
 namespace kavel::NumberParse {
 
 namespace {
 
+// Characters held on the stack for the usual short number, on the heap for
+// an unusually long one (a field of a thousand digits).
+class NumberChars {
+public:
+    void clear() { m_size = 0; }
+    void append(char c)
+    {
+        if (m_size == qsizetype(sizeof m_small) && m_large.empty())
+            m_large.assign(m_small, m_small + m_size);
+        if (!m_large.empty() || m_size >= qsizetype(sizeof m_small))
+            m_large.push_back(c);
+        else
+            m_small[m_size] = c;
+        ++m_size;
+    }
+    const char* data() const { return m_large.empty() ? m_small : m_large.data(); }
+    qsizetype size() const { return m_size; }
+
+private:
+    char m_small[64];
+    std::string m_large;
+    qsizetype m_size = 0;
+};
+
 // Length of the longest prefix of text that forms a decimal number (optional
 // sign, digits, optional point and digits, optional exponent E or D with
-// optional sign and digits), and that prefix in C form in `out`.
-qsizetype numberPrefix(QStringView text, QByteArray& out)
+// optional sign and digits), and that prefix in C form in `out`. `at(k)`
+// gives character k as a char (anything but ASCII as a char no number holds).
+template <typename At>
+qsizetype numberPrefix(qsizetype n, At at, NumberChars& out)
 {
     out.clear();
     qsizetype i = 0;
-    const qsizetype n = text.size();
-    auto digitAt = [&](qsizetype k) { return k < n && text[k] >= QLatin1Char('0') && text[k] <= QLatin1Char('9'); };
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        out += char(text[i++].unicode());
+    auto digitAt = [&](qsizetype k) { return k < n && at(k) >= '0' && at(k) <= '9'; };
+    if (i < n && (at(i) == '+' || at(i) == '-'))
+        out.append(at(i++));
     qsizetype digits = 0;
     while (digitAt(i)) {
-        out += char(text[i++].unicode());
+        out.append(at(i++));
         ++digits;
     }
-    if (i < n && text[i] == QLatin1Char('.')) {
+    if (i < n && at(i) == '.') {
         qsizetype j = i + 1;
-        QByteArray fraction(".");
-        while (digitAt(j)) {
-            fraction += char(text[j++].unicode());
-            ++digits;
-        }
-        if (digits > 0) {
-            out += fraction;
-            i = j;
+        qsizetype fraction = 0;
+        while (digitAt(j + fraction))
+            ++fraction;
+        if (digits + fraction > 0) {
+            out.append('.');
+            for (qsizetype k = 0; k < fraction; ++k)
+                out.append(at(j + k));
+            digits += fraction;
+            i = j + fraction;
         }
     }
     if (digits == 0) {
         out.clear();
         return 0;
     }
-    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E') || text[i] == QLatin1Char('d') || text[i] == QLatin1Char('D'))) {
+    if (i < n && (at(i) == 'e' || at(i) == 'E' || at(i) == 'd' || at(i) == 'D')) {
         qsizetype j = i + 1;
-        QByteArray exponent("e");
-        if (j < n && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-')))
-            exponent += char(text[j++].unicode());
+        const bool sign = j < n && (at(j) == '+' || at(j) == '-');
+        const qsizetype first = sign ? j + 1 : j;
         qsizetype expDigits = 0;
-        while (digitAt(j)) {
-            exponent += char(text[j++].unicode());
+        while (digitAt(first + expDigits))
             ++expDigits;
-        }
         if (expDigits > 0) {
-            out += exponent;
-            i = j;
+            out.append('e');
+            for (qsizetype k = j; k < first + expDigits; ++k)
+                out.append(at(k));
+            i = first + expDigits;
         }
     }
     return i;
 }
 
+char latin(QChar c)
+{
+    return c.unicode() < 0x80 ? char(c.unicode()) : '\x7f';
+}
+
+qsizetype numberPrefix(QStringView text, NumberChars& out)
+{
+    return numberPrefix(text.size(), [&](qsizetype k) { return latin(text[k]); }, out);
+}
+
 // Locale-independent: a Qt program runs under the user's locale, whose
 // decimal sign may be a comma.
-double toDouble(const QByteArray& text)
+double toDouble(const NumberChars& number)
 {
-    const char* begin = text.constData();
+    const char* begin = number.data();
+    const char* end = begin + number.size();
     if (*begin == '+')
         ++begin;
     double value = 0.0;
-    const auto result = std::from_chars(begin, text.constData() + text.size(), value);
+    const auto result = std::from_chars(begin, end, value);
     if (result.ec == std::errc::result_out_of_range) {
         // Overflow saturates to infinity, underflow to zero, as strtod does.
         const bool negative = *begin == '-';
-        const char* e = std::find_if(begin, text.constData() + text.size(), [](char c) { return c == 'e'; });
-        const bool hugeExponent = e != text.constData() + text.size() && e[1] != '-';
+        const char* e = std::find(begin, end, 'e');
+        const bool hugeExponent = e != end && e[1] != '-';
         return hugeExponent ? (negative ? -HUGE_VAL : HUGE_VAL) : (negative ? -0.0 : 0.0);
     }
     return value;
@@ -93,7 +130,7 @@ std::optional<double> strict(QStringView text)
     while (end > begin && isBlank(text[end - 1]))
         --end;
     const QStringView body = text.mid(begin, end - begin);
-    QByteArray number;
+    NumberChars number;
     if (body.isEmpty() || numberPrefix(body, number) != body.size())
         return std::nullopt;
     // A number beyond double range (1e400) is no number: kept as infinity it
@@ -120,36 +157,44 @@ double lenient(QStringView text)
     qsizetype begin = 0;
     while (begin < text.size() && isBlank(text[begin]))
         ++begin;
-    QByteArray number;
+    NumberChars number;
     return numberPrefix(text.mid(begin), number) > 0 ? toDouble(number) : 0.0;
 }
 
 namespace {
 
-// The field without the blanks and line feeds the rule ignores.
-QString packedField(QStringView field)
+// The rule over the field without the blanks and line feeds it ignores,
+// read in place.
+qsizetype packedPrefix(QStringView field, NumberChars& number)
 {
-    QString packed;
-    packed.reserve(field.size());
+    // Mostly an 11-column field: its kept characters fit on the stack.
+    char small[64];
+    std::string large;
+    char* packed = small;
+    if (field.size() > qsizetype(sizeof small)) {
+        large.resize(std::size_t(field.size()));
+        packed = large.data();
+    }
+    qsizetype n = 0;
     for (QChar c : field) {
         if (!isBlank(c) && c != QLatin1Char('\n') && c != QLatin1Char('\r'))
-            packed += c;
+            packed[n++] = latin(c);
     }
-    return packed;
+    return numberPrefix(n, [&](qsizetype k) { return packed[k]; }, number);
 }
 
 } // namespace
 
 double leadingNumber(QStringView field)
 {
-    QByteArray number;
-    return numberPrefix(packedField(field), number) > 0 ? toDouble(number) : 0.0;
+    NumberChars number;
+    return packedPrefix(field, number) > 0 ? toDouble(number) : 0.0;
 }
 
 bool hasLeadingNumber(QStringView field)
 {
-    QByteArray number;
-    return numberPrefix(packedField(field), number) > 0;
+    NumberChars number;
+    return packedPrefix(field, number) > 0;
 }
 
 } // namespace kavel::NumberParse

@@ -36,8 +36,110 @@ QString formatted(double value, std::chars_format format, int precision)
 
 } // namespace
 
+namespace {
+
+constexpr int kFastDigits = 15;
+
+void dropLeadingZero(char* text, int& length)
+{
+    const int at = text[0] == '-' ? 1 : 0;
+    if (length > at + 1 && text[at] == '0' && text[at + 1] == '.') {
+        std::copy(text + at + 1, text + length, text + at);
+        --length;
+    }
+}
+
+// The general form of a finite, non-zero value with 1 to 15 digits, built
+// from its digits rounded once: a decimal of at most 15 significant digits
+// reads back from its nearest double unchanged, so the digits and the
+// exponent of the rounded scientific form are those of the rounded number.
+// Returns the length written to `out` (48 bytes suffice).
+int generalChars(char* out, double value, int digits, LeadingZero zero)
+{
+    char scientific[48];
+    const char* end = std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific, digits - 1).ptr;
+    const char* e = std::find(static_cast<const char*>(scientific), end, 'e');
+    int exponent = 0;
+    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), end, exponent);
+    const bool negative = scientific[0] == '-';
+    // The significant digits, without sign and point.
+    char mantissa[24];
+    int count = 0;
+    for (const char* c = scientific + (negative ? 1 : 0); c < e; ++c) {
+        if (*c != '.')
+            mantissa[count++] = *c;
+    }
+    int length = 0;
+    auto trimmed = [&] {
+        // Trailing zeros of a fraction go, then a bare point.
+        if (std::find(out, out + length, '.') == out + length)
+            return;
+        while (out[length - 1] == '0')
+            --length;
+        if (out[length - 1] == '.')
+            --length;
+    };
+    if (negative)
+        out[length++] = '-';
+    if (exponent >= digits || exponent < -4) {
+        out[length++] = mantissa[0];
+        out[length++] = '.';
+        std::copy(mantissa + 1, mantissa + count, out + length);
+        length += count - 1;
+        trimmed();
+        out[length++] = 'E';
+        out[length++] = exponent < 0 ? '-' : '+';
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10)
+            out[length++] = '0';
+        length = int(std::to_chars(out + length, out + 48, magnitude).ptr - out);
+        return length;
+    }
+    if (exponent >= 0) {
+        std::copy(mantissa, mantissa + exponent + 1, out + length);
+        length += exponent + 1;
+        if (count > exponent + 1) {
+            out[length++] = '.';
+            std::copy(mantissa + exponent + 1, mantissa + count, out + length);
+            length += count - exponent - 1;
+        }
+    } else {
+        out[length++] = '0';
+        out[length++] = '.';
+        for (int k = 1; k < -exponent; ++k)
+            out[length++] = '0';
+        std::copy(mantissa, mantissa + count, out + length);
+        length += count;
+    }
+    trimmed();
+    if (zero == LeadingZero::Drop)
+        dropLeadingZero(out, length);
+    return length;
+}
+
+bool fastForm(double value, int digits)
+{
+    return std::isfinite(value) && value != 0.0 && digits >= 1 && digits <= kFastDigits;
+}
+
+} // namespace
+
+void appendGeneral(QByteArray& out, double value, int digits, LeadingZero zero)
+{
+    if (!fastForm(value, digits)) {
+        out += general(value, digits, zero).toLatin1();
+        return;
+    }
+    char text[48];
+    out.append(text, generalChars(text, value, digits, zero));
+}
+
 QString general(double value, int digits, LeadingZero zero)
 {
+    if (fastForm(value, digits)) {
+        char text[48];
+        return QString::fromLatin1(text, generalChars(text, value, digits, zero));
+    }
     if (std::isnan(value))
         return QStringLiteral("NaN");
     if (std::isinf(value))

@@ -17,6 +17,9 @@ inline constexpr int kSingleDigits = 7;
 // With LeadingZero::Drop a magnitude below 1 loses its 0 (".5", "-.5").
 enum class LeadingZero { Keep, Drop };
 QString general(double value, int digits = kDoubleDigits, LeadingZero zero = LeadingZero::Keep);
+// The same form appended to `out` as Latin-1 bytes, for writers of many
+// numbers (the JSON Lines of a chart).
+void appendGeneral(QByteArray& out, double value, int digits = kDoubleDigits, LeadingZero zero = LeadingZero::Keep);
 
 // The number text printed on charts and written to settings files: the
 // general form without the leading zero, preceded by a blank when the number

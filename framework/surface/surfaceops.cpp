@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonArray>
+#include <charconv>
 #include <ostream>
 
 namespace kavel {
@@ -12,67 +13,130 @@ namespace kavel {
 namespace {
 
 // Shortest text that reads back to the same float: stable across runs.
-QString coordinate(float value)
+void coordinate(QByteArray& out, float value)
 {
-    return NumberText::general(value, 9);
+    NumberText::appendGeneral(out, value, 9);
 }
 
-QString rgb(const Rgb& c)
+void whole(QByteArray& out, int value)
 {
-    return QStringLiteral("[%1,%2,%3]").arg(c.r).arg(c.g).arg(c.b);
+    char text[16];
+    out.append(text, std::to_chars(text, text + sizeof text, value).ptr - text);
 }
 
-QString quoted(const QString& text)
+void rgb(QByteArray& out, const Rgb& c)
 {
-    const QJsonDocument doc(QJsonArray { text });
-    QString array = QString::fromUtf8(doc.toJson(QJsonDocument::Compact));
-    return array.mid(1, array.size() - 2);
+    out += '[';
+    whole(out, c.r);
+    out += ',';
+    whole(out, c.g);
+    out += ',';
+    whole(out, c.b);
+    out += ']';
+}
+
+void quoted(QByteArray& out, const QString& text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray { text }).toJson(QJsonDocument::Compact);
+    out.append(array.constData() + 1, array.size() - 2);
 }
 
 } // namespace
 
-QString toJson(const SurfaceOp& op)
+void appendJson(QByteArray& out, const SurfaceOp& op)
 {
     struct Visitor {
-        QString operator()(const Op::Clear&) const { return QStringLiteral("{\"op\":\"clear\"}"); }
-        QString operator()(const Op::Line& l) const
+        QByteArray& out;
+        void operator()(const Op::Clear&) const { out += "{\"op\":\"clear\"}"; }
+        void operator()(const Op::Line& l) const
         {
-            return QStringLiteral("{\"op\":\"line\",\"x1\":%1,\"y1\":%2,\"x2\":%3,\"y2\":%4,\"rgb\":%5,\"width\":%6}")
-                .arg(coordinate(l.x1), coordinate(l.y1), coordinate(l.x2), coordinate(l.y2), rgb(l.rgb))
-                .arg(l.width);
+            out += "{\"op\":\"line\",\"x1\":";
+            coordinate(out, l.x1);
+            out += ",\"y1\":";
+            coordinate(out, l.y1);
+            out += ",\"x2\":";
+            coordinate(out, l.x2);
+            out += ",\"y2\":";
+            coordinate(out, l.y2);
+            out += ",\"rgb\":";
+            rgb(out, l.rgb);
+            out += ",\"width\":";
+            whole(out, l.width);
+            out += '}';
         }
-        QString operator()(const Op::Point& p) const
+        void operator()(const Op::Point& p) const
         {
-            return QStringLiteral("{\"op\":\"point\",\"x\":%1,\"y\":%2,\"rgb\":%3,\"width\":%4}")
-                .arg(coordinate(p.x), coordinate(p.y), rgb(p.rgb))
-                .arg(p.width);
+            out += "{\"op\":\"point\",\"x\":";
+            coordinate(out, p.x);
+            out += ",\"y\":";
+            coordinate(out, p.y);
+            out += ",\"rgb\":";
+            rgb(out, p.rgb);
+            out += ",\"width\":";
+            whole(out, p.width);
+            out += '}';
         }
-        QString operator()(const Op::Circle& c) const
+        void operator()(const Op::Circle& c) const
         {
-            return QStringLiteral("{\"op\":\"circle\",\"x\":%1,\"y\":%2,\"r\":%3,\"rgb\":%4,\"width\":%5}")
-                .arg(coordinate(c.x), coordinate(c.y), coordinate(c.r), rgb(c.rgb))
-                .arg(c.width);
+            out += "{\"op\":\"circle\",\"x\":";
+            coordinate(out, c.x);
+            out += ",\"y\":";
+            coordinate(out, c.y);
+            out += ",\"r\":";
+            coordinate(out, c.r);
+            out += ",\"rgb\":";
+            rgb(out, c.rgb);
+            out += ",\"width\":";
+            whole(out, c.width);
+            out += '}';
         }
-        QString operator()(const Op::Text& t) const
+        void operator()(const Op::Text& t) const
         {
-            const QString sizing = t.angle == 0 ? QStringLiteral("\"size\":%1").arg(NumberText::general(t.size))
-                                                : QStringLiteral("\"height\":%1").arg(t.height);
+            out += "{\"op\":\"text\",\"x\":";
+            coordinate(out, t.x);
+            out += ",\"y\":";
+            coordinate(out, t.y);
+            out += ",\"text\":";
+            quoted(out, t.text);
+            out += ",\"font\":";
+            quoted(out, t.font);
+            if (t.angle == 0) {
+                out += ",\"size\":";
+                NumberText::appendGeneral(out, t.size);
+            } else {
+                out += ",\"height\":";
+                whole(out, t.height);
+            }
+            out += ",\"angle\":";
+            whole(out, t.angle);
             // The anchor is spelled only where it is not the usual top-left.
-            const QString anchor = t.anchor == TextAnchor::TopRight ? QStringLiteral(",\"anchor\":\"top-right\"") : QString();
-            return QStringLiteral("{\"op\":\"text\",\"x\":%1,\"y\":%2,\"text\":%3,\"font\":%4,%5,\"angle\":%6%7}")
-                .arg(coordinate(t.x), coordinate(t.y), quoted(t.text), quoted(t.font), sizing)
-                .arg(t.angle)
-                .arg(anchor);
+            if (t.anchor == TextAnchor::TopRight)
+                out += ",\"anchor\":\"top-right\"";
+            out += '}';
         }
-        QString operator()(const Op::EndDocument&) const { return QStringLiteral("{\"op\":\"end_document\"}"); }
-        QString operator()(const Op::Clip& c) const
+        void operator()(const Op::EndDocument&) const { out += "{\"op\":\"end_document\"}"; }
+        void operator()(const Op::Clip& c) const
         {
-            return QStringLiteral("{\"op\":\"clip\",\"x\":%1,\"y\":%2,\"w\":%3,\"h\":%4}")
-                .arg(coordinate(c.x), coordinate(c.y), coordinate(c.w), coordinate(c.h));
+            out += "{\"op\":\"clip\",\"x\":";
+            coordinate(out, c.x);
+            out += ",\"y\":";
+            coordinate(out, c.y);
+            out += ",\"w\":";
+            coordinate(out, c.w);
+            out += ",\"h\":";
+            coordinate(out, c.h);
+            out += '}';
         }
-        QString operator()(const Op::Unclip&) const { return QStringLiteral("{\"op\":\"unclip\"}"); }
+        void operator()(const Op::Unclip&) const { out += "{\"op\":\"unclip\"}"; }
     };
-    return std::visit(Visitor {}, op);
+    std::visit(Visitor { out }, op);
+}
+
+QString toJson(const SurfaceOp& op)
+{
+    QByteArray line;
+    appendJson(line, op);
+    return QString::fromUtf8(line);
 }
 
 void PrintTo(const SurfaceOp& op, std::ostream* os)

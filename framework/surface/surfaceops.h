@@ -77,6 +77,9 @@ using OpList = std::vector<SurfaceOp>;
 
 // One line of JSON per operation, the form of the chart export.
 QString toJson(const SurfaceOp& op);
+// The same line appended to `out` in UTF-8, without its line end: a chart
+// of a hundred thousand operations is written without a text apiece.
+void appendJson(QByteArray& out, const SurfaceOp& op);
 
 // Readable forms for test failures.
 void PrintTo(const SurfaceOp& op, std::ostream* os);

@@ -34,8 +34,9 @@ TEST(ExportArguments, TakesEveryOptionInEitherForm)
     EXPECT_EQ(r.options[0].second, QStringList { QStringLiteral("1") });
     EXPECT_EQ(r.options[1].first, QStringLiteral("Modes"));
     EXPECT_EQ(r.options[1].second, (QStringList { QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("3") }));
-    EXPECT_EQ(r.output, QStringLiteral("out.svg"));
-    EXPECT_EQ(r.format, ChartOutput::Format::Svg);
+    ASSERT_EQ(r.outputs.size(), 1u);
+    EXPECT_EQ(r.outputs[0].path, QStringLiteral("out.svg"));
+    EXPECT_EQ(r.outputs[0].format, ChartOutput::Format::Svg);
 }
 
 TEST(ExportArguments, PrinterIsTheDefaultSurfaceAndTheExtensionChoosesTheFormat)
@@ -50,8 +51,22 @@ TEST(ExportArguments, PrinterIsTheDefaultSurfaceAndTheExtensionChoosesTheFormat)
         const ParsedExportArguments parsed = parse(QStringLiteral("savlen -o ") + QLatin1String(out));
         ASSERT_TRUE(parsed.request) << out;
         EXPECT_EQ(parsed.request->surface, SurfaceKind::Printer);
-        EXPECT_EQ(parsed.request->format, format) << out;
+        ASSERT_EQ(parsed.request->outputs.size(), 1u) << out;
+        EXPECT_EQ(parsed.request->outputs[0].format, format) << out;
     }
+}
+
+TEST(ExportArguments, SeveralOutputsKeepTheirOrderAndFormats)
+{
+    const ParsedExportArguments parsed = parse(QStringLiteral("valden -o a.png --output=b.pdf -o c.svg"));
+    ASSERT_TRUE(parsed.request) << parsed.error.toStdString();
+    const auto& outputs = parsed.request->outputs;
+    ASSERT_EQ(outputs.size(), 3u);
+    EXPECT_EQ(outputs[0].path, QStringLiteral("a.png"));
+    EXPECT_EQ(outputs[0].format, ChartOutput::Format::Png);
+    EXPECT_EQ(outputs[1].path, QStringLiteral("b.pdf"));
+    EXPECT_EQ(outputs[1].format, ChartOutput::Format::Pdf);
+    EXPECT_EQ(outputs[2].format, ChartOutput::Format::Svg);
 }
 
 TEST(ExportArguments, MalformedCommandLinesAreUsageErrors)
@@ -72,6 +87,9 @@ TEST(ExportArguments, MalformedCommandLinesAreUsageErrors)
         "savlen --data= -o a.pdf",          // empty value
         "savlen --report -o a.pdf",         // no chart formats for the results
         "mirnok --report --option animate=1",
+        "savlen -o a.pdf -o a.txt",         // one output of no format
+        "mirnok --option animate=1 -o a.gif -o b.gif", // one animation at a time
+        "savlen --report -o a.csv -o b.json", // one results table
     };
     for (const char* line : lines) {
         const ParsedExportArguments parsed = parse(QLatin1String(line));

@@ -94,12 +94,11 @@ TEST(HolpixViewer, TheExportedDataAreTheMapAsRead)
     ExportRequest request;
     request.viewer = QStringLiteral("holpix");
     request.root = QStringLiteral(KAVEL_SAMPLE_ROOT);
-    request.output = out.filePath(QStringLiteral("map.csv"));
-    request.format = ChartOutput::Format::Csv;
+    request.outputs = { { out.filePath(QStringLiteral("map.csv")), ChartOutput::Format::Csv } };
     ASSERT_EQ(runExport(request).status, ExportSucceeded);
     const auto viewer = sampleViewer<HolpixViewer>();
 
-    const QStringList lines = QString::fromUtf8(fileBytes(request.output).mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList lines = QString::fromUtf8(fileBytes(request.outputs.front().path).mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 1 + viewer->map.pointCount);
     QStringList header { viewer->settings.XTitle };
     for (int j = 1; j <= 5; ++j)

@@ -65,3 +65,44 @@ TEST(PainterRenderer, ATextAnchoredTopRightEndsAtItsPointOnScreenAndPaper)
 }
 
 } // namespace kavel::test
+
+namespace kavel::test {
+namespace {
+
+QImage drawn(const OpList& ops, bool polylines)
+{
+    QImage image(QSize(300, 210), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PainterRenderer(painter, DeviceMapping::page(25.4, SurfaceKind::Screen), polylines).paint(ops);
+    return image;
+}
+
+} // namespace
+
+// Two curves drawn a segment of each in turn, as the Campbell chart draws
+// its frequency and damping, with sharp turns, a zero-length segment, a
+// second pen and a line that touches a curve without continuing it: joined
+// into polylines they cover exactly the pixels of the separate lines.
+TEST(PainterRenderer, PolylinesDrawTheSamePixelsAsTheirLines)
+{
+    RecordingSurface s;
+    s.setLineWidth(7);
+    for (int i = 0; i < 20; ++i) {
+        const double x = 2 + i * 1.3;
+        s.line(x, 10 + (i % 3) * 2.7, x + 1.3, 10 + ((i + 1) % 3) * 2.7, 4);
+        s.line(x, 3 + i * 0.1, x + 1.3, 3 + (i + 1) * 0.1, 4);
+    }
+    s.line(28, 3.1, 28, 3.1, 4);
+    s.line(2, 10, 12, 18, 9);
+    s.line(12, 18, 14.6, 15.4);
+    s.setLineWidth(1);
+    s.line(5, 3.3, 5, 18, 4);
+    // Without smoothing, as the page outputs draw: smoothed, separate lines
+    // darken the edges where their caps overlap, which a polyline does not.
+    const QImage lines = drawn(s.ops(), false);
+    EXPECT_EQ(drawn(s.ops(), true), lines);
+    EXPECT_NE(lines, drawn({}, false));
+}
+
+} // namespace kavel::test

@@ -1,9 +1,16 @@
 #include "framework/reading/numberparse.h"
 #include "framework/reading/numbertext.h"
+#include "framework/reading/textfile.h"
 
 #include "support/qtprint.h"
 
+#include <QStringDecoder>
+
 #include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <random>
 
 namespace kavel::test {
 
@@ -113,6 +120,78 @@ TEST(NumberParse, LeadingNumberIgnoresBlanksInsideTheField)
     EXPECT_EQ(NumberParse::leadingNumber(u"  -1 .2 5E 1"), -12.5);
     EXPECT_EQ(NumberParse::leadingNumber(u"\t3.5D-1zz"), 0.35);
     EXPECT_EQ(NumberParse::leadingNumber(u"x1"), 0);
+}
+
+} // namespace kavel::test
+
+namespace kavel::test {
+namespace {
+
+// The general form worked out the long way: the value rounded to its
+// digits, read back, and formatted again at the decimals its magnitude asks.
+std::string generalTheLongWay(double value, int digits)
+{
+    char buffer[400];
+    char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1).ptr;
+    const std::string scientific(buffer, end);
+    double rounded = 0;
+    std::from_chars(scientific.data(), scientific.data() + scientific.size(), rounded);
+    const double magnitude = std::fabs(rounded);
+    auto trim = [](std::string m) {
+        if (m.find('.') != std::string::npos) {
+            while (m.back() == '0')
+                m.pop_back();
+            if (m.back() == '.')
+                m.pop_back();
+        }
+        return m;
+    };
+    if (magnitude >= std::pow(10.0, digits) || magnitude < 1e-4) {
+        const std::size_t e = scientific.find('e');
+        const int exponent = std::stoi(scientific.substr(e + 1));
+        char tail[16];
+        std::snprintf(tail, sizeof tail, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        return trim(scientific.substr(0, e)) + tail;
+    }
+    const int decimals = std::max(0, digits - 1 - int(std::floor(std::log10(magnitude))));
+    end = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals).ptr;
+    return trim(std::string(buffer, end));
+}
+
+} // namespace
+
+// The chart export writes hundreds of thousands of coordinates through the
+// short way; every float and double it may meet gives the long way's text.
+TEST(NumberText, GeneralFormMatchesTheLongWay)
+{
+    std::mt19937_64 random(18);
+    std::uniform_real_distribution<double> exponent(-12, 12);
+    for (int i = 0; i < 200000; ++i) {
+        const double sign = (random() & 1) ? -1 : 1;
+        const double value = sign * std::pow(10.0, exponent(random));
+        const float single = float(value);
+        ASSERT_EQ(NumberText::general(single, 9).toStdString(), generalTheLongWay(single, 9)) << value;
+        ASSERT_EQ(NumberText::general(value, 15).toStdString(), generalTheLongWay(value, 15)) << value;
+        QByteArray appended;
+        NumberText::appendGeneral(appended, value, 7);
+        ASSERT_EQ(appended.toStdString(), generalTheLongWay(value, 7)) << value;
+    }
+    for (double edge : { 1e-4, 9.99999999e-5, 999999999.0, 1e9, 0.5, 100.0, 9.9999999999999999 })
+        EXPECT_EQ(NumberText::general(edge, 9).toStdString(), generalTheLongWay(edge, 9)) << edge;
+}
+
+// ASCII files are read without the code-page converter, and read as it
+// reads them: a control character it maps elsewhere included.
+TEST(TextFile, AsciiReadsAsTheCodePageReadsIt)
+{
+    QByteArray ascii;
+    for (int c = 1; c < 0x80; ++c)
+        ascii += char(c);
+    QStringDecoder cp932("windows-31j");
+    ASSERT_TRUE(cp932.isValid());
+    const QString decoded = cp932(ascii);
+    EXPECT_EQ(TextFile::decode(ascii), decoded);
+    EXPECT_EQ(TextFile::decode("12.5 \r\n"), QStringLiteral("12.5 \r\n"));
 }
 
 } // namespace kavel::test
