@@ -7,6 +7,7 @@
 
 #include "framework/host/hostpaths.h"
 #include "framework/output/bookoutput.h"
+#include "framework/results/resultformat.h"
 #include "framework/surface/recordingsurface.h"
 #include "framework/viewer.h"
 
@@ -28,14 +29,6 @@ struct BookRequest {
     std::map<QString, std::vector<std::pair<QString, QStringList>>> options;
     QString output;
 };
-
-// A viewer's results table on the first page, one row a line. The results
-// of each viewer are worked out elsewhere; until a viewer has them its
-// entry lists its files and comment only.
-QStringList resultRows(const Viewer&)
-{
-    return {};
-}
 
 } // namespace
 
@@ -122,7 +115,14 @@ int runBookCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         if (!viewer->identity().outlineFile.isEmpty())
             viewer->loadOutline(viewer->outlinePath());
         viewer->loadData(viewer->dataPath);
+        // The results inputs the window last had, then the options.
+        viewer->readResultsState();
         for (const auto& [option, values] : request.options[name]) {
+            if (const std::optional<QString> error = viewer->setResultOption(option, values)) {
+                if (!error->isEmpty())
+                    return usageError(QStringLiteral("%1 --option %2").arg(name, *error));
+                continue;
+            }
             if (!viewer->setOption(option, values))
                 return usageError(QStringLiteral("%1 does not take --option %2=%3 (its options: %4)")
                                       .arg(name, option, values.join(QLatin1Char(',')), viewer->optionUsage().join(QStringLiteral("  "))));
@@ -138,7 +138,7 @@ int runBookCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
             viewer->plot(chart);
         const std::optional<QRectF> drawn = viewer->drawnRegion(chart);
         pages.push_back({ viewer->identity().program, chart.takeOps(), request.surface, drawn });
-        cover.push_back({ viewer->identity().program, viewer->readingReport().split(QLatin1Char('\n')), viewer->fileComment(), resultRows(*viewer) });
+        cover.push_back({ viewer->identity().program, viewer->readingReport().split(QLatin1Char('\n')), viewer->fileComment(), ResultFormat::table(viewer->results()) });
     }
     for (const QString& warning : warnings)
         err << kProgram << "warning: " << warning << Qt::endl;

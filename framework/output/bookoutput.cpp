@@ -25,6 +25,12 @@ void paintCover(QPainter& painter, QPdfWriter& writer, const QString& title, con
     const double bottom = writer.height() - margin;
     const QFont heading = FontMap::font(QStringLiteral("times new roman"), 14.0 / 72 * dpi);
     const QFont body = FontMap::font(QStringLiteral("times new roman"), 9.0 / 72 * dpi);
+    // The results tables are aligned in columns of characters.
+    QFont table = body;
+    table.setFamilies({ QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono") });
+    table.setStyleHint(QFont::Monospace);
+    table.setFixedPitch(true);
+    table.setPixelSize(std::max(1, qRound(8.0 / 72 * dpi)));
     double y = margin;
     auto line = [&](const QFont& font, const QString& text, double indent) {
         const QFontMetricsF metrics(font, &writer);
@@ -47,7 +53,7 @@ void paintCover(QPainter& painter, QPdfWriter& writer, const QString& title, con
         if (!entry.comment.trimmed().isEmpty())
             line(body, QStringLiteral("\u201C%1\u201D").arg(entry.comment.trimmed()), indent);
         for (const QString& row : entry.results)
-            line(body, row, indent);
+            line(table, row, indent);
         y += margin / 8;
     }
 }

@@ -126,21 +126,34 @@ const QStringList kViewers { QStringLiteral("SAVLEN"), QStringLiteral("VALDEN"),
 
 } // namespace
 
-// The first page names the files; each viewer's page follows in the suite's
-// order, its bookmark opening it.
-TEST_F(Book, HasTheFilesPageThenAPageAndABookmarkPerViewer)
+// The first pages name the files and give the results tables (two pages
+// for the sample root); each viewer's page follows in the suite's order,
+// its bookmark opening it.
+constexpr int kCoverPages = 2;
+
+TEST_F(Book, HasTheFilesPagesThenAPageAndABookmarkPerViewer)
 {
     const BookRun run = book();
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const Pdf pdf(fileBytes(path(QStringLiteral("book.pdf"))));
     const QList<int> pages = pdf.pages();
-    ASSERT_EQ(pages.size(), 1 + kViewers.size());
+    ASSERT_EQ(pages.size(), kCoverPages + kViewers.size());
     const auto marks = pdf.bookmarks();
     ASSERT_EQ(marks.size(), kViewers.size());
     for (qsizetype k = 0; k < marks.size(); ++k) {
         EXPECT_EQ(marks[k].first, kViewers[k]);
-        EXPECT_EQ(marks[k].second, pages[1 + k]) << k;
+        EXPECT_EQ(marks[k].second, pages[kCoverPages + k]) << k;
     }
+}
+
+// A results input is given as a viewer's option; one that does not fit is
+// a usage error that names it, and no book is written.
+TEST_F(Book, AResultsInputThatDoesNotFitIsAUsageError)
+{
+    const BookRun run = book({ QStringLiteral("--option"), QStringLiteral("zeptal.operating=9000,4000") });
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("zeptal --option operating"))) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("book.pdf"))));
 }
 
 // A viewer's page draws what its own PDF draws, operation for operation.
@@ -167,7 +180,7 @@ TEST_F(Book, AViewerWithoutItsDataIsLeftOutWithAWarningAndNoneAtAllFails)
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(QStringLiteral("holpix: ")) && run.err.contains(QStringLiteral("missing"))) << run.err.toStdString();
     const Pdf pdf(fileBytes(path(QStringLiteral("book.pdf"))));
-    EXPECT_EQ(pdf.pages().size(), kViewers.size());
+    EXPECT_EQ(pdf.pages().size(), kCoverPages + kViewers.size() - 1);
     EXPECT_EQ(pdf.bookmarks().size(), kViewers.size() - 1);
 
     ASSERT_TRUE(QDir(path(QStringLiteral("data"))).removeRecursively());
