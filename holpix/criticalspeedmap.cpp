@@ -32,12 +32,18 @@ void forEachWord(QStringView line, Visit visit)
     }
 }
 
-// The numbers among a line's words, counted up to two.
-int numbersOn(QStringView line)
+// The numbers among a line's words, counted up to two; the first word's
+// value when it is a number.
+int numbersOn(QStringView line, std::optional<double>& first)
 {
     int numbers = 0;
+    bool firstWord = true;
     forEachWord(line, [&](QStringView word) {
-        numbers += NumberParse::strict(word).has_value();
+        const std::optional<double> value = NumberParse::strict(word);
+        if (firstWord)
+            first = value;
+        firstWord = false;
+        numbers += value.has_value();
         return numbers < 2;
     });
     return numbers;
@@ -51,12 +57,14 @@ float valueLine(FieldReader& reader, bool& ok)
     ok = line.has_value();
     if (!ok)
         return 0.0f;
-    if (numbersOn(*line) > 1) {
+    std::optional<double> first;
+    if (numbersOn(*line, first) > 1) {
         reader.failInLine(0, QStringLiteral("several numbers stand where one value belongs"));
         ok = false;
         return 0.0f;
     }
-    return float(NumberParse::lenient(*line));
+    // A first word that is a number is the value the lenient rule reads.
+    return float(first ? *first : NumberParse::lenient(*line));
 }
 
 // A header line in words: one that opens with a number is a value, and the

@@ -197,14 +197,15 @@ QString writePng(const OpList& ops, SurfaceKind kind, const QString& path, doubl
 
 QString writeJson(const OpList& ops, const QString& path, const QString& header)
 {
-    QByteArray bytes = header.toUtf8() + '\n';
+    std::string bytes = header.toStdString() + '\n';
     // A line is some 90 bytes.
-    bytes.reserve(bytes.size() + qsizetype(ops.size()) * 96);
+    bytes.reserve(bytes.size() + ops.size() * 96);
     for (const SurfaceOp& op : ops) {
         appendJson(bytes, op);
         bytes += '\n';
     }
-    return AtomicFile::replace(path, bytes);
+    // Written from the string itself: a copy would touch as many new pages.
+    return AtomicFile::replace(path, QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size())));
 }
 
 QString print(const OpList& ops, QPrinter& printer, const std::optional<QRectF>& drawn)

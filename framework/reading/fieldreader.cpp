@@ -88,7 +88,7 @@ void FieldReader::expectEnd(const QString& counts)
 
 bool FieldReader::atLineEnd() const
 {
-    return m_pos >= m_text.size() || isLineEnd(m_text[m_pos]);
+    return m_pos >= m_text.size() || isLineEnd(m_text.at(m_pos));
 }
 
 // CR LF, LF and a lone CR each end one line.
@@ -96,11 +96,11 @@ void FieldReader::consumeLineEnd()
 {
     if (m_pos >= m_text.size())
         return;
-    if (m_text[m_pos] == QLatin1Char('\r')) {
+    if (m_text.at(m_pos) == QLatin1Char('\r')) {
         ++m_pos;
-        if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char('\n'))
+        if (m_pos < m_text.size() && m_text.at(m_pos) == QLatin1Char('\n'))
             ++m_pos;
-    } else if (m_text[m_pos] == QLatin1Char('\n')) {
+    } else if (m_text.at(m_pos) == QLatin1Char('\n')) {
         ++m_pos;
     }
     ++m_line;
@@ -108,7 +108,7 @@ void FieldReader::consumeLineEnd()
 
 void FieldReader::skipBlanks()
 {
-    while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
+    while (m_pos < m_text.size() && isBlank(m_text.at(m_pos)))
         ++m_pos;
 }
 
@@ -122,7 +122,7 @@ bool FieldReader::skipToNextItem()
             fail(QStringLiteral("the file ends before this item"));
             return false;
         }
-        if (!isLineEnd(m_text[m_pos]))
+        if (!isLineEnd(m_text.at(m_pos)))
             return true;
         consumeLineEnd();
     }
@@ -134,9 +134,9 @@ void FieldReader::consumeDelimiter()
     m_atLineStart = false;
     if (m_pos >= m_text.size())
         return;
-    if (m_text[m_pos] == QLatin1Char(',')) {
+    if (m_text.at(m_pos) == QLatin1Char(',')) {
         ++m_pos;
-    } else if (isLineEnd(m_text[m_pos])) {
+    } else if (isLineEnd(m_text.at(m_pos))) {
         consumeLineEnd();
         m_atLineStart = true;
     }
@@ -150,7 +150,7 @@ std::optional<QStringView> FieldReader::fieldView()
     if (!skipToNextItem())
         return std::nullopt;
     const qsizetype begin = m_pos;
-    while (m_pos < m_text.size() && !isBlank(m_text[m_pos]) && !isLineEnd(m_text[m_pos]) && m_text[m_pos] != QLatin1Char(','))
+    while (m_pos < m_text.size() && !isBlank(m_text.at(m_pos)) && !isLineEnd(m_text.at(m_pos)) && m_text.at(m_pos) != QLatin1Char(','))
         ++m_pos;
     const QStringView text = QStringView(m_text).mid(begin, m_pos - begin);
     consumeDelimiter();
@@ -200,7 +200,7 @@ std::optional<QString> FieldReader::textItem()
     if (!skipToNextItem())
         return std::nullopt;
     const qsizetype begin = m_pos;
-    while (m_pos < m_text.size() && !isLineEnd(m_text[m_pos]) && m_text[m_pos] != QLatin1Char(','))
+    while (m_pos < m_text.size() && !isLineEnd(m_text.at(m_pos)) && m_text.at(m_pos) != QLatin1Char(','))
         ++m_pos;
     const QString text = m_text.mid(begin, m_pos - begin);
     consumeDelimiter();

@@ -120,6 +120,37 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
+// The usual number at speed: where from_chars reads the whole text as a
+// decimal that starts with a digit, a point or a minus, the rule above
+// reads it whole too and gives the same value. Anything else (a plus sign,
+// a D exponent, a text that only starts with a number, a range error) is
+// left to the rule.
+std::optional<double> plainNumber(const char* begin, const char* end)
+{
+    const char* first = begin != end && *begin == '-' ? begin + 1 : begin;
+    if (first == end || !((*first >= '0' && *first <= '9') || *first == '.'))
+        return std::nullopt;
+    double value = 0.0;
+    const std::from_chars_result result = std::from_chars(begin, end, value);
+    if (result.ec != std::errc() || result.ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+// The text as ASCII chars in `out` when it is short and all ASCII.
+bool asciiChars(QStringView text, char (&out)[64])
+{
+    if (text.size() > qsizetype(sizeof out))
+        return false;
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const char16_t c = text[k].unicode();
+        if (c >= 0x80)
+            return false;
+        out[k] = char(c);
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<double> strict(QStringView text)
@@ -130,6 +161,11 @@ std::optional<double> strict(QStringView text)
     while (end > begin && isBlank(text[end - 1]))
         --end;
     const QStringView body = text.mid(begin, end - begin);
+    char chars[64];
+    if (asciiChars(body, chars)) {
+        if (const std::optional<double> value = plainNumber(chars, chars + body.size()))
+            return value;
+    }
     NumberChars number;
     if (body.isEmpty() || numberPrefix(body, number) != body.size())
         return std::nullopt;
@@ -163,38 +199,41 @@ double lenient(QStringView text)
 
 namespace {
 
-// The rule over the field without the blanks and line feeds it ignores,
-// read in place.
-qsizetype packedPrefix(QStringView field, NumberChars& number)
+// The leading-number rule over the field without the blanks and line feeds
+// it ignores; nullopt when the field holds no number.
+std::optional<double> leadingValue(QStringView field)
 {
     // Mostly an 11-column field: its kept characters fit on the stack.
     char small[64];
     std::string large;
-    char* packed = small;
+    char* chars = small;
     if (field.size() > qsizetype(sizeof small)) {
         large.resize(std::size_t(field.size()));
-        packed = large.data();
+        chars = large.data();
     }
     qsizetype n = 0;
     for (QChar c : field) {
         if (!isBlank(c) && c != QLatin1Char('\n') && c != QLatin1Char('\r'))
-            packed[n++] = latin(c);
+            chars[n++] = latin(c);
     }
-    return numberPrefix(n, [&](qsizetype k) { return packed[k]; }, number);
+    if (const std::optional<double> value = plainNumber(chars, chars + n))
+        return value;
+    NumberChars number;
+    if (numberPrefix(n, [&](qsizetype k) { return chars[k]; }, number) == 0)
+        return std::nullopt;
+    return toDouble(number);
 }
 
 } // namespace
 
 double leadingNumber(QStringView field)
 {
-    NumberChars number;
-    return packedPrefix(field, number) > 0 ? toDouble(number) : 0.0;
+    return leadingValue(field).value_or(0.0);
 }
 
 bool hasLeadingNumber(QStringView field)
 {
-    NumberChars number;
-    return packedPrefix(field, number) > 0;
+    return leadingValue(field).has_value();
 }
 
 } // namespace kavel::NumberParse

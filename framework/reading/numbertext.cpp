@@ -124,14 +124,14 @@ bool fastForm(double value, int digits)
 
 } // namespace
 
-void appendGeneral(QByteArray& out, double value, int digits, LeadingZero zero)
+void appendGeneral(std::string& out, double value, int digits, LeadingZero zero)
 {
     if (!fastForm(value, digits)) {
-        out += general(value, digits, zero).toLatin1();
+        out += general(value, digits, zero).toStdString();
         return;
     }
     char text[48];
-    out.append(text, generalChars(text, value, digits, zero));
+    out.append(text, std::size_t(generalChars(text, value, digits, zero)));
 }
 
 QString general(double value, int digits, LeadingZero zero)

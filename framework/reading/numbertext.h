@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 namespace kavel {
 
@@ -19,7 +20,7 @@ enum class LeadingZero { Keep, Drop };
 QString general(double value, int digits = kDoubleDigits, LeadingZero zero = LeadingZero::Keep);
 // The same form appended to `out` as Latin-1 bytes, for writers of many
 // numbers (the JSON Lines of a chart).
-void appendGeneral(QByteArray& out, double value, int digits = kDoubleDigits, LeadingZero zero = LeadingZero::Keep);
+void appendGeneral(std::string& out, double value, int digits = kDoubleDigits, LeadingZero zero = LeadingZero::Keep);
 
 // The number text printed on charts and written to settings files: the
 // general form without the leading zero, preceded by a blank when the number

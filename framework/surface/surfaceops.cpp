@@ -13,18 +13,18 @@ namespace kavel {
 namespace {
 
 // Shortest text that reads back to the same float: stable across runs.
-void coordinate(QByteArray& out, float value)
+void coordinate(std::string& out, float value)
 {
     NumberText::appendGeneral(out, value, 9);
 }
 
-void whole(QByteArray& out, int value)
+void whole(std::string& out, int value)
 {
     char text[16];
-    out.append(text, std::to_chars(text, text + sizeof text, value).ptr - text);
+    out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
-void rgb(QByteArray& out, const Rgb& c)
+void rgb(std::string& out, const Rgb& c)
 {
     out += '[';
     whole(out, c.r);
@@ -35,18 +35,18 @@ void rgb(QByteArray& out, const Rgb& c)
     out += ']';
 }
 
-void quoted(QByteArray& out, const QString& text)
+void quoted(std::string& out, const QString& text)
 {
     const QByteArray array = QJsonDocument(QJsonArray { text }).toJson(QJsonDocument::Compact);
-    out.append(array.constData() + 1, array.size() - 2);
+    out.append(array.constData() + 1, std::size_t(array.size() - 2));
 }
 
 } // namespace
 
-void appendJson(QByteArray& out, const SurfaceOp& op)
+void appendJson(std::string& out, const SurfaceOp& op)
 {
     struct Visitor {
-        QByteArray& out;
+        std::string& out;
         void operator()(const Op::Clear&) const { out += "{\"op\":\"clear\"}"; }
         void operator()(const Op::Line& l) const
         {
@@ -134,9 +134,9 @@ void appendJson(QByteArray& out, const SurfaceOp& op)
 
 QString toJson(const SurfaceOp& op)
 {
-    QByteArray line;
+    std::string line;
     appendJson(line, op);
-    return QString::fromUtf8(line);
+    return QString::fromStdString(line);
 }
 
 void PrintTo(const SurfaceOp& op, std::ostream* os)

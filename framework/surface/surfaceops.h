@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <iosfwd>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -79,7 +80,7 @@ using OpList = std::vector<SurfaceOp>;
 QString toJson(const SurfaceOp& op);
 // The same line appended to `out` in UTF-8, without its line end: a chart
 // of a hundred thousand operations is written without a text apiece.
-void appendJson(QByteArray& out, const SurfaceOp& op);
+void appendJson(std::string& out, const SurfaceOp& op);
 
 // Readable forms for test failures.
 void PrintTo(const SurfaceOp& op, std::ostream* os);
