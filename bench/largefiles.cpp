@@ -13,6 +13,16 @@ QString field(double v, int decimals = 5)
     return QString::number(v, 'f', decimals).rightJustified(11);
 }
 
+// The same with up to `digits` significant digits, fewer where the number
+// would fill the field: a solver's fields never run into each other.
+QString generalField(double v, int digits)
+{
+    QString text = QString::number(v, 'g', digits);
+    while (text.size() > 10 && digits > 1)
+        text = QString::number(v, 'g', --digits);
+    return text.rightJustified(11);
+}
+
 // The large rotor's length in mm: every axial result spans it.
 constexpr double kRotorLength = kRotorElements * 10.0;
 
@@ -67,7 +77,7 @@ const QString& eigenvalues()
                 const double whirl = (j % 2 == 0 ? 1 : -1) * 0.3 * speed;
                 const double omega = 2 * 3.1415926535 * (25.0 * ((j + 1) / 2) + whirl);
                 const double sigma = -omega * (0.01 + 0.03 * std::sin(speed / 40 + j));
-                t += QString::number(sigma, 'g', 7).rightJustified(11) + QString::number(omega, 'g', 7).rightJustified(11);
+                t += generalField(sigma, 7) + generalField(omega, 7);
             }
             t += QStringLiteral("\r\n");
         }
@@ -231,7 +241,7 @@ const QString& unbalanceResponse()
                 const double r = speed / (2000.0 * j);
                 const double amplitude = 2 * r * r / std::sqrt((1 - r * r) * (1 - r * r) + 0.01 * r * r);
                 const double phase = -std::atan2(0.1 * r, 1 - r * r) * 180 / 3.141592653589793 - 10 * j;
-                t += QString::number(amplitude, 'g', 5).rightJustified(11) + QString::number(phase, 'f', 5).rightJustified(11);
+                t += generalField(amplitude, 5) + QString::number(phase, 'f', 5).rightJustified(11);
             }
             t += QStringLiteral("\r\n");
         }

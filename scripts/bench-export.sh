@@ -32,7 +32,7 @@ timeit() {
     local name=$1 command=$2
     if command -v hyperfine >/dev/null; then
         hyperfine --style basic --warmup 1 --runs "$runs" --command-name "$name" "$command" 2>/dev/null \
-            | grep -E "Time \(mean|Range" || echo "$name: failed"
+            | grep -E "^Benchmark|Time \(mean|Range" || echo "$name: failed"
         return
     fi
     bash -c "$command" >/dev/null 2>&1 || { echo "$name: failed"; return; }
