@@ -82,8 +82,10 @@ QImage drawn(const OpList& ops, bool polylines)
 
 // Two curves drawn a segment of each in turn, as the Campbell chart draws
 // its frequency and damping, with sharp turns, a zero-length segment, a
-// second pen and a line that touches a curve without continuing it: joined
-// into polylines they cover exactly the pixels of the separate lines.
+// second pen, a line that touches a curve without continuing it and a curve
+// cut at a frame: joined into polylines they cover exactly the pixels of the
+// separate lines. (At a width of a pixel or two, a join and two caps may
+// differ by a pixel where they meet; these pens are wide enough not to.)
 TEST(PainterRenderer, PolylinesDrawTheSamePixelsAsTheirLines)
 {
     RecordingSurface s;
@@ -98,6 +100,13 @@ TEST(PainterRenderer, PolylinesDrawTheSamePixelsAsTheirLines)
     s.line(12, 18, 14.6, 15.4);
     s.setLineWidth(1);
     s.line(5, 3.3, 5, 18, 4);
+    // A curve cut at a frame: its pieces inside still join where they meet.
+    s.setLineWidth(7);
+    {
+        const FrameClip frame(s, QRectF(8.2, 2, 13, 9.5));
+        for (int i = 0; i < 20; ++i)
+            s.line(2 + i * 1.3, 4 + (i % 4) * 2.5, 3.3 + i * 1.3, 4 + ((i + 1) % 4) * 2.5, 2);
+    }
     // Without smoothing, as the page outputs draw: smoothed, separate lines
     // darken the edges where their caps overlap, which a polyline does not.
     const QImage lines = drawn(s.ops(), false);
