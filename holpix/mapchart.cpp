@@ -32,13 +32,8 @@ PlotArea mapArea(const HolpixSettings& settings, const CriticalSpeedMap& map, co
     area.y.push_back(mapAxis(DataAxis::nameOf(settings.YTitle, "frequency"), settings.Y, scales.logY, scales.yLog, g.OriginY,
         g.OriginY - settings.Y.length));
     auto curve = [&](int j, int k, const char* kind) {
-        PlotCurve c;
-        c.name = QStringLiteral("mode %1 %2").arg(j).arg(QLatin1String(kind));
-        for (int i = 1; i <= map.pointCount; ++i) {
-            c.x.push_back(double(map.stiffness[std::size_t(i)]));
-            c.y.push_back(double(map.frequency(i, j, k)));
-        }
-        area.curves.push_back(std::move(c));
+        area.curves.push_back(PlotCurve::sampled(QStringLiteral("mode %1 %2").arg(j).arg(QLatin1String(kind)), map.pointCount,
+            [&](qint64 i) { return map.stiffness[std::size_t(i)]; }, [&](qint64 i) { return map.frequency(int(i), j, k); }));
     };
     for (int j = 1; j <= map.modeCount; ++j) {
         if (CriticalCurveShown(curveFlags, j))

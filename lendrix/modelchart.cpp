@@ -66,13 +66,8 @@ void drawBody(DrawingSurface& s, const LendrixSettings& settings, const LendrixM
         for (qint64 j = 1; j <= columns; ++j) {
             if (!columnSelected(flags, j))
                 continue;
-            PlotCurve curve;
-            curve.name = QStringLiteral("No.%1").arg(j);
-            for (qint64 i = 1; i <= stations; ++i) {
-                curve.x.push_back(double(model.Z[std::size_t(i - 1)]));
-                curve.y.push_back(double(model.table(i, j)));
-            }
-            area.curves.push_back(std::move(curve));
+            area.curves.push_back(PlotCurve::sampled(QStringLiteral("No.%1").arg(j), stations, [&](qint64 i) { return model.Z[std::size_t(i - 1)]; },
+                [&](qint64 i) { return model.table(i, j); }));
             const int colour = Palette::curveColour(drawn++);
             for (qint64 i = 2; i <= stations; ++i)
                 s.line(zx(i - 1), ty(i - 1, j), zx(i), ty(i, j), colour);

@@ -102,13 +102,8 @@ void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarMod
             y[k] = float(cy);
         }
         const int colour = Palette::curveColour(drawn++);
-        PlotCurve curve;
-        curve.name = QStringLiteral("mode %1").arg(i);
-        for (std::size_t k = 0; k < N1; ++k) {
-            curve.x.push_back(double(shapes.stationPos[k]));
-            curve.y.push_back(double(shapes.modeShape(int(k) + 1, i, 0)));
-        }
-        area.curves.push_back(std::move(curve));
+        area.curves.push_back(PlotCurve::sampled(QStringLiteral("mode %1").arg(i), qint64(N1), [&](qint64 k) { return shapes.stationPos[std::size_t(k - 1)]; },
+            [&](qint64 k) { return shapes.modeShape(int(k), i, 0); }));
         for (std::size_t k = 1; k < N1; ++k)
             s.line(x[k - 1], y[k - 1], x[k], y[k], colour);
     }

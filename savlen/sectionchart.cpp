@@ -25,23 +25,7 @@ PlotArea sectionArea(const SavlenSettings& settings, const RotorModel& model, co
     area.x.zoomedBy(settings.X.min, settings.X.max, &settings.X.pitch);
     area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.YTitle, "radius"), settings.Y.min, g.OriginY, settings.Y.max, g.OriginY - settings.Y.length));
     area.y.back().zoomedBy(settings.Y.min, settings.Y.max, &settings.Y.pitch);
-    struct Contour {
-        const char* name;
-        double sign;
-        bool outer;
-    };
-    std::vector<Contour> contours { { "outer contour", 1, true }, { "inner contour", 1, false } };
-    if (bothHalves)
-        contours.insert(contours.end(), { { "lower outer contour", -1, true }, { "lower inner contour", -1, false } });
-    for (const Contour& c : contours) {
-        PlotCurve curve;
-        curve.name = QString::fromLatin1(c.name);
-        for (const ModelPoint& p : model.points) {
-            curve.x.push_back(p.x);
-            curve.y.push_back(c.sign * (c.outer ? p.D / 2 : double(p.d / 2.0f)));
-        }
-        area.curves.push_back(std::move(curve));
-    }
+    area.curves = ContourCurves(model, bothHalves);
     return area;
 }
 

@@ -168,14 +168,8 @@ void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenD
         for (int axis : { 0, 1 }) {
             if (!(axis == 0 ? frequency : damping))
                 continue;
-            PlotCurve curve;
-            curve.name = QStringLiteral("mode %1").arg(j);
-            curve.axis = axis;
-            for (int i = 1; i <= data.N1; ++i) {
-                curve.x.push_back(double(data.speedAt(i)));
-                curve.y.push_back(axis == 0 ? p.Frequency[data.cell(i, j)] : double(p.Damping[data.cell(i, j)]));
-            }
-            area.curves.push_back(std::move(curve));
+            area.curves.push_back(PlotCurve::sampled(QStringLiteral("mode %1").arg(j), data.N1, [&](qint64 i) { return data.speedAt(int(i)); },
+                [&](qint64 i) { return axis == 0 ? p.Frequency[data.cell(int(i), j)] : double(p.Damping[data.cell(int(i), j)]); }, axis));
         }
         for (int i = 2; i <= data.N1; ++i) {
             const float x1 = p.SpeedX[std::size_t(i - 2)], x2 = p.SpeedX[std::size_t(i - 1)];

@@ -87,14 +87,8 @@ void DrawGaussChart(DrawingSurface& s, const ValdenSettings& settings, const Eig
         if (!GaussPathShown(ShowCurve, j))
             continue;
         const int c = Palette::curveColour(j - 1);
-        PlotCurve path;
-        path.name = QStringLiteral("mode %1").arg(j);
-        for (int i = 1; i <= data.N1; ++i) {
-            path.x.push_back(double(data.sigmaAt(i, j)));
-            path.y.push_back(double(data.omegaAt(i, j)));
-            path.t.push_back(double(data.speedAt(i)));
-        }
-        area.curves.push_back(std::move(path));
+        area.curves.push_back(PlotCurve::path(QStringLiteral("mode %1").arg(j), data.N1, [&](qint64 i) { return data.sigmaAt(int(i), j); },
+            [&](qint64 i) { return data.omegaAt(int(i), j); }, [&](qint64 i) { return data.speedAt(int(i)); }));
         for (int i = 2; i <= data.N1; ++i) {
             const std::size_t a = data.cell(i - 1, j), b = data.cell(i, j);
             if (!std::isnan(p.GaussX[a]) && !std::isnan(p.GaussY[a]) && !std::isnan(p.GaussX[b]) && !std::isnan(p.GaussY[b]))

@@ -41,13 +41,8 @@ PlotArea deflectionArea(const WesparSettings& settings, const DeflectionData& da
     y.zoomedBy(settings.Y.min, settings.Y.max, &settings.Y.pitch);
     y.negated = true;
     area.y.push_back(y);
-    PlotCurve curve;
-    curve.name = QStringLiteral("deflection");
-    for (int i = 0; i < data.n; ++i) {
-        curve.x.push_back(double(data.xs[std::size_t(i)]));
-        curve.y.push_back(double(data.defl[std::size_t(i)]));
-    }
-    area.curves.push_back(std::move(curve));
+    area.curves.push_back(PlotCurve::sampled(QStringLiteral("deflection"), data.n, [&](qint64 i) { return data.xs[std::size_t(i - 1)]; },
+        [&](qint64 i) { return data.defl[std::size_t(i - 1)]; }));
     return area;
 }
 
@@ -60,17 +55,7 @@ PlotArea outlineArea(const WesparSettings& settings, const RotorModel& model, co
     area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.RTitle, "radius"), settings.R.min, g2.OriginY, settings.R.max,
         g2.OriginY - settings.R.length));
     area.y.back().zoomedBy(settings.R.min, settings.R.max, &settings.R.pitch);
-    for (int half = 0; half < (bothHalves ? 2 : 1); ++half) {
-        for (const bool outer : { true, false }) {
-            PlotCurve curve;
-            curve.name = QLatin1String(half == 1 ? "lower " : "") + QLatin1String(outer ? "outer contour" : "inner contour");
-            for (const ModelPoint& p : model.points) {
-                curve.x.push_back(p.x);
-                curve.y.push_back((half == 1 ? -1 : 1) * (outer ? p.D / 2 : double(p.d / 2.0f)));
-            }
-            area.curves.push_back(std::move(curve));
-        }
-    }
+    area.curves = ContourCurves(model, bothHalves);
     return area;
 }
 

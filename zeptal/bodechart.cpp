@@ -126,14 +126,8 @@ void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const Unba
         for (int k : { 0, 1 }) {
             if (!(k == 0 ? amplitude : phase))
                 continue;
-            PlotCurve curve;
-            curve.name = QStringLiteral("curve %1").arg(j);
-            curve.axis = k;
-            for (int i = 1; i <= data.speedCount; ++i) {
-                curve.x.push_back(double(data.speed(i)));
-                curve.y.push_back(double(k == 0 ? data.amplitude(i, j) : data.phase(i, j)));
-            }
-            area.curves.push_back(std::move(curve));
+            area.curves.push_back(PlotCurve::sampled(QStringLiteral("curve %1").arg(j), data.speedCount, [&](qint64 i) { return data.speed(int(i)); },
+                [&](qint64 i) { return k == 0 ? data.amplitude(int(i), j) : data.phase(int(i), j); }, k));
         }
         for (int i = 2; i <= data.speedCount; ++i) {
             const float x1 = chartPos(i - 1, 0, 0), x2 = chartPos(i, 0, 0);

@@ -118,14 +118,8 @@ void DrawPolarChart(DrawingSurface& s, const ZeptalSettings& settings, const Unb
         if (!AmplitudeShown(curveFlags, j))
             continue;
         const int c = Palette::curveColour(drawn++);
-        PlotCurve path;
-        path.name = QStringLiteral("curve %1").arg(j);
-        for (int i = 1; i <= data.speedCount; ++i) {
-            path.x.push_back(double(data.amplitude(i, j)));
-            path.y.push_back(double(data.phase(i, j)));
-            path.t.push_back(double(data.speed(i)));
-        }
-        area.curves.push_back(std::move(path));
+        area.curves.push_back(PlotCurve::path(QStringLiteral("curve %1").arg(j), data.speedCount, [&](qint64 i) { return data.amplitude(int(i), j); },
+            [&](qint64 i) { return data.phase(int(i), j); }, [&](qint64 i) { return data.speed(int(i)); }));
         for (int i = 2; i <= data.speedCount; ++i) {
             const float x1 = chartPos(i - 1, j, 0), y1 = chartPos(i - 1, j, 1);
             const float x2 = chartPos(i, j, 0), y2 = chartPos(i, j, 1);

@@ -4,6 +4,7 @@
 #include "framework/reading/fieldreader.h"
 #include "framework/reading/numberparse.h"
 #include "framework/reading/single.h"
+#include "framework/surface/plotarea.h"
 
 #include <algorithm>
 #include <cmath>
@@ -114,6 +115,21 @@ bool ScaleRotorModel(const RotorModel& model, const ChartGeometry& g, bool bothH
         }
     }
     return true;
+}
+
+std::vector<PlotCurve> ContourCurves(const RotorModel& model, bool bothHalves)
+{
+    std::vector<PlotCurve> curves;
+    for (int half = 0; half < (bothHalves ? 2 : 1); ++half) {
+        const double sign = half == 1 ? -1 : 1;
+        for (const bool outer : { true, false }) {
+            const QString name = QLatin1String(half == 1 ? "lower " : "") + QLatin1String(outer ? "outer contour" : "inner contour");
+            const auto point = [&model](qint64 i) -> const ModelPoint& { return model.points[std::size_t(i - 1)]; };
+            curves.push_back(PlotCurve::sampled(name, qint64(model.points.size()), [&](qint64 i) { return point(i).x; },
+                [&](qint64 i) { return sign * (outer ? point(i).D / 2 : double(point(i).d / 2.0f)); }));
+        }
+    }
+    return curves;
 }
 
 } // namespace kavel

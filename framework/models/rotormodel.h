@@ -8,6 +8,7 @@
 namespace kavel {
 
 struct ChartGeometry;
+struct PlotCurve;
 
 // One record of the rotor model file: an element's point.
 struct ModelPoint {
@@ -48,5 +49,10 @@ struct ScaledRotor {
 // Nullopt-like false when a coordinate overflows (the plot stops there).
 // `bothHalves` is false for ContourMode 2 (the lower entries stay 0).
 bool ScaleRotorModel(const RotorModel& model, const ChartGeometry& g, bool bothHalves, ScaledRotor& out);
+
+// The same contours in data units, as the plotted data give them: the
+// radius of the outer and the inner contour along the rotor, then, with
+// both halves, the lower half's negative ("lower outer contour", …).
+std::vector<PlotCurve> ContourCurves(const RotorModel& model, bool bothHalves);
 
 } // namespace kavel

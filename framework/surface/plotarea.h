@@ -3,6 +3,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -68,6 +69,31 @@ struct PlotCurve {
     // parameter of each point (the speed), by which its data rows go; empty
     // for a curve over x, whose rows go by x.
     std::vector<double> t;
+
+    // A curve of n samples, sample i (from 1) at (x(i), y(i)).
+    template <typename X, typename Y>
+    static PlotCurve sampled(QString name, qint64 n, X x, Y y, int axis = 0)
+    {
+        PlotCurve curve;
+        curve.name = std::move(name);
+        curve.axis = axis;
+        curve.x.reserve(std::size_t(std::max<qint64>(n, 0)));
+        curve.y.reserve(std::size_t(std::max<qint64>(n, 0)));
+        for (qint64 i = 1; i <= n; ++i) {
+            curve.x.push_back(double(x(i)));
+            curve.y.push_back(double(y(i)));
+        }
+        return curve;
+    }
+    // The same as a path through the plane, sample i at parameter t(i).
+    template <typename X, typename Y, typename T>
+    static PlotCurve path(QString name, qint64 n, X x, Y y, T t)
+    {
+        PlotCurve curve = sampled(std::move(name), n, x, y);
+        for (qint64 i = 1; i <= n; ++i)
+            curve.t.push_back(double(t(i)));
+        return curve;
+    }
 };
 
 // A point of a chart that has no plane to read (an oblique sketch) and what
