@@ -28,10 +28,10 @@ QString writeSettings(const QString& dir, const S& settings)
     V viewer;
     viewer.settings = settings;
     const ViewerIdentity& id = viewer.identity();
-    const QString folder = QDir(dir).filePath(QStringLiteral("Gavrine/") + id.settingsDirectory.section(QLatin1Char('\\'), -2, -2));
+    const QString folder = QDir(dir).filePath(QStringLiteral("Gavrine/") + id.settingsDirectory().section(QLatin1Char('\\'), -2, -2));
     if (!QDir().mkpath(folder))
         return QStringLiteral("%1 could not be made").arg(folder);
-    for (const QString& file : { id.workingFile, id.factoryFile }) {
+    for (const QString& file : { id.workingFile(), id.factoryFile() }) {
         if (const QString error = viewer.writeSettings(QDir(folder).filePath(file)); !error.isEmpty())
             return error;
     }

@@ -112,7 +112,7 @@ int runBookCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
             continue;
         }
         viewer->readSettings(viewer->workingSettingsPath());
-        if (!viewer->identity().outlineFile.isEmpty())
+        if (viewer->identity().readsOutline)
             viewer->loadOutline(viewer->outlinePath());
         viewer->loadData(viewer->dataPath);
         // The results inputs the window last had, then the options.

@@ -168,7 +168,7 @@ ExportOutcome runExport(const ExportRequest& request)
 
     // Start-up as the window does it: settings, the rotor outline, the data.
     viewer->readSettings(settings.value_or(viewer->workingSettingsPath()));
-    if (!viewer->identity().outlineFile.isEmpty())
+    if (viewer->identity().readsOutline)
         viewer->loadOutline(outline.value_or(viewer->outlinePath()));
     else if (outline)
         outcome.warnings.append(QStringLiteral("%1 reads no rotor outline; --outline is ignored").arg(request.viewer));

@@ -1,15 +1,66 @@
 #include "viewer.h"
 
 #include "framework/host/hostpaths.h"
+#include "framework/models/rotormodel.h"
 #include "framework/surface/drawingsurface.h"
 
 namespace kavel {
 
+QString ViewerIdentity::exportName() const
+{
+    return program.toLower();
+}
+
+QString ViewerIdentity::defaultDataFile() const
+{
+    return QStringLiteral("c:\\Kavel\\data\\%1.mac").arg(dataName.isEmpty() ? exportName() : dataName);
+}
+
+QString ViewerIdentity::outlineFile() const
+{
+    return readsOutline ? QStringLiteral("c:\\Kavel\\data\\savlen.mac") : QString();
+}
+
+QString ViewerIdentity::settingsStem() const
+{
+    return settingsName.isEmpty() ? exportName() : settingsName;
+}
+
+QString ViewerIdentity::settingsDirectory() const
+{
+    return QStringLiteral("c:\\Kavel\\Gavrine\\%1\\").arg(settingsStem());
+}
+
+QString ViewerIdentity::workingFile() const
+{
+    return settingsStem() + QStringLiteral(".tmp");
+}
+
+QString ViewerIdentity::factoryFile() const
+{
+    return settingsStem() + QStringLiteral(".org");
+}
+
+Viewer::Viewer(ViewerIdentity identity)
+    : m_identity(std::move(identity))
+    , m_settingsLayout([] { return SettingsLayout(); })
+    , m_editDialog([](QWidget*) { return nullptr; })
+{
+    dataPath = defaultDataPath();
+    outlineInUse = outlinePath();
+}
+
+ReaderDiagnostic Viewer::readData(const QString& hostPath)
+{
+    return m_readModel ? m_readModel(hostPath) : ReaderDiagnostic { hostPath, 0, 0, {} };
+}
+
 ReaderDiagnostic Viewer::readOutline(const QString& hostPath)
 {
-    ReaderDiagnostic diagnostic;
-    diagnostic.file = hostPath;
-    return diagnostic;
+    if (!m_outline)
+        return { hostPath, 0, 0, {} };
+    outlineInUse = hostPath;
+    return ReadRotorModel(hostPath, *m_outline);
 }
 
 void Viewer::plot(DrawingSurface& screen)
@@ -24,26 +75,6 @@ void Viewer::print(DrawingSurface& printer)
     drawChart(printer);
 }
 
-bool Viewer::setOption(const QString&, const QStringList&)
-{
-    return false;
-}
-
-QStringList Viewer::optionUsage() const
-{
-    return {};
-}
-
-QString Viewer::flagsUsage(const QString& name, int count)
-{
-    return QStringLiteral("%1=0|1,... (%2 values)").arg(name).arg(count);
-}
-
-ResultInputKinds Viewer::resultInputKinds() const
-{
-    return {};
-}
-
 std::optional<QString> Viewer::setResultOption(const QString& name, const QStringList& values)
 {
     const std::optional<ResultInput> input = ResultOptions::inputNamed(name, resultInputKinds());
@@ -54,7 +85,7 @@ std::optional<QString> Viewer::setResultOption(const QString& name, const QStrin
 
 QString Viewer::resultsStatePath() const
 {
-    return HostPaths::resolve(identity().settingsDirectory + identity().exportName + QStringLiteral(".results"));
+    return HostPaths::resolve(identity().settingsDirectory() + identity().exportName() + QStringLiteral(".results"));
 }
 
 ResultsState Viewer::readResultsState()
@@ -81,22 +112,22 @@ int Viewer::drawAnimation(DrawingSurface&, const std::function<void()>&)
 
 QString Viewer::workingSettingsPath() const
 {
-    return HostPaths::resolve(identity().settingsDirectory + identity().workingFile);
+    return HostPaths::resolve(identity().settingsDirectory() + identity().workingFile());
 }
 
 QString Viewer::factorySettingsPath() const
 {
-    return HostPaths::resolve(identity().settingsDirectory + identity().factoryFile);
+    return HostPaths::resolve(identity().settingsDirectory() + identity().factoryFile());
 }
 
 QString Viewer::defaultDataPath() const
 {
-    return HostPaths::resolve(identity().defaultDataFile);
+    return HostPaths::resolve(identity().defaultDataFile());
 }
 
 QString Viewer::outlinePath() const
 {
-    return identity().outlineFile.isEmpty() ? QString() : HostPaths::resolve(identity().outlineFile);
+    return identity().readsOutline ? HostPaths::resolve(identity().outlineFile()) : QString();
 }
 
 ReaderDiagnostic Viewer::loadData(const QString& hostPath)
@@ -152,7 +183,7 @@ void Viewer::load()
 {
     dataPath = defaultDataPath();
     readSettings(workingSettingsPath());
-    if (!identity().outlineFile.isEmpty())
+    if (identity().readsOutline)
         loadOutline(outlinePath());
     loadData(dataPath);
 }

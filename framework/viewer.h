@@ -5,6 +5,7 @@
 #include "framework/results/resultrow.h"
 #include "framework/results/resultsstate.h"
 #include "framework/settings/chartsettings.h"
+#include "vieweroptions.h"
 #include "windowaction.h"
 
 #include <QRectF>
@@ -20,42 +21,60 @@ namespace kavel {
 class DrawingSurface;
 class EditDialog;
 class RecordingSurface;
+struct RotorModel;
 
 // What differs between viewers in the common main window: captions, the
 // fixed files, what each key does. Paths are the logical names under
-// C:\Kavel\ (HostPaths maps them onto the host).
+// C:\Kavel\ (HostPaths maps them onto the host); a viewer's files are named
+// for the program in lower case unless it names them otherwise.
 struct ViewerIdentity {
     QString program;             // "SAVLEN": names the single-instance lock
-    QString exportName;          // "savlen": the name kavel-export takes
     QString mainCaption;         // "SAVLEN/D  Drawing"
     QString fileDialogCaption;   // "SAVLEN/F File Open"
     QString editCaption;         // "SAVLEN/E  Editing rotor model"
-    QString defaultDataFile;     // "c:\Kavel\data\savlen.mac"
-    QString outlineFile;         // the rotor model read beside the result, or empty
-    QString settingsDirectory;   // "c:\Kavel\Gavrine\savlen\"
-    QString workingFile;         // "savlen.tmp"
-    QString factoryFile;         // "savlen.org"
+    KeyTable keys {};            // the typed characters the main window answers
     QString defaultCaption = QStringLiteral("5:Default");
-    KeyTable keys;               // the typed characters the main window answers
+    QString dataName {};         // the default data file's name, "zeptala"
+    QString settingsName {};     // the settings directory's and files' name, "valdens"
+    bool readsOutline = false;   // the rotor model c:\Kavel\data\savlen.mac beside the result
+
+    QString exportName() const;        // "savlen": the name kavel-export takes
+    QString defaultDataFile() const;   // "c:\Kavel\data\savlen.mac"
+    QString outlineFile() const;       // the rotor model read beside the result, or empty
+    QString settingsDirectory() const; // "c:\Kavel\Gavrine\savlen\"
+    QString workingFile() const;       // "savlen.tmp"
+    QString factoryFile() const;       // "savlen.org"
+    QString settingsStem() const;      // the settings name, else the export name
 };
 
 // A chart viewer's logic: its settings record, its data and its two chart
 // handlers. The main window (ViewerWindow) and the chart export drive it;
 // it never touches a widget except to create its editing dialog.
+//
+// What every viewer has in common is bound once, by its constructor: the
+// identity, the settings record and the model its reader fills (bind), the
+// editing dialog (opensDialog), the options (options) and the results
+// inputs (takesResultInputs). A viewer overrides only what it draws and
+// computes, and the readings that are its own.
 class Viewer {
 public:
+    explicit Viewer(ViewerIdentity identity);
     virtual ~Viewer() = default;
+    Viewer(const Viewer&) = delete;
+    Viewer& operator=(const Viewer&) = delete;
 
-    virtual const ViewerIdentity& identity() const = 0;
+    const ViewerIdentity& identity() const { return m_identity; }
 
     // The item list of the settings file over this viewer's record.
-    virtual SettingsLayout settingsLayout() = 0;
+    SettingsLayout settingsLayout() { return m_settingsLayout(); }
 
     // Reads a result file into memory, replacing what it replaces (the
-    // readers stop silently at the first failure and keep what they read).
-    virtual ReaderDiagnostic readData(const QString& hostPath) = 0;
-    // Reads the fixed rotor model file some viewers draw beside their result;
-    // viewers without one accept nothing.
+    // readers stop silently at the first failure and keep what they read):
+    // by default the reader bound with the model.
+    virtual ReaderDiagnostic readData(const QString& hostPath);
+    // Reads the rotor model file some viewers draw beside their result: by
+    // default into the outline bound with bindOutline, whose file it then
+    // remembers; viewers without one accept nothing.
     virtual ReaderDiagnostic readOutline(const QString& hostPath);
 
     // "3:Plot": clears the picture area and draws the chart.
@@ -66,7 +85,8 @@ public:
     virtual void drawChart(DrawingSurface& surface) = 0;
 
     // Sets an in-memory option by its name ("ShowNumbers", values "1");
-    // false for a name or value the viewer does not know.
+    // false for a name or value the viewer does not know. The options are
+    // the table `options` the constructor fills.
     //
     // How settings items and options are named, for every viewer: a settings
     // item (the members a viewer's settings layout lists) and an option each
@@ -78,19 +98,17 @@ public:
     // An option's values are the variable's elements in index order. Only a
     // variable the original design has no name for gets one of its own, in
     // lower camelCase (Lendrix's "modeFlags", MIRNOK's "phase").
-    virtual bool setOption(const QString& name, const QStringList& values);
+    bool setOption(const QString& name, const QStringList& values) { return options.set(name, values); }
     // The options setOption takes, one "NAME=VALUES" text each
     // ("ShowNumbers=0|1"), as the export's usage lists them; none by default.
-    virtual QStringList optionUsage() const;
-    // "NAME=0|1,… (count values)": an option of a row of check boxes.
-    static QString flagsUsage(const QString& name, int count);
+    QStringList optionUsage() const { return options.usage(); }
 
     // The engineering results of the data read, from `resultInputs`: the
     // rows the report and the results panel list. A row's colour is that of
     // its curve as the chart now draws it.
     virtual ResultRows results() const = 0;
     // Which results inputs the viewer takes; none by default.
-    virtual ResultInputKinds resultInputKinds() const;
+    ResultInputKinds resultInputKinds() const { return m_resultInputKinds; }
     // In memory; kept between starts in the results file.
     ResultInputs resultInputs;
     // The results file: "<exportName>.results" beside the working settings.
@@ -107,7 +125,7 @@ public:
     QStringList exportOptionUsage() const;
 
     // The editing dialog "2:Edit" opens, on the in-memory settings.
-    virtual EditDialog* createEditDialog(QWidget* parent) = 0;
+    EditDialog* createEditDialog(QWidget* parent) { return m_editDialog(parent); }
 
     // What a chart just drawn on `chart` covers, for a chart that reaches
     // past the common chart region (x 0..30, y 0..21 cm): the picture and
@@ -124,7 +142,7 @@ public:
 
     // The comment line of the data file read (the chart prints it at its
     // top left); empty before any.
-    virtual QString fileComment() const { return {}; }
+    QString fileComment() const { return m_fileComment ? *m_fileComment : QString(); }
 
     // The data file path: the default at start, replaced by the file dialog.
     QString dataPath;
@@ -134,6 +152,9 @@ public:
     QString factorySettingsPath() const;
     QString defaultDataPath() const;
     QString outlinePath() const;
+    // The rotor model file the outline comes from: the fixed one until
+    // readOutline names another (the file dialog's "savlen" choice).
+    QString outlineInUse;
 
     // The readers, through which the window and the export read, so that
     // each reading is remembered in `readings`.
@@ -163,6 +184,51 @@ public:
     // The start-up of a viewer without its window: the working settings,
     // then the default data file (and the rotor outline where there is one).
     void load();
+
+protected:
+    // A model's reader: the file at a host path into the model.
+    template <class Model>
+    using ModelReader = ReaderDiagnostic (*)(const QString& hostPath, Model& model);
+
+    // The settings record the settings files hold, and the model the data
+    // file is read into (by `read`, or by the viewer's own readData where
+    // it passes none): its comment is the chart's file comment.
+    template <class Settings, class Model>
+    void bind(Settings& settings, Model& model, ModelReader<Model> read = nullptr)
+    {
+        bind(settings, model, std::function<ReaderDiagnostic(const QString&)>());
+        if (read)
+            m_readModel = [&model, read](const QString& hostPath) { return read(hostPath, model); };
+    }
+    // The same with a reading of the viewer's own.
+    template <class Settings, class Model>
+    void bind(Settings& settings, Model& model, std::function<ReaderDiagnostic(const QString& hostPath)> read)
+    {
+        m_settingsLayout = [&settings] { return settings.layout(); };
+        m_fileComment = &model.FileComment;
+        m_readModel = std::move(read);
+    }
+    // The editing dialog "2:Edit" opens: a Dialog(viewer, parent).
+    template <class Dialog, class Self>
+    void opensDialog(Self& self)
+    {
+        m_editDialog = [&self](QWidget* parent) -> EditDialog* { return new Dialog(self, parent); };
+    }
+    void opensDialog(std::function<EditDialog*(QWidget* parent)> create) { m_editDialog = std::move(create); }
+    void takesResultInputs(ResultInputKinds kinds) { m_resultInputKinds = kinds; }
+    // The rotor model the default readOutline reads into.
+    void bindOutline(RotorModel& outline) { m_outline = &outline; }
+
+    ViewerOptions options;
+
+private:
+    ViewerIdentity m_identity;
+    std::function<SettingsLayout()> m_settingsLayout;
+    std::function<ReaderDiagnostic(const QString&)> m_readModel;
+    std::function<EditDialog*(QWidget*)> m_editDialog;
+    const QString* m_fileComment = nullptr;
+    RotorModel* m_outline = nullptr;
+    ResultInputKinds m_resultInputKinds {};
 };
 
 } // namespace kavel

@@ -9,32 +9,22 @@
 namespace kavel {
 
 HolpixViewer::HolpixViewer()
+    : Viewer({ .program = QStringLiteral("HOLPIX"), .mainCaption = QStringLiteral("HOLPIX/D  Drawing"), .fileDialogCaption = QStringLiteral("HOLPIX/F File Open"),
+          .editCaption = QStringLiteral("HOLPIX/E  Editing rotor model") }) // no keys: the buttons only
 {
-    dataPath = defaultDataPath();
-}
-
-const ViewerIdentity& HolpixViewer::identity() const
-{
-    static const ViewerIdentity id {
-        .program = QStringLiteral("HOLPIX"),
-        .exportName = QStringLiteral("holpix"),
-        .mainCaption = QStringLiteral("HOLPIX/D  Drawing"),
-        .fileDialogCaption = QStringLiteral("HOLPIX/F File Open"),
-        .editCaption = QStringLiteral("HOLPIX/E  Editing rotor model"),
-        .defaultDataFile = QStringLiteral("c:\\Kavel\\data\\holpix.mac"),
-        .outlineFile = {},
-        .settingsDirectory = QStringLiteral("c:\\Kavel\\Gavrine\\holpix\\"),
-        .workingFile = QStringLiteral("holpix.tmp"),
-        .factoryFile = QStringLiteral("holpix.org"),
-        .defaultCaption = QStringLiteral("5:Default"),
-        .keys = {}, // the buttons only
-    };
-    return id;
-}
-
-ReaderDiagnostic HolpixViewer::readData(const QString& hostPath)
-{
-    return ReadCriticalSpeedMap(hostPath, map);
+    bind(settings, map, ReadCriticalSpeedMap);
+    opensDialog<HolpixEditDialog>(*this);
+    takesResultInputs(ResultInput::Stiffness | ResultInput::CurveKind | ResultInput::Markers);
+    options.flags(QStringLiteral("curveFlags"), curveFlags);
+    options.add(QStringLiteral("axisOptions"), QStringLiteral("axisOptions=xLIN,xLOG,yLIN,yLOG (each 0|1, one of each pair)"), [this](const QStringList& values) {
+        // Option buttons: exactly one of each axis's pair is chosen.
+        const auto flag = [](const QString& value) { return value == QLatin1String("0") || value == QLatin1String("1"); };
+        if (values.size() != 4 || !std::all_of(values.begin(), values.end(), flag) || values[0] == values[1] || values[2] == values[3])
+            return false;
+        for (int i = 1; i <= 4; ++i)
+            axisOptions[std::size_t(i)] = qint16(values[i - 1].toInt());
+        return true;
+    });
 }
 
 void HolpixViewer::drawChart(DrawingSurface& surface)
@@ -44,27 +34,6 @@ void HolpixViewer::drawChart(DrawingSurface& surface)
         markers = MapFrequencyMarkers(resultInputs.stiffness, ComputeMapFrequencies(map, resultInputs.stiffness, resultInputs.curve), curveColours());
     }
     DrawCriticalSpeedMap(surface, settings, map, curveFlags, axisOptions, markers);
-}
-
-bool HolpixViewer::setOption(const QString& name, const QStringList& values)
-{
-    auto flag = [](const QString& value) { return value == QLatin1String("0") || value == QLatin1String("1"); };
-    if (!std::all_of(values.begin(), values.end(), flag))
-        return false;
-    if (name == QLatin1String("curveFlags"))
-        return setFromOption(curveFlags, values);
-    // Option buttons: exactly one of each axis's pair is chosen.
-    if (name == QLatin1String("axisOptions") && values.size() == 4 && values[0] != values[1] && values[2] != values[3]) {
-        for (int i = 1; i <= 4; ++i)
-            axisOptions[std::size_t(i)] = qint16(values[i - 1].toInt());
-        return true;
-    }
-    return false;
-}
-
-QStringList HolpixViewer::optionUsage() const
-{
-    return { flagsUsage(QStringLiteral("curveFlags"), kMapCurveFlagCount), QStringLiteral("axisOptions=xLIN,xLOG,yLIN,yLOG (each 0|1, one of each pair)") };
 }
 
 ResultRows HolpixViewer::results() const
@@ -89,16 +58,6 @@ std::function<std::optional<int>(int kind, int mode)> HolpixViewer::curveColours
             return std::nullopt;
         return colours[std::size_t(kind * modes + mode - 1)];
     };
-}
-
-ResultInputKinds HolpixViewer::resultInputKinds() const
-{
-    return ResultInput::Stiffness | ResultInput::CurveKind | ResultInput::Markers;
-}
-
-EditDialog* HolpixViewer::createEditDialog(QWidget* parent)
-{
-    return new HolpixEditDialog(*this, parent);
 }
 
 } // namespace kavel

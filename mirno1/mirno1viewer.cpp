@@ -7,27 +7,12 @@
 namespace kavel {
 
 Mirno1Viewer::Mirno1Viewer()
+    : Viewer({ .program = QStringLiteral("MIRNO1"), .mainCaption = QStringLiteral("DASMOR1/D  Drawing"), .fileDialogCaption = QStringLiteral("MIRNO1/F  File Open"),
+          .editCaption = QStringLiteral("MIRNO1/E  Editing"), .keys = numberKeys(KeyFive::DoesNothing), .readsOutline = true })
 {
-    dataPath = defaultDataPath();
-}
-
-const ViewerIdentity& Mirno1Viewer::identity() const
-{
-    static const ViewerIdentity id {
-        .program = QStringLiteral("MIRNO1"),
-        .exportName = QStringLiteral("mirno1"),
-        .mainCaption = QStringLiteral("DASMOR1/D  Drawing"),
-        .fileDialogCaption = QStringLiteral("MIRNO1/F  File Open"),
-        .editCaption = QStringLiteral("MIRNO1/E  Editing"),
-        .defaultDataFile = QStringLiteral("c:\\Kavel\\data\\mirno1.mac"),
-        .outlineFile = QStringLiteral("c:\\Kavel\\data\\savlen.mac"),
-        .settingsDirectory = QStringLiteral("c:\\Kavel\\Gavrine\\mirno1\\"),
-        .workingFile = QStringLiteral("mirno1.tmp"),
-        .factoryFile = QStringLiteral("mirno1.org"),
-        .defaultCaption = QStringLiteral("5:Default"),
-        .keys = numberKeys(KeyFive::DoesNothing),
-    };
-    return id;
+    bind(settings, shapes);
+    opensDialog<Mirno1EditDialog>(*this);
+    options.flags(QStringLiteral("modeShown"), modeShown);
 }
 
 ReaderDiagnostic Mirno1Viewer::readData(const QString& hostPath)
@@ -57,26 +42,9 @@ void Mirno1Viewer::drawChart(DrawingSurface& surface)
     DrawPlanarModeChart(surface, settings, shapes, outline, modeShown);
 }
 
-bool Mirno1Viewer::setOption(const QString& name, const QStringList& values)
-{
-    return name == QLatin1String("modeShown") && setFromOption(modeShown, values);
-}
-
-QStringList Mirno1Viewer::optionUsage() const
-{
-    return { flagsUsage(QStringLiteral("modeShown"), kModeFlags) };
-}
-
 ResultRows Mirno1Viewer::results() const
 {
-    ResultRows rows = PlanarModeRows(shapes);
-    SetRowColours(rows, QStringLiteral("mode"), DrawnCurveColours(shapes.N2, [this](int i) { return planarModeShown(modeShown, i); }));
-    return rows;
-}
-
-EditDialog* Mirno1Viewer::createEditDialog(QWidget* parent)
-{
-    return new Mirno1EditDialog(*this, parent);
+    return WithCurveColours(PlanarModeRows(shapes), QStringLiteral("mode"), DrawnCurveColours(shapes.N2, [this](int i) { return planarModeShown(modeShown, i); }));
 }
 
 } // namespace kavel

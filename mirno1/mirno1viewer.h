@@ -13,8 +13,6 @@ class Mirno1Viewer final : public Viewer {
 public:
     Mirno1Viewer();
 
-    const ViewerIdentity& identity() const override;
-    SettingsLayout settingsLayout() override { return settings.layout(); }
     // At start the result and then the outline (ReadModeShapeFiles); from
     // the file dialog the result only, the outline staying as read.
     ReaderDiagnostic readData(const QString& hostPath) override;
@@ -22,16 +20,11 @@ public:
     // be read leaves the outline unread.
     ReaderDiagnostic readOutline(const QString& hostPath) override;
     void drawChart(DrawingSurface& surface) override;
-    bool setOption(const QString& name, const QStringList& values) override;
-    QStringList optionUsage() const override;
     // Each mode's nodes and largest deflection, coloured as the chart draws
     // the modes.
     ResultRows results() const override;
-    EditDialog* createEditDialog(QWidget* parent) override;
 
     Mirno1Settings settings;
-    QString fileComment() const override { return shapes.FileComment; }
-
     PlanarModeShapes shapes;
     RotorModel outline;
     ModeFlags modeShown = InitialModeShown();

@@ -30,27 +30,24 @@ double stepFrom(float speed)
 } // namespace
 
 MirnokViewer::MirnokViewer()
+    : Viewer({ .program = QStringLiteral("MIRNOK"), .mainCaption = QStringLiteral("DASMOR6/D  Drawing"), .fileDialogCaption = QStringLiteral("MIRNOK/F File Open"),
+          .editCaption = QStringLiteral("MIRNOK/E  Editing rotor model"), .readsOutline = true }) // no keys: the buttons only
 {
-    dataPath = defaultDataPath();
-}
-
-const ViewerIdentity& MirnokViewer::identity() const
-{
-    static const ViewerIdentity id {
-        .program = QStringLiteral("MIRNOK"),
-        .exportName = QStringLiteral("mirnok"),
-        .mainCaption = QStringLiteral("DASMOR6/D  Drawing"),
-        .fileDialogCaption = QStringLiteral("MIRNOK/F File Open"),
-        .editCaption = QStringLiteral("MIRNOK/E  Editing rotor model"),
-        .defaultDataFile = QStringLiteral("c:\\Kavel\\data\\mirnok.mac"),
-        .outlineFile = QStringLiteral("c:\\Kavel\\data\\savlen.mac"),
-        .settingsDirectory = QStringLiteral("c:\\Kavel\\Gavrine\\mirnok\\"),
-        .workingFile = QStringLiteral("mirnok.tmp"),
-        .factoryFile = QStringLiteral("mirnok.org"),
-        .defaultCaption = QStringLiteral("5:Default"),
-        .keys = {}, // the buttons only
-    };
-    return id;
+    // A result file read as at start-up, the shapes and the animation step
+    // from the first mode, but without writing the diagnostic file: the
+    // export reads an installation and leaves nothing behind in it.
+    bind(settings, shapes, [this](const QString& hostPath) { return readResultAndStep(hostPath); });
+    bindOutline(outline);
+    opensDialog<MirnokEditDialog>(*this);
+    options.flags(QStringLiteral("modeShown"), modeShown);
+    // The angle in degrees at which the still chart is drawn.
+    options.add(QStringLiteral("phase"), QStringLiteral("phase=DEGREES"), [this](const QStringList& values) {
+        const std::optional<double> degrees = values.size() == 1 ? NumberParse::strict(values[0]) : std::nullopt;
+        if (!degrees || !std::isfinite(*degrees) || std::fabs(*degrees) > 1e6)
+            return false;
+        stillPhase = float(*degrees);
+        return true;
+    });
 }
 
 QString MirnokViewer::diagnosticPath() const
@@ -72,11 +69,6 @@ ReaderDiagnostic MirnokViewer::readResultAndStep(const QString& path)
     return result;
 }
 
-ReaderDiagnostic MirnokViewer::readData(const QString& hostPath)
-{
-    return readResultAndStep(hostPath);
-}
-
 ModeShapeReads MirnokViewer::ReadModeShapeFiles(const QString& resultPath, const QString& outlinePath)
 {
     ModeShapeReads reads;
@@ -92,11 +84,6 @@ ModeShapeReads MirnokViewer::ReadModeShapeFiles(const QString& resultPath, const
     readings.data = reads.result;
     readings.outline = reads.outline;
     return reads;
-}
-
-ReaderDiagnostic MirnokViewer::readOutline(const QString& hostPath)
-{
-    return ReadRotorModel(hostPath, outline);
 }
 
 ModeChartOutcome MirnokViewer::DrawModeChart(DrawingSurface& surface, float phi, ModeLegend legend)
@@ -141,20 +128,6 @@ int MirnokViewer::drawAnimation(DrawingSurface& screen, const std::function<void
     return frames;
 }
 
-bool MirnokViewer::setOption(const QString& name, const QStringList& values)
-{
-    if (name == QLatin1String("modeShown"))
-        return setFromOption(modeShown, values);
-    if (name == QLatin1String("phase")) {
-        const std::optional<double> degrees = values.size() == 1 ? NumberParse::strict(values[0]) : std::nullopt;
-        if (!degrees || !std::isfinite(*degrees) || std::fabs(*degrees) > 1e6)
-            return false;
-        stillPhase = float(*degrees);
-        return true;
-    }
-    return false;
-}
-
 std::optional<QRectF> MirnokViewer::drawnRegion(const RecordingSurface& chart) const
 {
     std::optional<QRectF> region = DrawnExtent(chart.ops(), chart.kind());
@@ -170,21 +143,9 @@ std::optional<QRectF> MirnokViewer::drawnRegion(const RecordingSurface& chart) c
     return region;
 }
 
-QStringList MirnokViewer::optionUsage() const
-{
-    return { flagsUsage(QStringLiteral("modeShown"), kModeBoxCount), QStringLiteral("phase=DEGREES") };
-}
-
 ResultRows MirnokViewer::results() const
 {
-    ResultRows rows = ModeSummaryRows(shapes);
-    SetRowColours(rows, QStringLiteral("mode"), DrawnCurveColours(shapes.N2(), [this](int i) { return isModeShown(modeShown, i); }));
-    return rows;
-}
-
-EditDialog* MirnokViewer::createEditDialog(QWidget* parent)
-{
-    return new MirnokEditDialog(*this, parent);
+    return WithCurveColours(ModeSummaryRows(shapes), QStringLiteral("mode"), DrawnCurveColours(shapes.N2(), [this](int i) { return isModeShown(modeShown, i); }));
 }
 
 } // namespace kavel

@@ -24,23 +24,11 @@ class MirnokViewer final : public Viewer {
 public:
     MirnokViewer();
 
-    const ViewerIdentity& identity() const override;
-    SettingsLayout settingsLayout() override { return settings.layout(); }
-    // A result file read as at start-up, the shapes and the animation step
-    // from the first mode, but without writing the diagnostic file: the
-    // export reads an installation and leaves nothing behind in it.
-    ReaderDiagnostic readData(const QString& hostPath) override;
-    ReaderDiagnostic readOutline(const QString& hostPath) override;
     // "3:Plot" with the legend, "4:Print" without; both set φ back to 0.
     void drawChart(DrawingSurface& surface) override;
-    // "modeShown" with thirteen values 0 or 1, "phase" with one angle in
-    // degrees at which the still chart is drawn.
-    bool setOption(const QString& name, const QStringList& values) override;
-    QStringList optionUsage() const override;
     // Each mode's speed, frequency, damping ratio and whirl, coloured as
     // the sketch draws the modes.
     ResultRows results() const override;
-    EditDialog* createEditDialog(QWidget* parent) override;
     // The sketch reaches below a landscape page (its base at y 23, the
     // outline 12 cm lower): everything drawn, and on the screen all that the
     // modes sweep while they whirl.
@@ -68,8 +56,6 @@ public:
     QString diagnosticPath() const;
 
     static constexpr int kMaxAnimationFrames = 360;
-
-    QString fileComment() const override { return shapes.FileComment; }
 
     MirnokSettings settings;
     ComplexModeShapes shapes;

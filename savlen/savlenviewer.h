@@ -12,17 +12,9 @@ class SavlenViewer final : public Viewer {
 public:
     SavlenViewer();
 
-    const ViewerIdentity& identity() const override;
-    SettingsLayout settingsLayout() override { return settings.layout(); }
-    ReaderDiagnostic readData(const QString& hostPath) override;
     void drawChart(DrawingSurface& surface) override;
-    bool setOption(const QString& name, const QStringList& values) override;
-    QStringList optionUsage() const override;
     // The rotor's length, element count and largest diameter.
     ResultRows results() const override;
-    EditDialog* createEditDialog(QWidget* parent) override;
-
-    QString fileComment() const override { return model.FileComment; }
 
     SavlenSettings settings;
     RotorModel model;

@@ -23,37 +23,25 @@ const QString kLegacyWorkingFile = QStringLiteral("valden.tmp");
 } // namespace
 
 ValdenViewer::ValdenViewer()
+    : Viewer({ .program = QStringLiteral("VALDEN"), .mainCaption = QStringLiteral("valden/D  Drawing"), .fileDialogCaption = QStringLiteral("valden/F File Open"),
+          .editCaption = QStringLiteral("valden-XY  Editing"), .keys = numberKeys(KeyFive::RestoresDefaults), .defaultCaption = QStringLiteral("5: Default"), .settingsName = QStringLiteral("valdens") })
 {
-    dataPath = defaultDataPath();
-}
-
-const ViewerIdentity& ValdenViewer::identity() const
-{
-    static const ViewerIdentity id {
-        .program = QStringLiteral("VALDEN"),
-        .exportName = QStringLiteral("valden"),
-        .mainCaption = QStringLiteral("valden/D  Drawing"),
-        .fileDialogCaption = QStringLiteral("valden/F File Open"),
-        .editCaption = QStringLiteral("valden-XY  Editing"),
-        .defaultDataFile = QStringLiteral("c:\\Kavel\\data\\valden.mac"),
-        .outlineFile = {},
-        .settingsDirectory = QStringLiteral("c:\\Kavel\\Gavrine\\valdens\\"),
-        .workingFile = QStringLiteral("valdens.tmp"),
-        .factoryFile = QStringLiteral("valdens.org"),
-        .defaultCaption = QStringLiteral("5: Default"),
-        .keys = numberKeys(KeyFive::RestoresDefaults),
-    };
-    return id;
+    bind(settings, data, ReadEigenData);
+    // The dialog of the chart shown: "valden-XY  Editing" or
+    // "valden-Gauss  Editing".
+    opensDialog([this](QWidget* parent) -> EditDialog* {
+        if (ChartMode == XYChart)
+            return new ValdenXYEditDialog(*this, parent);
+        return new ValdenGaussEditDialog(*this, parent);
+    });
+    takesResultInputs(ResultInput::Orders | ResultInput::Markers);
+    options.choice(QStringLiteral("ChartMode"), ChartMode, { 1, 2 });
+    options.flags(QStringLiteral("ShowCurve"), ShowCurve);
 }
 
 QString ValdenViewer::gaussEditCaption()
 {
     return QStringLiteral("valden-Gauss  Editing");
-}
-
-ReaderDiagnostic ValdenViewer::readData(const QString& hostPath)
-{
-    return ReadEigenData(hostPath, data);
 }
 
 void ValdenViewer::drawChart(DrawingSurface& surface)
@@ -65,26 +53,9 @@ void ValdenViewer::drawChart(DrawingSurface& surface)
     DrawValdenChart(surface, settings, data, ShowCurve, ChartMode, markers);
 }
 
-bool ValdenViewer::setOption(const QString& name, const QStringList& values)
-{
-    if (name == QLatin1String("ChartMode") && values.size() == 1
-        && (values[0] == QLatin1String("1") || values[0] == QLatin1String("2"))) {
-        ChartMode = values[0].toInt();
-        return true;
-    }
-    return name == QLatin1String("ShowCurve") && setFromOption(ShowCurve, values);
-}
-
-QStringList ValdenViewer::optionUsage() const
-{
-    return { QStringLiteral("ChartMode=1|2"), flagsUsage(QStringLiteral("ShowCurve"), kShowCurveCount) };
-}
-
 ResultRows ValdenViewer::results() const
 {
-    ResultRows rows = CampbellResultRows(ComputeCampbellResults(data, resultInputs.orders));
-    SetRowColours(rows, QStringLiteral("mode"), modeColours());
-    return rows;
+    return WithCurveColours(CampbellResultRows(ComputeCampbellResults(data, resultInputs.orders)), QStringLiteral("mode"), modeColours());
 }
 
 // The XY chart colours the modes it draws in turn; the Gauss chart gives
@@ -97,18 +68,6 @@ std::vector<std::optional<int>> ValdenViewer::modeColours() const
     for (int j = 1; j <= data.N2; ++j)
         colours.push_back(GaussPathShown(ShowCurve, j) ? std::optional(Palette::curveColour(j - 1)) : std::nullopt);
     return colours;
-}
-
-ResultInputKinds ValdenViewer::resultInputKinds() const
-{
-    return ResultInput::Orders | ResultInput::Markers;
-}
-
-EditDialog* ValdenViewer::createEditDialog(QWidget* parent)
-{
-    if (ChartMode == XYChart)
-        return new ValdenXYEditDialog(*this, parent);
-    return new ValdenGaussEditDialog(*this, parent);
 }
 
 // "5: Default" restores the file this viewer reads, valdens\valdens.tmp,

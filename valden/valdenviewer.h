@@ -14,20 +14,10 @@ class ValdenViewer final : public Viewer {
 public:
     ValdenViewer();
 
-    const ViewerIdentity& identity() const override;
-    SettingsLayout settingsLayout() override { return settings.layout(); }
-    ReaderDiagnostic readData(const QString& hostPath) override;
     void drawChart(DrawingSurface& surface) override;
-    // "ChartMode" (1 or 2) and "ShowCurve" (17 values, 0 or 1).
-    bool setOption(const QString& name, const QStringList& values) override;
-    QStringList optionUsage() const override;
     // The crossings of the orders and the instability onsets, coloured as
     // the chart shown draws each mode.
     ResultRows results() const override;
-    ResultInputKinds resultInputKinds() const override;
-    // The dialog of the chart shown: "valden-XY  Editing" or
-    // "valden-Gauss  Editing".
-    EditDialog* createEditDialog(QWidget* parent) override;
     // Restores the file the viewer reads, from the factory file the
     // installation carries; see valdenviewer.cpp.
     QString restoreFactorySettings() override;
@@ -37,7 +27,6 @@ public:
 
     // The colour of each mode on the chart shown, none for a mode not drawn.
     std::vector<std::optional<int>> modeColours() const;
-    QString fileComment() const override { return data.FileComment; }
 
     ValdenSettings settings;
     EigenData data;

@@ -7,32 +7,14 @@
 namespace kavel {
 
 ZeptalViewer::ZeptalViewer()
+    : Viewer({ .program = QStringLiteral("ZEPTAL"), .mainCaption = QStringLiteral("ZEPTAL/D  Drawing"), .fileDialogCaption = QStringLiteral("ZEPTAL/F File Open"),
+          .editCaption = QStringLiteral("ZEPTAL/E  Editing"), .keys = numberKeys(KeyFive::RestoresDefaults), .defaultCaption = QStringLiteral("5: Default"), .dataName = QStringLiteral("zeptala") })
 {
-    dataPath = defaultDataPath();
-}
-
-const ViewerIdentity& ZeptalViewer::identity() const
-{
-    static const ViewerIdentity id {
-        .program = QStringLiteral("ZEPTAL"),
-        .exportName = QStringLiteral("zeptal"),
-        .mainCaption = QStringLiteral("ZEPTAL/D  Drawing"),
-        .fileDialogCaption = QStringLiteral("ZEPTAL/F File Open"),
-        .editCaption = QStringLiteral("ZEPTAL/E  Editing"),
-        .defaultDataFile = QStringLiteral("c:\\Kavel\\data\\zeptala.mac"),
-        .outlineFile = {},
-        .settingsDirectory = QStringLiteral("c:\\Kavel\\Gavrine\\zeptal\\"),
-        .workingFile = QStringLiteral("zeptal.tmp"),
-        .factoryFile = QStringLiteral("zeptal.org"),
-        .defaultCaption = QStringLiteral("5: Default"),
-        .keys = numberKeys(KeyFive::RestoresDefaults),
-    };
-    return id;
-}
-
-ReaderDiagnostic ZeptalViewer::readData(const QString& hostPath)
-{
-    return ReadUnbalanceResponse(hostPath, data);
+    bind(settings, data, ReadUnbalanceResponse);
+    opensDialog<ZeptalEditDialog>(*this);
+    takesResultInputs(ResultInput::Operating | ResultInput::Markers);
+    options.choice(QStringLiteral("chartStyle"), chartStyle, { 1, 2 });
+    options.flags(QStringLiteral("curveFlags"), curveFlags);
 }
 
 void ZeptalViewer::drawChart(DrawingSurface& surface)
@@ -50,26 +32,9 @@ void ZeptalViewer::drawChart(DrawingSurface& surface)
     DrawZeptalChart(surface, settings, data, curveFlags, chartStyle, markers);
 }
 
-bool ZeptalViewer::setOption(const QString& name, const QStringList& values)
-{
-    if (name == QLatin1String("chartStyle") && values.size() == 1
-        && (values[0] == QLatin1String("1") || values[0] == QLatin1String("2"))) {
-        chartStyle = values[0].toInt();
-        return true;
-    }
-    return name == QLatin1String("curveFlags") && setFromOption(curveFlags, values);
-}
-
-QStringList ZeptalViewer::optionUsage() const
-{
-    return { QStringLiteral("chartStyle=1|2"), flagsUsage(QStringLiteral("curveFlags"), kCurveFlagCount) };
-}
-
 ResultRows ZeptalViewer::results() const
 {
-    ResultRows rows = ResponsePeakRows(ComputeResponsePeaks(data, resultInputs.operating));
-    SetRowColours(rows, QStringLiteral("curve"), curveColours());
-    return rows;
+    return WithCurveColours(ResponsePeakRows(ComputeResponsePeaks(data, resultInputs.operating)), QStringLiteral("curve"), curveColours());
 }
 
 // The polar chart draws only the amplitude flags' curves.
@@ -78,16 +43,6 @@ std::vector<std::optional<int>> ZeptalViewer::curveColours() const
     return DrawnCurveColours(data.curveCount, [this](int j) {
         return AmplitudeShown(curveFlags, j) || (chartStyle == BodeChart && PhaseShown(curveFlags, j));
     });
-}
-
-ResultInputKinds ZeptalViewer::resultInputKinds() const
-{
-    return ResultInput::Operating | ResultInput::Markers;
-}
-
-EditDialog* ZeptalViewer::createEditDialog(QWidget* parent)
-{
-    return new ZeptalEditDialog(*this, parent);
 }
 
 } // namespace kavel

@@ -60,12 +60,13 @@ std::vector<std::optional<int>> DrawnCurveColours(int count, const std::function
     return colours;
 }
 
-void SetRowColours(ResultRows& rows, const QString& curve, const std::vector<std::optional<int>>& colours)
+ResultRows WithCurveColours(ResultRows rows, const QString& curve, const std::vector<std::optional<int>>& colours)
 {
     for (ResultRow& row : rows) {
         const std::optional<double> n = row.numberOf(curve);
         row.colour = n && *n >= 1 && *n <= double(colours.size()) ? colours[std::size_t(*n) - 1] : std::nullopt;
     }
+    return rows;
 }
 
 } // namespace kavel

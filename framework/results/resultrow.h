@@ -53,8 +53,8 @@ using ResultRows = std::vector<ResultRow>;
 // the next curve colour, a curve not drawn none.
 std::vector<std::optional<int>> DrawnCurveColours(int count, const std::function<bool(int curve)>& drawn);
 
-// Gives each row the colour of the curve its field `curve` numbers (from 1,
-// as the colours are listed); none where the row has no such curve.
-void SetRowColours(ResultRows& rows, const QString& curve, const std::vector<std::optional<int>>& colours);
+// The rows, each given the colour of the curve its field `curve` numbers
+// (from 1, as the colours are listed); none where the row has no such curve.
+ResultRows WithCurveColours(ResultRows rows, const QString& curve, const std::vector<std::optional<int>>& colours);
 
 } // namespace kavel

@@ -108,7 +108,7 @@ void ChartExportMenu::saved(const QString& path, const QString& error)
 
 void ChartExportMenu::saveChart()
 {
-    const QString name = m_window.viewer().identity().exportName;
+    const QString name = m_window.viewer().identity().exportName();
     QString path = choose(tr("Save chart as"), name + QStringLiteral(".pdf"),
         tr("PDF page (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)"));
     if (path.isEmpty())
@@ -162,14 +162,14 @@ QString ChartExportMenu::chooseCsv(const QString& caption, const QString& name)
 
 void ChartExportMenu::savePlottedData()
 {
-    const QString path = chooseCsv(tr("Save plotted data"), m_window.viewer().identity().exportName);
+    const QString path = chooseCsv(tr("Save plotted data"), m_window.viewer().identity().exportName());
     if (!path.isEmpty())
         saved(path, AtomicFile::replace(path, PlottedData::of(m_window.picture()->surface().areas()).csv()));
 }
 
 void ChartExportMenu::saveResults()
 {
-    const QString path = chooseCsv(tr("Save results"), m_window.viewer().identity().exportName + QStringLiteral("-results"));
+    const QString path = chooseCsv(tr("Save results"), m_window.viewer().identity().exportName() + QStringLiteral("-results"));
     if (!path.isEmpty())
         saved(path, AtomicFile::replace(path, ResultFormat::csv(m_window.viewer().results())));
 }

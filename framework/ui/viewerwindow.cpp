@@ -428,7 +428,7 @@ void ViewerWindow::print()
     } else {
         // Without a printer the page goes into a PDF file of the user's
         // choice, offered beside the data it shows.
-        const QString offered = QFileInfo(m_viewer.dataPath).absoluteDir().filePath(m_viewer.identity().exportName + QStringLiteral(".pdf"));
+        const QString offered = QFileInfo(m_viewer.dataPath).absoluteDir().filePath(m_viewer.identity().exportName() + QStringLiteral(".pdf"));
         const QString path = printFileChooser() ? printFileChooser()(this, offered)
                                                 : QFileDialog::getSaveFileName(this, tr("Print to PDF"), offered, tr("PDF files (*.pdf)"));
         if (path.isEmpty())

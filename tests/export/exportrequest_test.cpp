@@ -151,7 +151,7 @@ TEST(ViewerRegistry, EveryBuiltViewerIsASuiteViewerAndAnswersToItsName)
         EXPECT_TRUE(ViewerRegistry::suiteViewers().contains(name)) << name.toStdString();
         const std::unique_ptr<Viewer> viewer = ViewerRegistry::create(name);
         ASSERT_TRUE(viewer) << name.toStdString();
-        EXPECT_EQ(viewer->identity().exportName, name);
+        EXPECT_EQ(viewer->identity().exportName(), name);
     }
     EXPECT_EQ(ViewerRegistry::suiteViewers().size(), 8);
     EXPECT_FALSE(ViewerRegistry::create(QStringLiteral("kavel")));

@@ -125,7 +125,7 @@ TEST_F(SettingsFaultTest, AFullDiskKeepsEveryViewersFile)
         [](Viewer& viewer) {
             QProcess writer;
             writer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            writer.start(QStringLiteral(KAVEL_SETTINGSWRITER), { viewer.identity().exportName, QStringLiteral("limited"), QStringLiteral("16") });
+            writer.start(QStringLiteral(KAVEL_SETTINGSWRITER), { viewer.identity().exportName(), QStringLiteral("limited"), QStringLiteral("16") });
             EXPECT_TRUE(writer.waitForFinished(20000));
             EXPECT_EQ(writer.exitCode(), 0);
             return QString::fromUtf8(writer.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);

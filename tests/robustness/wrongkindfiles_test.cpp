@@ -24,7 +24,7 @@ TEST(WrongKindFiles, EachReaderSaysWhereAnotherViewersFileStopsMakingSense)
             if (sample == viewer->defaultDataPath())
                 continue;
             viewer->readSettings(viewer->workingSettingsPath());
-            if (!viewer->identity().outlineFile.isEmpty())
+            if (viewer->identity().readsOutline)
                 viewer->loadOutline(viewer->outlinePath());
             const ReaderDiagnostic reading = viewer->loadData(sample);
             const std::string pair = name.toStdString() + " <- " + QFileInfo(sample).fileName().toStdString();
