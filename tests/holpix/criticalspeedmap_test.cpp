@@ -1,5 +1,7 @@
 #include "holpixtesting.h"
 
+#include "support/readfile.h"
+
 #include <gtest/gtest.h>
 
 namespace kavel::test {
@@ -17,8 +19,7 @@ TEST(ReadCriticalSpeedMap, ThirtyOneLineFileFillsEveryValueInBlockOrder)
     // The counts may as well stand on two lines.
     for (const QString& text : { oneLine, QString(oneLine).replace(QStringLiteral("3 2\r\n"), QStringLiteral("  3\r\n  2  \r\n")) }) {
         CriticalSpeedMap map;
-        const ReaderDiagnostic d = read(text, map);
-        EXPECT_TRUE(d.complete()) << d.toString().toStdString();
+        EXPECT_TRUE(readsToItsEnd(read(text, map)));
         EXPECT_EQ(map.FileComment, QStringLiteral("Test comment"));
         EXPECT_EQ(map.pointCount, 3);
         EXPECT_EQ(map.modeCount, 2);
@@ -50,9 +51,7 @@ TEST(ReadCriticalSpeedMap, ValueLinesAreTakenByTheirLeadingNumber)
 
 TEST(ReadCriticalSpeedMap, TheBundledSampleReadsToItsEnd)
 {
-    CriticalSpeedMap map;
-    const ReaderDiagnostic d = ReadCriticalSpeedMap(QStringLiteral(KAVEL_SAMPLE_ROOT "/data/holpix.mac"), map);
-    EXPECT_TRUE(d.complete()) << d.toString().toStdString();
+    const CriticalSpeedMap map = readFile<CriticalSpeedMap>(ReadCriticalSpeedMap, QStringLiteral(KAVEL_SAMPLE_ROOT "/data/holpix.mac"));
     EXPECT_EQ(map.FileComment, QStringLiteral("R1 compressor rotor  critical speed map  isotropic supports"));
     EXPECT_EQ(map.pointCount, 25);
     EXPECT_EQ(map.modeCount, 5);

@@ -1,5 +1,6 @@
 #include "holpixtesting.h"
 
+#include "export/chartexport.h"
 #include "holpix/criticalspeedmap.h"
 #include "holpix/holpixresults.h"
 #include "holpix/holpixviewer.h"
@@ -72,14 +73,9 @@ TEST(MapFrequencies, MarkersALineAtEachStiffnessAndACircleOnEachCurveDrawn)
     viewer.axisOptions = { 0, 1, 0, 1, 0 };
     viewer.resultInputs.stiffness = { 100, 5000 };
     viewer.resultInputs.markers = true;
-    RecordingSurface surface(SurfaceKind::Screen);
-    viewer.plot(surface);
-    const std::vector<Op::Circle> circles = all<Op::Circle>(surface.ops());
-    ASSERT_EQ(circles.size(), 1u);
-    EXPECT_NEAR(circles[0].x, 6, 1e-5);
-    EXPECT_NEAR(circles[0].y, 12.9, 1e-5);
-    EXPECT_EQ(circles[0].rgb, kBlack);
-    const std::vector<Op::Line> lines = all<Op::Line>(surface.ops());
+    const OpList ops = RecordChart(viewer, SurfaceKind::Screen);
+    EXPECT_TRUE(circlesAt(ops, { { 6, 12.9 } }, kBlack));
+    const std::vector<Op::Line> lines = all<Op::Line>(ops);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), lineOf(6, 18, 6, 8)), 1);
 }
 

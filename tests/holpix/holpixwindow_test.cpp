@@ -31,14 +31,10 @@ int curveSegments(const OpList& ops)
 
 TEST_F(HolpixWindowTest, StartDrawsAllCriticalSpeedCurvesOnLogLogAxes)
 {
-    start();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("HOLPIX/D  Drawing"));
+    startDrawn(QStringLiteral("HOLPIX/D  Drawing"));
     EXPECT_EQ(window->button(5)->text(), QStringLiteral("5:Default"));
     EXPECT_EQ(viewer->axisOptions, InitialAxisOptions());
     EXPECT_EQ(viewer->curveFlags, InitialMapCurveFlags());
-    EXPECT_EQ(plots, 1);
-    ASSERT_FALSE(picture().empty());
-    EXPECT_EQ(picture().front(), SurfaceOp(Op::Clear {}));
     const QStringList texts = textsOf(picture());
     EXPECT_EQ(texts.mid(0, 8), kSampleDecades);
     EXPECT_EQ(texts.last(), QStringLiteral("R1 compressor rotor  critical speed map  isotropic supports"));
@@ -69,9 +65,7 @@ TEST_F(HolpixWindowTest, ALogMinimumOfZeroBecomesAThousandthOfTheMaximumAndIsWri
     start();
     EXPECT_EQ(viewer->settings.X.min, 5);
     EXPECT_EQ(textsOf(picture()).mid(0, 4), (QStringList { " 5 ", " 50 ", " 500 ", " 5000 " }));
-    window->button(6)->click();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(root.read(kWorkingFile).startsWith(" 5   5000   10000   21 \r\n"));
+    EXPECT_TRUE(quit(kWorkingFile).startsWith(" 5   5000   10000   21 \r\n"));
 }
 
 TEST_F(HolpixWindowTest, DefaultRestoresTheFactorySettingsButKeepsTheAxesAndCurvesChosen)
@@ -131,9 +125,7 @@ TEST_F(HolpixWindowTest, AUserSessionEditsTheMapAndFindsTheSettingsAtTheNextStar
     EXPECT_EQ(texts.mid(4, 4), (QStringList { " 10 ", " 1010 ", " 2010 ", "Edited map" }));
     EXPECT_EQ(curveSegments(picture()), 10 * 24);
 
-    window->button(6)->click();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(root.read(kWorkingFile).startsWith(" 100   100000   10000   21 \r\n 10   2010   1000   15 \r\n 3   0 \r\n"));
+    EXPECT_TRUE(quit(kWorkingFile).startsWith(" 100   100000   10000   21 \r\n 10   2010   1000   15 \r\n 3   0 \r\n"));
 
     start();
     EXPECT_EQ(viewer->settings.Y.max, 2010);

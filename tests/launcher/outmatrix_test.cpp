@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include "support/qtprint.h"
+#include "support/readfile.h"
 
 #include <gtest/gtest.h>
 
@@ -45,8 +46,7 @@ QString modelText(const QString& block2Header = QStringLiteral("     2     3"), 
 std::map<QString, QByteArray> format(const QString& text, QString* error = nullptr)
 {
     QuasiModalModel m;
-    const ReaderDiagnostic d = ReadQuasiModalModelText(QStringLiteral("lendrix.mac"), text, m);
-    EXPECT_TRUE(d.complete()) << d.toString().toStdString();
+    EXPECT_TRUE(readsToItsEnd(ReadQuasiModalModelText(QStringLiteral("lendrix.mac"), text, m)));
     std::map<QString, QByteArray> files;
     for (MatrixFile& f : FormatMatrixFiles(m, error))
         files[f.name] = f.bytes;
@@ -169,8 +169,7 @@ TEST(OutMatrix, CountsBeyondTheFileAreRefusedNotAllocated)
 TEST(OutMatrix, BundledSampleModelExports)
 {
     QuasiModalModel m;
-    const ReaderDiagnostic d = ReadQuasiModalModel(QStringLiteral(KAVEL_SAMPLE_ROOT "/data/lendrix.mac"), m);
-    ASSERT_TRUE(d.complete()) << d.toString().toStdString();
+    ASSERT_TRUE(readsToItsEnd(ReadQuasiModalModel(QStringLiteral(KAVEL_SAMPLE_ROOT "/data/lendrix.mac"), m)));
     EXPECT_EQ(m.nz, 32);
     EXPECT_EQ(m.Z[1], 40.f);
     EXPECT_FLOAT_EQ(m.T[0][0], 1.08911f);

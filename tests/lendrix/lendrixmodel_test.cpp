@@ -2,6 +2,8 @@
 
 #include "lendrix/lendrixmodel.h"
 
+#include "support/readfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,8 +16,7 @@ TEST(ReadLendrixModel, ReadsTheSampleModelAndRotor)
 {
     LendrixModel m;
     const QString data = QStringLiteral(KAVEL_SAMPLE_ROOT "/data/");
-    const ReaderDiagnostic d = ReadLendrixModel(data + QStringLiteral("lendrix.mac"), data + QStringLiteral("savlen.mac"), m);
-    EXPECT_TRUE(d.complete()) << d.toString().toStdString();
+    EXPECT_TRUE(readsToItsEnd(ReadLendrixModel(data + QStringLiteral("lendrix.mac"), data + QStringLiteral("savlen.mac"), m)));
     EXPECT_EQ(m.FileComment, QStringLiteral("R1 compressor rotor  Craig-Bampton model  2 physical + 4 modal DOF (t mm s)"));
     EXPECT_EQ(m.p, 2);
     EXPECT_EQ(m.q, 4);
@@ -35,8 +36,7 @@ TEST(ReadLendrixModel, ReadsTheSampleModelAndRotor)
 TEST(ReadLendrixModel, KeepsTheVectorsCountsAndTableOfAModel)
 {
     LendrixModel m;
-    const ReaderDiagnostic d = ReadLendrixModelText(QStringLiteral("m"), lendrixText(3, kBlock5), m);
-    ASSERT_TRUE(d.complete()) << d.toString().toStdString();
+    ASSERT_TRUE(readsToItsEnd(ReadLendrixModelText(QStringLiteral("m"), lendrixText(3, kBlock5), m)));
     EXPECT_EQ(m.FileComment, QStringLiteral("Two plus three model"));
     EXPECT_EQ(m.L3, 3);
     EXPECT_EQ(m.L5, 3);
@@ -55,8 +55,7 @@ TEST(ReadLendrixModel, TakesCountsFromTheirColumns)
     text.replace(QStringLiteral("     2     2\r\n"), QStringLiteral("     2     2 block\r\n"));
     text.replace(QStringLiteral("     2     3     4\r\n"), QStringLiteral("     2     3     4 stations\r\n"));
     LendrixModel m;
-    const ReaderDiagnostic d = ReadLendrixModelText(QStringLiteral("m"), text, m);
-    EXPECT_TRUE(d.complete()) << d.toString().toStdString();
+    EXPECT_TRUE(readsToItsEnd(ReadLendrixModelText(QStringLiteral("m"), text, m)));
     EXPECT_EQ(m.nz, 4);
     EXPECT_EQ(m.T.size(), 4u);
 }

@@ -141,7 +141,6 @@ TEST_F(LendrixWindowTest, EditedSettingsAreThereAtTheNextStartButNotTheBoxesOrCo
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(root.read(kWorkingFile), sample);
 
-    plots = 0;
     start();
     const QString comment = viewer->model.FileComment;
     QTest::keyClick(window->button(3), '3');
@@ -165,7 +164,6 @@ TEST_F(LendrixWindowTest, EditedSettingsAreThereAtTheNextStartButNotTheBoxesOrCo
     EXPECT_EQ(lines[5], "Edited\r");
     EXPECT_EQ(lines.mid(2, 3), sample.split('\n').mid(2, 3));
 
-    plots = 0;
     start();
     EXPECT_EQ(plots, 1);
     EXPECT_EQ(viewer->settings.X.max, 1000);

@@ -29,9 +29,7 @@ private:
 
 TEST_F(Mirno1WindowTest, StartShowsAllModesOverTheOutline)
 {
-    start();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("DASMOR1/D  Drawing"));
-    EXPECT_EQ(plots, 1);
+    startDrawn(QStringLiteral("DASMOR1/D  Drawing"));
     EXPECT_EQ(viewer->shapes.N2, 6);
     EXPECT_GT(viewer->outline.N, 0);
     EXPECT_EQ(viewer->modeShown, InitialModeShown());
@@ -111,8 +109,7 @@ TEST_F(Mirno1WindowTest, AUserSessionEditsTheChartAndFindsItAtTheNextStart)
     window->button(3)->click();
     EXPECT_EQ(plots, 2);
 
-    EditDialog* dialog = openEdit();
-    ASSERT_NE(dialog, nullptr);
+    open();
     EXPECT_EQ(control<QLineEdit>(dialog, QStringLiteral("Text7"))->text(), QStringLiteral("1.2"));
     control<QLineEdit>(dialog, QStringLiteral("Text6"))->setText(QStringLiteral("-2"));
     control<QLineEdit>(dialog, QStringLiteral("Text7"))->setText(QStringLiteral("2"));
@@ -123,9 +120,7 @@ TEST_F(Mirno1WindowTest, AUserSessionEditsTheChartAndFindsItAtTheNextStart)
     EXPECT_EQ(plots, 3);
     EXPECT_EQ(modeSegments(picture()), 0);
 
-    window->button(6)->click();
-    EXPECT_FALSE(window->isVisible());
-    const QByteArray written = root.read(kWorkingFile);
+    const QByteArray written = quit(kWorkingFile);
     EXPECT_TRUE(written.contains("\r\n-2   2   .4   10 \r\n 3   0 \r\n")) << written.toStdString();
     EXPECT_TRUE(written.endsWith("\r\nEdited modes\r\n"));
 

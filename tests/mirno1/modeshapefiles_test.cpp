@@ -3,8 +3,8 @@
 
 #include "framework/models/rotormodel.h"
 
-#include "support/files.h"
 #include "support/qtprint.h"
+#include "support/settingsfile.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -49,8 +49,7 @@ TEST(ReadModeShapeResult, FieldsStartAtColumnEight)
 TEST(ReadModeShapeResult, CountsTheFileCannotHoldCostNothingAndStopAtTheEnd)
 {
     PlanarModeShapes s;
-    const ReaderDiagnostic d = ReadModeShapeResultText(QStringLiteral("t"), QStringLiteral("h\r\nc\r\n 32767 32767\r\n Z(mm)        1.0\r\n  1-H        2.0\r\n"), s);
-    EXPECT_FALSE(d.complete());
+    EXPECT_FALSE(ReadModeShapeResultText(QStringLiteral("t"), QStringLiteral("h\r\nc\r\n 32767 32767\r\n Z(mm)        1.0\r\n  1-H        2.0\r\n"), s).complete());
     EXPECT_EQ(s.N1, 32767);
     EXPECT_EQ(s.N2, 32767);
     EXPECT_EQ(s.stationPos[0], 1.f);
@@ -85,9 +84,7 @@ TEST(Mirno1Settings, TheBundledFilesReadToTheirEndAndWriteBackByteForByte)
 {
     for (const char* name : { "mirno1.tmp", "mirno1.org" }) {
         const QString path = QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/mirno1/") + QLatin1String(name);
-        Mirno1Settings s;
-        EXPECT_TRUE(ReadChartSettings(path, s.layout()).complete()) << name;
-        EXPECT_EQ(FormatChartSettings(s.layout()), fileBytes(path)) << name;
+        const Mirno1Settings s = readSettingsWrittenBack<Mirno1Settings>(path);
         EXPECT_EQ(s.FrameWidth, 3) << name;
         EXPECT_EQ(s.Y.length, 10) << name;
     }

@@ -3,6 +3,7 @@
 #include "framework/reading/textfile.h"
 
 #include "support/qtprint.h"
+#include "support/readfile.h"
 
 #include <QFile>
 
@@ -21,8 +22,7 @@ QByteArray sampleBytes()
 TEST(MirnokSettings, TheBundledFileReadsToItsEndAndWritesBackByteForByte)
 {
     MirnokSettings s;
-    const ReaderDiagnostic d = ReadChartSettings(QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/mirnok/mirnok.tmp"), s.layout());
-    EXPECT_TRUE(d.complete()) << d.toString().toStdString();
+    EXPECT_TRUE(readsToItsEnd(ReadChartSettings(QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/mirnok/mirnok.tmp"), s.layout())));
     EXPECT_EQ(s.zMin, 0);
     EXPECT_EQ(s.zMax, 1200);
     EXPECT_EQ(s.zPitch, 200);
@@ -63,8 +63,7 @@ TEST(MirnokSettings, EightLinesWithTheStepAfterTheTitles)
     EXPECT_EQ(bytes, QByteArray("-100   900   100   16   30 \r\n 0   2   .25   8 \r\n 2.5   7 \r\nz, axial\r\n\r\n\r\nT\r\n 12.3 \r\n"));
 
     MirnokSettings back;
-    const ReaderDiagnostic d = ReadChartSettingsText(QStringLiteral("t"), QString::fromLatin1(bytes), back.layout());
-    EXPECT_TRUE(d.complete()) << d.toString().toStdString();
+    EXPECT_TRUE(readsToItsEnd(ReadChartSettingsText(QStringLiteral("t"), QString::fromLatin1(bytes), back.layout())));
     EXPECT_EQ(FormatChartSettings(back.layout()), bytes);
 }
 

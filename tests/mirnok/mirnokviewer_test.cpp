@@ -1,5 +1,7 @@
 #include "mirnokwindowtest.h"
 
+#include "support/readfile.h"
+
 #include <QFile>
 
 namespace kavel::test {
@@ -32,8 +34,7 @@ TEST_F(MirnokViewerTest, TheFileDialogsReadLeavesStepDiagnosticAndOutlineAlone)
 {
     startUpRead();
     root.write(QStringLiteral("data/other.mac"), otherResult().toLatin1());
-    const ReaderDiagnostic d = viewer.ReadResultFile(root.path(QStringLiteral("data/other.mac")));
-    EXPECT_TRUE(d.complete()) << d.toString().toStdString();
+    EXPECT_TRUE(readsToItsEnd(viewer.ReadResultFile(root.path(QStringLiteral("data/other.mac")))));
     EXPECT_EQ(viewer.settings.animStep, 50);
     EXPECT_EQ(root.read(kDiagnosticFile), kSampleDiagnostic);
     EXPECT_EQ(viewer.outline.N, 4 * 31);

@@ -320,8 +320,7 @@ TEST_F(MirnokWindowTest, AUserStartsPlotsEditsQuitsAndStartsAgain)
     window->button(3)->click();
     EXPECT_EQ(plots, 2);
 
-    MirnokEditDialog* dialog = openEdit();
-    ASSERT_NE(dialog, nullptr);
+    open();
     typeInto(dialog, QStringLiteral("Text4"), QStringLiteral("16"));
     typeInto(dialog, QStringLiteral("Text13"), QStringLiteral("25"));
     typeInto(dialog, QStringLiteral("Text15"), QStringLiteral("15"));
@@ -343,7 +342,6 @@ TEST_F(MirnokWindowTest, AUserStartsPlotsEditsQuitsAndStartsAgain)
     expected.replace(" 10 \r\n", " 15 \r\n");
     EXPECT_EQ(root.read(kWorkingFile), expected);
 
-    plots = 0;
     start();
     EXPECT_EQ(plots, 1);
     EXPECT_EQ(viewer->settings.zChart, 16);

@@ -2,8 +2,11 @@
 
 #include "framework/surface/recordingsurface.h"
 
+#include <QPointF>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
 #include <initializer_list>
 #include <vector>
 
@@ -52,6 +55,22 @@ inline std::vector<Op::Line> linesIn(const OpList& ops, int colour)
 inline Op::Line lineOf(float x1, float y1, float x2, float y2, int colour = 0, int width = 1)
 {
     return { x1, y1, x2, y2, Palette::colour(colour), width };
+}
+
+// Success when the circles among `ops` (the result markers) stand at
+// `centres`, in that order, to 1e-5 cm, each in `rgb`.
+inline ::testing::AssertionResult circlesAt(const OpList& ops, std::initializer_list<QPointF> centres, const Rgb& rgb)
+{
+    const std::vector<Op::Circle> circles = all<Op::Circle>(ops);
+    if (circles.size() != centres.size())
+        return ::testing::AssertionFailure() << circles.size() << " circles, expected " << centres.size();
+    auto centre = centres.begin();
+    for (const Op::Circle& c : circles) {
+        if (std::abs(c.x - centre->x()) > 1e-5 || std::abs(c.y - centre->y()) > 1e-5 || !(c.rgb == rgb))
+            return ::testing::AssertionFailure() << "circle at (" << c.x << ", " << c.y << "), expected (" << centre->x() << ", " << centre->y() << ") in the colour given";
+        ++centre;
+    }
+    return ::testing::AssertionSuccess();
 }
 
 // A table of check-box values (curve or mode flags) with the listed boxes

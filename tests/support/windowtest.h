@@ -38,15 +38,28 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(root.isValid()); }
 
-    // A new viewer and window, the window of a previous start gone.
+    // A new viewer and window, the window of a previous start gone; `plots`
+    // counts the new window's.
     void start()
     {
         window.reset();
+        plots = 0;
         viewer = std::make_unique<ViewerT>();
         window = makeWindow(*viewer);
         QObject::connect(window.get(), &ViewerWindow::plotted, [this] { ++plots; });
         window->Form_Load();
         window->show();
+    }
+
+    // A start as the program's: the window has the caption `caption` and
+    // has drawn its chart once, on a cleared picture.
+    void startDrawn(const QString& caption)
+    {
+        start();
+        EXPECT_EQ(window->windowTitle(), caption);
+        EXPECT_EQ(plots, 1);
+        ASSERT_FALSE(picture().empty());
+        EXPECT_EQ(picture().front(), SurfaceOp(Op::Clear {}));
     }
 
     const OpList& picture() const { return window->picture()->recording().ops(); }
@@ -88,6 +101,37 @@ protected:
         press();
         ViewerWindow::setPrintFileChooser({});
         return fileBytes(pdf).left(5);
+    }
+
+    // "6:Quit" clicked: the window closes. The working file `relative` then.
+    QByteArray quit(const QString& relative)
+    {
+        window->button(6)->click();
+        EXPECT_FALSE(window->isVisible());
+        return root.read(relative);
+    }
+
+    // Started and quit with nothing changed: the working file `relative`
+    // keeps its bytes. Those bytes.
+    QByteArray quitUnchanged(const QString& relative)
+    {
+        const QByteArray before = root.read(relative);
+        start();
+        EXPECT_EQ(quit(relative), before);
+        return before;
+    }
+
+    // "5:Default" with no factory file to restore: a message that names
+    // `factoryName` and claims no success, and the chart drawn again.
+    void defaultWithoutFactory(const QString& factoryName)
+    {
+        QString text;
+        watcher.expectMessage(&text);
+        const int before = plots;
+        window->button(5)->click();
+        EXPECT_TRUE(text.contains(factoryName)) << text.toStdString();
+        EXPECT_FALSE(text.contains(kDefaultRestored));
+        EXPECT_EQ(plots, before + 1);
     }
 
     // "2:Edit" clicked: the editing dialog then shown, nullptr unless

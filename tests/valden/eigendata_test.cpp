@@ -2,6 +2,8 @@
 
 #include "valden/eigendata.h"
 
+#include "support/readfile.h"
+
 #include <gtest/gtest.h>
 
 namespace kavel::test {
@@ -16,9 +18,7 @@ ReaderDiagnostic read(const QString& text, EigenData& data)
 
 TEST(EigenData, BundledResultReadsToItsEnd)
 {
-    EigenData data;
-    const ReaderDiagnostic diagnostic = ReadEigenData(QStringLiteral(KAVEL_SAMPLE_ROOT "/data/valden.mac"), data);
-    EXPECT_TRUE(diagnostic.complete()) << diagnostic.toString().toStdString();
+    const EigenData data = readFile<EigenData>(ReadEigenData, QStringLiteral(KAVEL_SAMPLE_ROOT "/data/valden.mac"));
     EXPECT_EQ(data.FileComment, QStringLiteral("R1 compressor rotor  complex eigenvalues  0-200 rps  6 modes"));
     ASSERT_EQ(data.N1, 41);
     ASSERT_EQ(data.N2, 6);
@@ -62,8 +62,7 @@ TEST(EigenData, WithoutTheMarkerTheLineHoldingOneBlankStartsTheResult)
     // An empty line and one of two blanks are not the start; one blank is.
     QString text = eigenFile(QStringLiteral("marker-less"), { 0, 10 }, { { { -1, 6.2831853 } }, { { -2, 12.566371 } } }, QStringLiteral(" "));
     text.prepend(QStringLiteral("  EIGENVALUE ANALYSIS\r\n  \r\n"));
-    const ReaderDiagnostic diagnostic = read(text, data);
-    EXPECT_TRUE(diagnostic.complete()) << diagnostic.toString().toStdString();
+    EXPECT_TRUE(readsToItsEnd(read(text, data)));
     EXPECT_EQ(data.FileComment, QStringLiteral("marker-less"));
     ASSERT_EQ(data.N1, 2);
     EXPECT_EQ(data.omegaAt(2, 1), 12.56637f) << "as the file writes it, to seven digits";

@@ -1,3 +1,4 @@
+#include "export/chartexport.h"
 #include "valden/eigendata.h"
 #include "valden/valdenchart.h"
 #include "valden/valdenresults.h"
@@ -107,24 +108,13 @@ TEST(CampbellResults, MarkersCircleEachCrossingOnTheXYChartOnly)
     s.RePitch = 5, s.ImPitch = 50, s.ReLength = 10, s.ImLength = 10;
     viewer.data = eigenData({ 0, 50, 100 }, { { { 20, 0.01 } }, { { 20, 0.01 } }, { { 20, 0.01 } } });
     viewer.resultInputs.orders = { 1, 2 };
-    auto circles = [&] {
-        RecordingSurface surface(SurfaceKind::Screen);
-        viewer.plot(surface);
-        return all<Op::Circle>(surface.ops());
-    };
-    EXPECT_TRUE(circles().empty());
+    EXPECT_TRUE(all<Op::Circle>(RecordChart(viewer, SurfaceKind::Screen)).empty());
 
     viewer.resultInputs.markers = true;
-    const std::vector<Op::Circle> marked = circles();
-    ASSERT_EQ(marked.size(), 2u);
-    EXPECT_NEAR(marked[0].x, 8, 1e-5);
-    EXPECT_NEAR(marked[0].y, 14, 1e-5);
-    EXPECT_NEAR(marked[1].x, 6, 1e-5);
-    EXPECT_NEAR(marked[1].y, 14, 1e-5);
-    EXPECT_EQ(marked[0].rgb, kBlack);
+    EXPECT_TRUE(circlesAt(RecordChart(viewer, SurfaceKind::Screen), { { 8, 14 }, { 6, 14 } }, kBlack));
 
     viewer.ChartMode = GaussChart;
-    EXPECT_TRUE(circles().empty());
+    EXPECT_TRUE(all<Op::Circle>(RecordChart(viewer, SurfaceKind::Screen)).empty());
 }
 
 } // namespace

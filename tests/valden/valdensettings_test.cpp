@@ -3,6 +3,7 @@
 #include "framework/reading/textfile.h"
 
 #include "support/files.h"
+#include "support/settingsfile.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -22,26 +23,12 @@ ReaderDiagnostic read(const QByteArray& bytes, ValdenSettings& s)
 
 TEST(ValdenSettings, BundledFileReadsInItsItemOrder)
 {
-    ValdenSettings s;
-    const ReaderDiagnostic diagnostic = ReadChartSettings(kWorking, s.layout());
-    ASSERT_TRUE(diagnostic.complete()) << diagnostic.toString().toStdString();
+    const ValdenSettings s = readSettings<ValdenSettings>(kWorking);
     // Both ranges come before both pitches.
-    EXPECT_EQ(s.Xmin, 0);
-    EXPECT_EQ(s.Xmax, 200);
-    EXPECT_EQ(s.Ymin, 0);
-    EXPECT_EQ(s.Ymax, 350);
-    EXPECT_EQ(s.Xpitch, 25);
-    EXPECT_EQ(s.Ypitch, 50);
-    EXPECT_EQ(s.Xlength, 20);
-    EXPECT_EQ(s.Ylength, 14.f);
-    EXPECT_EQ(s.ReMin, -800);
-    EXPECT_EQ(s.ReMax, 200);
-    EXPECT_EQ(s.ImMin, 0);
-    EXPECT_EQ(s.ImMax, 2000);
-    EXPECT_EQ(s.RePitch, 200);
-    EXPECT_EQ(s.ImPitch, 250);
-    EXPECT_EQ(s.ReLength, 16);
-    EXPECT_EQ(s.ImLength, 13.f);
+    EXPECT_TRUE(axisIs(s.xAxis(), 0, 200, 25, 20));
+    EXPECT_TRUE(axisIs(s.yAxis(), 0, 350, 50, 14));
+    EXPECT_TRUE(axisIs(s.reAxis(), -800, 200, 200, 16));
+    EXPECT_TRUE(axisIs(s.imAxis(), 0, 2000, 250, 13));
     EXPECT_EQ(s.FrameWidth, 3);
     EXPECT_EQ(s.CurveWidth, 2);
     EXPECT_EQ(s.XYXTitle, QString::fromUtf8("回転数 (rps)"));

@@ -202,22 +202,14 @@ TEST_F(ValdenWindowTest, DefaultWithoutAnyFactoryFileSaysWhichAndDoesNotClaimSuc
     root.write(kWorkingFile, edited(root.read(kWorkingFile)));
     start();
     viewer->settings.XYTitle = QStringLiteral("in memory only");
-    QString text;
-    watcher.expectMessage(&text);
-    window->button(5)->click();
-    EXPECT_TRUE(text.contains(QStringLiteral("valdens.org"))) << text.toStdString();
-    EXPECT_FALSE(text.contains(kDefaultRestored));
+    defaultWithoutFactory(QStringLiteral("valdens.org"));
     EXPECT_EQ(viewer->settings.Xmax, 150) << "the working file is reread as it is";
     EXPECT_NE(viewer->settings.XYTitle, QStringLiteral("in memory only"));
-    EXPECT_EQ(plots, 2);
 }
 
 TEST_F(ValdenWindowTest, QuitWritesTheSettingsByteForByte)
 {
-    const QByteArray sample = root.read(kWorkingFile);
-    start();
-    window->button(6)->click();
-    EXPECT_EQ(root.read(kWorkingFile), sample);
+    const QByteArray sample = quitUnchanged(kWorkingFile);
 
     start();
     viewer->settings.Ylength = 14.1f;
@@ -271,15 +263,12 @@ TEST_F(ValdenWindowTest, EditedSettingsAreThereAtTheNextStartButNotTheFlagsModeO
     gauss->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Edited Gauss")));
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Edited comment")));
-    window->button(6)->click();
-    EXPECT_FALSE(window->isVisible());
-    const QList<QByteArray> lines = root.read(kWorkingFile).split('\n');
+    const QList<QByteArray> lines = quit(kWorkingFile).split('\n');
     EXPECT_EQ(lines[0], " 0   150   0   350   25   50   20   12.5 \r");
     EXPECT_EQ(lines[1], "-600   200   0   2000   200   250   16   13 \r");
     EXPECT_EQ(lines[8], "Edited XY\r");
     EXPECT_EQ(lines[9], "Edited Gauss\r");
 
-    plots = 0;
     start();
     EXPECT_EQ(plots, 1);
     EXPECT_EQ(viewer->settings.Xmax, 150);

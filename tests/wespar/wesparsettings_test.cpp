@@ -1,6 +1,6 @@
 #include "wespar/wesparsettings.h"
 
-#include "support/files.h"
+#include "support/settingsfile.h"
 #include "support/qtprint.h"
 
 #include <QFile>
@@ -11,12 +11,8 @@ namespace {
 
 TEST(WesparSettings, TheBundledFilesReadToTheirEndAndWriteBackByteForByte)
 {
-    for (const char* name : { "wespar.tmp", "wespar.org" }) {
-        const QString path = QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/wespar/") + QLatin1String(name);
-        WesparSettings s;
-        EXPECT_TRUE(ReadChartSettings(path, s.layout()).complete()) << name;
-        EXPECT_EQ(FormatChartSettings(s.layout()), fileBytes(path)) << name;
-    }
+    for (const char* name : { "wespar.tmp", "wespar.org" })
+        readSettingsWrittenBack<WesparSettings>(QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/wespar/") + QLatin1String(name));
 }
 
 TEST(WesparSettings, LineFourHoldsFrameWidthCurveWidthAndContourMode)

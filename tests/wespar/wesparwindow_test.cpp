@@ -40,14 +40,10 @@ protected:
 
 TEST_F(WesparWindowTest, StartReadsBothFilesAndDrawsTheDeflectionUnderTheRotor)
 {
-    start();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("WESPAR/D  Drawing"));
-    EXPECT_EQ(plots, 1);
+    startDrawn(QStringLiteral("WESPAR/D  Drawing"));
     EXPECT_EQ(viewer->deflection.n, 32);
     EXPECT_GT(viewer->model.N, 0);
     EXPECT_EQ(viewer->settings.CurveWidth, 2);
-    ASSERT_FALSE(picture().empty());
-    EXPECT_EQ(picture().front(), SurfaceOp(Op::Clear {}));
     EXPECT_EQ(std::get<Op::Text>(picture().back()).text, viewer->deflection.FileComment);
 }
 
@@ -120,9 +116,7 @@ TEST_F(WesparWindowTest, AUserSessionSetsTheUpperHalfAndFindsItAtTheNextStart)
     // The lower contours are gone: two lines fewer per outline point.
     EXPECT_EQ(linesOf(picture()), bothHalves - 2 * (viewer->model.N - 1));
 
-    window->button(6)->click();
-    EXPECT_FALSE(window->isVisible());
-    const QByteArray written = root.read(kWorkingFile);
+    const QByteArray written = quit(kWorkingFile);
     EXPECT_TRUE(written.contains("\r\n-250   250   50   6 \r\n 3   2   2 \r\n")) << written.toStdString();
     EXPECT_TRUE(written.endsWith("\r\nRadius\r\nEdited deflection\r\n"));
 

@@ -1,5 +1,7 @@
 #include "zeptal/unbalanceresponse.h"
 
+#include "support/readfile.h"
+
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -26,9 +28,7 @@ ReaderDiagnostic read(const QString& text, UnbalanceResponse& data)
 
 TEST(UnbalanceResponse, SampleReadsWholeAtItsColumns)
 {
-    UnbalanceResponse data;
-    const ReaderDiagnostic d = ReadUnbalanceResponse(kSample, data);
-    ASSERT_TRUE(d.complete()) << d.toString().toStdString();
+    const UnbalanceResponse data = readFile<UnbalanceResponse>(ReadUnbalanceResponse, kSample);
     EXPECT_EQ(data.FileComment, QStringLiteral("R1 compressor rotor  unbalance response  vertical 0-peak (um)"));
     EXPECT_EQ(data.speedCount, 159);
     EXPECT_EQ(data.curveCount, 3);

@@ -1,5 +1,6 @@
 #include "zeptaltesting.h"
 
+#include "export/chartexport.h"
 #include "zeptal/zeptalchart.h"
 #include "zeptal/zeptalresults.h"
 #include "zeptal/zeptalviewer.h"
@@ -85,14 +86,9 @@ TEST(ResponsePeaks, MarkersOnTheBodeChartOnly)
     viewer.settings = bodeSettings();
     viewer.data = response();
     viewer.resultInputs.markers = true;
-    RecordingSurface surface(SurfaceKind::Screen);
-    viewer.plot(surface);
-    const std::vector<Op::Circle> circles = all<Op::Circle>(surface.ops());
-    ASSERT_EQ(circles.size(), 1u);
-    EXPECT_NEAR(circles[0].x, 17.333333, 1e-5);
-    EXPECT_NEAR(circles[0].y, 17.2, 1e-5);
-    EXPECT_EQ(circles[0].rgb, kBlack);
-    const std::vector<Op::Line> black = linesIn(surface.ops(), 0);
+    const OpList ops = RecordChart(viewer, SurfaceKind::Screen);
+    EXPECT_TRUE(circlesAt(ops, { { 17.333333, 17.2 } }, kBlack));
+    const std::vector<Op::Line> black = linesIn(ops, 0);
     auto has = [&](float x1, float y1, float x2, float y2) {
         return std::any_of(black.begin(), black.end(), [&](const Op::Line& l) {
             return std::abs(l.x1 - x1) < 1e-4 && std::abs(l.y1 - y1) < 1e-4 && std::abs(l.x2 - x2) < 1e-4 && std::abs(l.y2 - y2) < 1e-4;
@@ -103,11 +99,9 @@ TEST(ResponsePeaks, MarkersOnTheBodeChartOnly)
     EXPECT_TRUE(has(19.285955f, 17.184315f, 19.285955f, 17.684315f));
 
     viewer.chartStyle = PolarChart;
-    RecordingSurface marked(SurfaceKind::Screen), plain(SurfaceKind::Screen);
-    viewer.plot(marked);
+    const OpList marked = RecordChart(viewer, SurfaceKind::Screen);
     viewer.resultInputs.markers = false;
-    viewer.plot(plain);
-    EXPECT_EQ(marked.ops(), plain.ops());
+    EXPECT_EQ(marked, RecordChart(viewer, SurfaceKind::Screen));
 }
 
 } // namespace

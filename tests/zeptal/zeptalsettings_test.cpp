@@ -3,6 +3,7 @@
 #include "framework/reading/textfile.h"
 
 #include "support/files.h"
+#include "support/settingsfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,17 +19,9 @@ const QString kFactory = QStringLiteral(KAVEL_SAMPLE_ROOT "/Gavrine/zeptal/zepta
 
 TEST(ZeptalSettings, BundledFileReadsRangesThenPitchesThenLengths)
 {
-    ZeptalSettings s;
-    const ReaderDiagnostic d = ReadChartSettings(kWorking, s.layout());
-    ASSERT_TRUE(d.complete()) << d.toString().toStdString();
-    EXPECT_EQ(s.Xmin, 0);
-    EXPECT_EQ(s.Xmax, 12000);
-    EXPECT_EQ(s.Ymin, 0);
-    EXPECT_EQ(s.Ymax, 20);
-    EXPECT_EQ(s.Xpitch, 1000);
-    EXPECT_EQ(s.Ypitch, 5);
-    EXPECT_EQ(s.Xlength, 20);
-    EXPECT_EQ(s.Ylength, 12.f);
+    const ZeptalSettings s = readSettings<ZeptalSettings>(kWorking);
+    EXPECT_TRUE(axisIs(s.xAxis(), 0, 12000, 1000, 20));
+    EXPECT_TRUE(axisIs(s.yAxis(), 0, 20, 5, 12));
     EXPECT_EQ(s.FrameWidth, 3);
     EXPECT_EQ(s.CurveWidth, 2);
     EXPECT_TRUE(s.XTitle.endsWith(QStringLiteral("(rpm)")));
@@ -39,11 +32,8 @@ TEST(ZeptalSettings, BundledFileReadsRangesThenPitchesThenLengths)
 
 TEST(ZeptalSettings, BundledFilesWriteBackByteForByte)
 {
-    for (const QString& path : { kWorking, kFactory }) {
-        ZeptalSettings s;
-        ASSERT_TRUE(ReadChartSettings(path, s.layout()).complete()) << path.toStdString();
-        EXPECT_EQ(FormatChartSettings(s.layout()), fileBytes(path)) << path.toStdString();
-    }
+    for (const QString& path : { kWorking, kFactory })
+        readSettingsWrittenBack<ZeptalSettings>(path);
 }
 
 TEST(ZeptalSettings, EditedValuesGoToTheirOwnPlacesOnLineOne)
