@@ -2,21 +2,6 @@
 
 namespace kavel {
 
-MapCurveFlags InitialMapCurveFlags()
-{
-    return onlyChecked<kMapCurveFlagCount>(kAllCritical);
-}
-
-bool CriticalCurveShown(const MapCurveFlags& curveFlags, int j)
-{
-    return modeChecked(curveFlags, kAllCritical, kMapModeRows, 0, j);
-}
-
-bool StandstillCurveShown(const MapCurveFlags& curveFlags, int j)
-{
-    return modeChecked(curveFlags, kAllStandstill, kMapModeRows, kAllCritical + 1, j);
-}
-
 AxisOptions InitialAxisOptions()
 {
     AxisOptions options {};

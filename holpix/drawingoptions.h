@@ -14,13 +14,13 @@ inline constexpr int kAllStandstill = 13;
 inline constexpr int kMapModeRows = 6;
 using MapCurveFlags = CheckFlags<kMapCurveFlagCount>;
 
-MapCurveFlags InitialMapCurveFlags();
+constexpr MapCurveFlags InitialMapCurveFlags() { return onlyChecked<kMapCurveFlagCount>(kAllCritical); }
 
 // Mode j (from 1) of each kind. Modes beyond the dialog's six rows are drawn
 // only through their column's "All" box: a row lookup for them would read
 // the other column's flags or leave the table.
-bool CriticalCurveShown(const MapCurveFlags& curveFlags, int j);
-bool StandstillCurveShown(const MapCurveFlags& curveFlags, int j);
+inline constexpr FlagColumn CriticalCurveShown { .first = 0, .rows = kMapModeRows, .all = kAllCritical };
+inline constexpr FlagColumn StandstillCurveShown { .first = kAllCritical + 1, .rows = kMapModeRows, .all = kAllStandstill };
 
 // The four axis option buttons, 1 chosen and 0 not, at indexes 1–4 (index 0
 // unused): 1 x linear ("LIN"), 2 x logarithmic ("LOG"), 3 y linear, 4 y

@@ -11,22 +11,11 @@
 
 namespace kavel {
 
-namespace {
-
-constexpr int kLabelHeight = 210;
-
-} // namespace
-
 HolpixEditDialog::HolpixEditDialog(HolpixViewer& viewer, QWidget* parent)
-    : EditDialog(parent)
+    : EditDialog(viewer.identity().editCaption, 9600, 5400, parent)
 {
-    setWindowTitle(viewer.identity().editCaption);
-    setClientSize(9600, 5400);
     HolpixSettings& s = viewer.settings;
 
-    auto label = [this](const QString& caption, int left, int top, int width = 1300) {
-        addLabel(caption, { left, top, width, kLabelHeight });
-    };
     // LIN and LOG of one axis, Option n and n + 1, each set as its axisOptions flag says.
     auto axisFrame = [this, &viewer](const QString& caption, int top, int n) {
         auto* frame = new QGroupBox(caption, this);
@@ -38,37 +27,30 @@ HolpixEditDialog::HolpixEditDialog(HolpixViewer& viewer, QWidget* parent)
             viewer.axisOptions[std::size_t(n + 1)]);
     };
 
-    label(QStringLiteral("X axis  :"), 150, 465, 800);
-    label(QStringLiteral("Length"), 1605, 120);
-    label(QStringLiteral("(kgf/mm)"), 2880, 600, 900);
-    label(QStringLiteral("Division pitch"), 3840, 120);
-    label(QStringLiteral("(kgf/mm)"), 4920, 600, 900);
-    // "Chert" (for Chart) is the historic spelling of this caption: keep it.
-    label(QStringLiteral("Chert total length"), 5760, 120, 1700);
-    label(QStringLiteral("(cm)"), 6960, 600, 600);
+    addLabel(QStringLiteral("X axis  :"), 150, 465, 800);
+    addAxisHeadings({ .headings = { { { 1605, 120, 1300 }, { 3840, 120, 1300 }, { 5760, 120, 1700 } } },
+        .unitPlaces = { { { 2880, 600, 900 }, { 4920, 600, 900 }, { 6960, 600, 600 } } },
+        .units = { QStringLiteral("(kgf/mm)"), QStringLiteral("(kgf/mm)"), QStringLiteral("(cm)") } });
     bindAxis(1, s.X, { { { 990, 467, 843, kFieldHeight }, { 1965, 467, 843, kFieldHeight }, { 3960, 480, 843, kFieldHeight }, { 6000, 467, 843, kFieldHeight } } },
         QStringLiteral("X axis"));
-    label(QStringLiteral("X title :"), 150, 930, 800);
+    addLabel(QStringLiteral("X title :"), 150, 930, 800);
     bindText(5, s.XTitle, { 990, 935, 2685, kFieldHeight });
     axisFrame(QStringLiteral("X axis"), 1320, 1);
 
-    label(QStringLiteral("Y axis  :"), 150, 2475, 800);
+    addLabel(QStringLiteral("Y axis  :"), 150, 2475, 800);
     bindAxis(6, s.Y, { { { 990, 2475, 843, kFieldHeight }, { 1965, 2475, 843, kFieldHeight }, { 3960, 2520, 843, kFieldHeight }, { 6000, 2475, 843, kFieldHeight } } },
         QStringLiteral("Y axis"));
-    label(QStringLiteral("Length"), 1560, 2160);
-    label(QStringLiteral("Division pitch"), 3840, 2160);
-    label(QStringLiteral("Chert total length"), 5880, 2160, 1700);
-    label(QStringLiteral("(Hz)"), 2880, 2640, 600);
-    label(QStringLiteral("(Hz)"), 4920, 2640, 600);
-    label(QStringLiteral("(cm)"), 6960, 2640, 600);
-    label(QStringLiteral("Y title :"), 150, 2940, 800);
+    addAxisHeadings({ .headings = { { { 1560, 2160, 1300 }, { 3840, 2160, 1300 }, { 5880, 2160, 1700 } } },
+        .unitPlaces = { { { 2880, 2640, 600 }, { 4920, 2640, 600 }, { 6960, 2640, 600 } } },
+        .units = { QStringLiteral("(Hz)"), QStringLiteral("(Hz)"), QStringLiteral("(cm)") } });
+    addLabel(QStringLiteral("Y title :"), 150, 2940, 800);
     bindText(10, s.YTitle, { 990, 2940, 2685, kFieldHeight });
     axisFrame(QStringLiteral("Y axis"), 3360, 3);
 
-    label(QStringLiteral("NOTE ! :  kgf/mm,Hz ; Physical length,  cm ; Chart length"), 2880, 3960, 4600);
-    label(QStringLiteral("Title    :"), 825, 4365, 800);
+    addLabel(QStringLiteral("NOTE ! :  kgf/mm,Hz ; Physical length,  cm ; Chart length"), 2880, 3960, 4600);
+    addLabel(QStringLiteral("Title    :"), 825, 4365, 800);
     bindText(11, s.Title, { 1680, 4365, 2685, kFieldHeight });
-    label(QStringLiteral("File comment :"), 150, 4830, 1400);
+    addLabel(QStringLiteral("File comment :"), 150, 4830, 1400);
     bindText(12, viewer.map.FileComment, { 1680, 4800, 3855, kFieldHeight });
 
     QStringList rows;

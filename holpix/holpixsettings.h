@@ -1,21 +1,13 @@
 #pragma once
 
-#include "framework/settings/chartsettings.h"
+#include "framework/settings/twoaxissettings.h"
 
 namespace kavel {
 
-// The HOLPIX settings record, in file order. A log axis may replace a
-// non-positive minimum in it; the replaced value is what the file gets back.
-struct HolpixSettings {
-    AxisSettings X;           // support stiffness, kgf/mm; length in cm
-    AxisSettings Y;           // frequency, Hz; length in cm
-    double FrameWidth = 0;    // printer line width of the frame (and of a log-log chart)
-    qint16 SpareFlag = 0;     // kept and written back unchanged
-    QString XTitle;
-    QString YTitle;
-    QString Title;
-
-    SettingsLayout layout();
-};
+// The HOLPIX settings record: X the support stiffness in kgf/mm, Y the
+// frequency in Hz; FrameWidth also gives a log-log chart's line width. A log
+// axis may replace a non-positive minimum in it; the replaced value is what
+// the file gets back.
+struct HolpixSettings : TwoAxisChartSettings { };
 
 } // namespace kavel

@@ -8,32 +8,17 @@
 
 namespace kavel {
 
-namespace {
-
-// The column boxes stand right of the SAVLEN-like field block.
-constexpr int kGridLeft = 7440;
-constexpr int kGridTop = 60;
-
-} // namespace
-
 LendrixEditDialog::LendrixEditDialog(LendrixViewer& viewer, QWidget* parent)
-    : EditDialog(parent)
+    : EditDialog(viewer.identity().editCaption, parent)
 {
-    setWindowTitle(viewer.identity().editCaption);
-
     LendrixSettings& s = viewer.settings;
-
-    // The field block as in SAVLEN's dialog.
-    addAxisRow(1, 467, QStringLiteral("X axis  :"), s.X);
-    addTitleRow(5, 935, QStringLiteral("X title :"), s.XTitle);
-    addAxisRow(6, 1870, QStringLiteral("Y axis  :"), s.Y);
-    addTitleRow(10, 2337, QStringLiteral("Y title :"), s.YTitle);
-    addUnitNote(2685);
-
-    addTitleAndCommentRows(11, 3039, s.Title, viewer.model.FileComment);
+    addTwoAxisBlock(s.X, s.XTitle, s.Y, s.YTitle, s.Title, viewer.model.FileComment);
 
     addNumberOfElementBox(QStringLiteral("Check2"), viewer.NumberOfElement);
 
+    // The column boxes stand right of SAVLEN's field block.
+    constexpr int kGridLeft = 7440;
+    constexpr int kGridTop = 60;
     QStringList rows;
     for (int k = 1; k <= 10; ++k)
         rows << QString::number(k);

@@ -9,7 +9,6 @@ namespace kavel {
 
 namespace {
 
-constexpr int kLabelHeight = 210;
 // MIRNO1's text boxes are 278 twips high, a little lower than the
 // common 285 (EditDialog::kFieldHeight, which would hide this one).
 constexpr int kMirno1FieldHeight = 278;
@@ -17,22 +16,14 @@ constexpr int kMirno1FieldHeight = 278;
 } // namespace
 
 Mirno1EditDialog::Mirno1EditDialog(Mirno1Viewer& viewer, QWidget* parent)
-    : EditDialog(parent)
+    : EditDialog(viewer.identity().editCaption, 7380, 3915, parent)
 {
-    setWindowTitle(viewer.identity().editCaption);
-    setClientSize(7380, 3915);
-
     Mirno1Settings& s = viewer.settings;
 
     // One axis row: the headings and units over it, the four number fields.
     auto axisRow = [&](int first, AxisSettings& axis, const QString& row, int top, int headingTop, int unitTop, int pitchHeadingLeft) {
-        addLabel(QStringLiteral("Length"), { 1575, headingTop, 1000, kLabelHeight });
-        addLabel(QStringLiteral("(mm)"), { 2130, unitTop, 600, kLabelHeight });
-        addLabel(QStringLiteral("Division pitch"), { pitchHeadingLeft, headingTop, 1300, kLabelHeight });
-        addLabel(QStringLiteral("(mm)"), { 3180, unitTop, 600, kLabelHeight });
-        // "Chert" (for Chart) is the historic spelling of this caption: keep it.
-        addLabel(QStringLiteral("Chert total length"), { 4050, headingTop, 1600, kLabelHeight });
-        addLabel(QStringLiteral("(cm)"), { 4560, unitTop, 600, kLabelHeight });
+        addAxisHeadings({ .headings = { { { 1575, headingTop, 1000 }, { pitchHeadingLeft, headingTop, 1300 }, { 4050, headingTop, 1600 } } },
+            .unitPlaces = { { { 2130, unitTop, 600 }, { 3180, unitTop, 600 }, { 4560, unitTop, 600 } } } });
         // The pitch field stands a little off its row, differently in each.
         const int pitchTop = top + (first == 1 ? -2 : 5);
         bindAxis(first, axis,

@@ -1,22 +1,12 @@
 #pragma once
 
-#include "framework/settings/chartsettings.h"
+#include "framework/settings/twoaxissettings.h"
 #include "framework/settings/checkflags.h"
 
 namespace kavel {
 
-// The MIRNO1 settings record, in file order.
-struct Mirno1Settings {
-    AxisSettings X;           // mm; length in cm
-    AxisSettings Y;           // deflection; length in cm
-    double FrameWidth = 0;    // printer line width of the frame
-    qint16 SpareFlag = 0;     // kept and written back unchanged
-    QString XTitle;
-    QString YTitle;
-    QString Title;
-
-    SettingsLayout layout();
-};
+// The MIRNO1 settings record: X in mm, Y the deflection.
+struct Mirno1Settings : TwoAxisChartSettings { };
 
 // modeShown(k) for k = 0..9 shows mode k + 1; modeShown(10) is "All", and
 // also the only flag of mode 11.

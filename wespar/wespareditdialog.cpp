@@ -5,11 +5,8 @@
 namespace kavel {
 
 WesparEditDialog::WesparEditDialog(WesparViewer& viewer, QWidget* parent)
-    : EditDialog(parent)
+    : EditDialog(viewer.identity().editCaption, 7380, 5340, parent)
 {
-    setWindowTitle(viewer.identity().editCaption);
-    setClientSize(7380, 5340);
-
     WesparSettings& s = viewer.settings;
 
     addAxisRow(1, 467, QStringLiteral("X axis  :"), s.X);

@@ -13,12 +13,12 @@ inline constexpr int kAllCurves = 10;
 inline constexpr int kCurvesWithBoxes = 5;
 using CurveFlags = CheckFlags<kCurveFlagCount>;
 
-CurveFlags DefaultCurveFlags();
+constexpr CurveFlags DefaultCurveFlags() { return onlyChecked<kCurveFlagCount>(kAllCurves); }
 // Whether curve j (from 1) has its amplitude, its phase drawn.
-bool AmplitudeShown(const CurveFlags& curveFlags, int j);
-bool PhaseShown(const CurveFlags& curveFlags, int j);
+inline constexpr FlagColumn AmplitudeShown { .first = 0, .rows = kCurvesWithBoxes, .all = kAllCurves };
+inline constexpr FlagColumn PhaseShown { .first = kCurvesWithBoxes, .rows = kCurvesWithBoxes, .all = kAllCurves };
 // The phase flags 5..10 summed: any but 0 takes the Bode chart's
 // horizontal grid lines away.
-int PhaseCount(const CurveFlags& curveFlags);
+inline int PhaseCount(const CurveFlags& curveFlags) { return checkedCount(curveFlags, kCurvesWithBoxes, kAllCurves); }
 
 } // namespace kavel

@@ -11,21 +11,10 @@
 
 namespace kavel {
 
-namespace {
-
-constexpr int kLabelHeight = 210;
-constexpr int kNumberWidth = 843;
-constexpr int kTitleWidth = 2685;
-
-} // namespace
-
 ZeptalEditDialog::ZeptalEditDialog(ZeptalViewer& viewer, QWidget* parent)
-    : EditDialog(parent)
+    : EditDialog(viewer.identity().editCaption, 9240, 5400, parent)
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(viewer.identity().editCaption);
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
-    setClientSize(9240, 5400);
     ZeptalSettings& s = viewer.settings;
 
     auto title = [this](int n, QString& value, int left, int top, int width) {
@@ -33,13 +22,11 @@ ZeptalEditDialog::ZeptalEditDialog(ZeptalViewer& viewer, QWidget* parent)
     };
 
     // The speed row: headings and units above the fields.
-    addLabel(QStringLiteral("Length"), { 990, 45, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-    addLabel(QStringLiteral("(rps)"), { 990, 255, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-    addLabel(QStringLiteral("Division pitch"), { 3450, 45, 1300, kLabelHeight });
-    addLabel(QStringLiteral("(rpm)"), { 3600, 255, kNumberWidth, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-    // "Chert" (for Chart) is the historic spelling of this caption: keep it.
-    addLabel(QStringLiteral("Chert total length"), { 5160, 45, 1600, kLabelHeight });
-    addLabel(QStringLiteral("(cm)"), { 5400, 255, kNumberWidth, kLabelHeight })->setAlignment(Qt::AlignHCenter);
+    addAxisHeadings({ .headings = { { { 990, 45, 1818 }, { 3450, 45, 1300 }, { 5160, 45, 1600 } } },
+        .unitPlaces = { { { 990, 255, 1818 }, { 3600, 255, kNumberWidth }, { 5400, 255, kNumberWidth } } },
+        .units = { QStringLiteral("(rps)"), QStringLiteral("(rpm)"), QStringLiteral("(cm)") },
+        .rangeAlignment = Qt::AlignHCenter,
+        .unitAlignment = Qt::AlignHCenter });
     addLabel(QStringLiteral("X axis  :"), { 150, 465, 840, kLabelHeight });
     bindAxis(1, { s.Xmin, s.Xmax, s.Xpitch, s.Xlength },
         { { { 990, 467, kNumberWidth, kFieldHeight }, { 1965, 467, kNumberWidth, kFieldHeight }, { 3600, 480, kNumberWidth, kFieldHeight },
@@ -49,12 +36,11 @@ ZeptalEditDialog::ZeptalEditDialog(ZeptalViewer& viewer, QWidget* parent)
     title(5, s.XTitle, 990, 1320, kTitleWidth);
 
     // The amplitude row; its chart height is a single.
-    addLabel(QStringLiteral("Length"), { 960, 1740, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-    addLabel(QStringLiteral("(μm)"), { 960, 1950, 1818, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-    addLabel(QStringLiteral("Division pitch"), { 3450, 1740, 1300, kLabelHeight });
-    addLabel(QStringLiteral("(μm)"), { 3600, 1950, kNumberWidth, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-    addLabel(QStringLiteral("Chert total length"), { 5160, 1740, 1600, kLabelHeight });
-    addLabel(QStringLiteral("(cm)"), { 5400, 1950, kNumberWidth, kLabelHeight })->setAlignment(Qt::AlignHCenter);
+    addAxisHeadings({ .headings = { { { 960, 1740, 1818 }, { 3450, 1740, 1300 }, { 5160, 1740, 1600 } } },
+        .unitPlaces = { { { 960, 1950, 1818 }, { 3600, 1950, kNumberWidth }, { 5400, 1950, kNumberWidth } } },
+        .units = { QStringLiteral("(μm)"), QStringLiteral("(μm)"), QStringLiteral("(cm)") },
+        .rangeAlignment = Qt::AlignHCenter,
+        .unitAlignment = Qt::AlignHCenter });
     addLabel(QStringLiteral("Y axis  :"), { 120, 2160, 840, kLabelHeight });
     bindAxis(6, { s.Ymin, s.Ymax, s.Ypitch, s.Ylength },
         { { { 960, 2160, kNumberWidth, kFieldHeight }, { 1920, 2160, kNumberWidth, kFieldHeight }, { 3600, 2160, kNumberWidth, kFieldHeight },

@@ -33,6 +33,41 @@ bool modeChecked(const CheckFlags<N>& flags, std::size_t all, int rows, std::siz
     return flags[all] == 1 || (j >= 1 && j <= rows && flags[first + std::size_t(j - 1)] == 1);
 }
 
+// Every box checked: the tables that show everything at the start.
+template <std::size_t N>
+constexpr CheckFlags<N> allChecked()
+{
+    CheckFlags<N> flags {};
+    flags.fill(1);
+    return flags;
+}
+
+// One kind of curve in a table of boxes, called as the question "is mode j
+// of this kind drawn?": the boxes of its first `rows` modes from index
+// `first`, and the "All" box at `all` (two kinds may share one). `rows` is
+// how far the lookup reaches, which may run past the dialog's own rows.
+struct FlagColumn {
+    std::size_t first = 0;
+    int rows = 0;
+    std::size_t all = 0;
+
+    template <std::size_t N>
+    bool operator()(const CheckFlags<N>& flags, int j) const
+    {
+        return modeChecked(flags, all, rows, first, j);
+    }
+};
+
+// How many of the boxes `first` to `last` (both included) are checked.
+template <std::size_t N>
+int checkedCount(const CheckFlags<N>& flags, std::size_t first, std::size_t last)
+{
+    int count = 0;
+    for (std::size_t k = first; k <= last && k < N; ++k)
+        count += flags[k];
+    return count;
+}
+
 // Every box set from an option's values, "0" or "1" one a box; false, with
 // nothing set, for any other count or value.
 template <std::size_t N>

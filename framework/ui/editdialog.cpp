@@ -44,6 +44,18 @@ EditDialog::EditDialog(QWidget* parent)
     });
 }
 
+EditDialog::EditDialog(const QString& caption, QWidget* parent)
+    : EditDialog(parent)
+{
+    setWindowTitle(caption);
+}
+
+EditDialog::EditDialog(const QString& caption, int widthTwips, int heightTwips, QWidget* parent)
+    : EditDialog(caption, parent)
+{
+    setClientSize(widthTwips, heightTwips);
+}
+
 EditDialog::AxisRefs::AxisRefs(AxisSettings& axis)
     : AxisRefs(axis.min, axis.max, axis.pitch, axis.length)
 {
@@ -243,8 +255,6 @@ void EditDialog::addOkCancel(const TwipsRect& ok, const TwipsRect& cancel)
 
 namespace {
 
-constexpr int kLabelHeight = 210;
-
 // How a refusal names an axis row: its label without the colon ("X axis"),
 // the second line in brackets ("Y axis (wespar)").
 QString rowCaption(const QString& label, const QString& name)
@@ -257,22 +267,32 @@ QString rowCaption(const QString& label, const QString& name)
 
 } // namespace
 
+void EditDialog::addAxisHeadings(const AxisHeadings& headings)
+{
+    const QString captions[] = { QStringLiteral("Length"), QStringLiteral("Division pitch"), headings.lengthHeading };
+    for (std::size_t k = 0; k < 3; ++k) {
+        const Qt::Alignment alignment = k == 0 ? headings.rangeAlignment : headings.unitAlignment;
+        const LabelPlace& heading = headings.headings[k];
+        QLabel* label = addLabel(captions[k], heading.left, heading.top, heading.width);
+        if (k == 0)
+            label->setAlignment(alignment);
+        if (headings.units[k].isEmpty())
+            continue;
+        const LabelPlace& unit = headings.unitPlaces[k];
+        addLabel(headings.units[k], unit.left, unit.top, unit.width)->setAlignment(alignment);
+    }
+}
+
 void EditDialog::addAxisRow(int first, int top, const AxisRow& row, AxisRefs axis)
 {
-    constexpr int kNumberWidth = 843;
     constexpr int kRangeWidth = 1818;
     const int headingTop = top - 2 * kLabelHeight;
     const int unitTop = headingTop + kLabelHeight;
-    addLabel(QStringLiteral("Length"), { 990, headingTop, kRangeWidth, kLabelHeight })->setAlignment(Qt::AlignHCenter);
-    addLabel(QStringLiteral("Division pitch"), { 2900, headingTop, 1300, kLabelHeight });
-    // "Chert" (for Chart) is the historic spelling of this caption: keep it.
-    addLabel(QStringLiteral("Chert total length"), { 4240, headingTop, 1600, kLabelHeight });
-    const TwipsRect unitBoxes[] = { { 990, unitTop, kRangeWidth, kLabelHeight }, { 3030, unitTop, kNumberWidth, kLabelHeight },
-        { 4320, unitTop, kNumberWidth, kLabelHeight } };
-    for (std::size_t u = 0; u < 3; ++u) {
-        if (!row.units[u].isEmpty())
-            addLabel(row.units[u], unitBoxes[u])->setAlignment(u == 0 ? Qt::AlignHCenter : row.unitAlignment);
-    }
+    addAxisHeadings({ .headings = { { { 990, headingTop, kRangeWidth }, { 2900, headingTop, 1300 }, { 4240, headingTop, 1600 } } },
+        .unitPlaces = { { { 990, unitTop, kRangeWidth }, { 3030, unitTop, kNumberWidth }, { 4320, unitTop, kNumberWidth } } },
+        .units = row.units,
+        .rangeAlignment = Qt::AlignHCenter,
+        .unitAlignment = row.unitAlignment });
     addLabel(row.label, { 120, top + 30, 840, kLabelHeight });
     if (!row.name.isEmpty())
         addLabel(row.name, { 120, top + 30 + kLabelHeight, 840, kLabelHeight });
@@ -285,14 +305,24 @@ void EditDialog::addAxisRow(int first, int top, const AxisRow& row, AxisRefs axi
 void EditDialog::addTitleRow(int n, int top, const QString& label, QString& title)
 {
     addLabel(label, { 120, top + 30, 840, kLabelHeight });
-    bindText(n, title, { 990, top, 2685, kFieldHeight });
+    bindText(n, title, { 990, top, kTitleWidth, kFieldHeight });
+}
+
+void EditDialog::addTwoAxisBlock(AxisRefs x, QString& xTitle, AxisRefs y, QString& yTitle, QString& title, QString& comment)
+{
+    addAxisRow(1, 467, QStringLiteral("X axis  :"), x);
+    addTitleRow(5, 935, QStringLiteral("X title :"), xTitle);
+    addAxisRow(6, 1870, QStringLiteral("Y axis  :"), y);
+    addTitleRow(10, 2337, QStringLiteral("Y title :"), yTitle);
+    addUnitNote(2685);
+    addTitleAndCommentRows(11, 3039, title, comment);
 }
 
 void EditDialog::addTitleAndCommentRows(int n, int top, QString& title, QString& comment)
 {
     constexpr int kRowStep = 441;
     addLabel(QStringLiteral("Title    :"), { 120, top + 30, 1400, kLabelHeight });
-    bindText(n, title, { 1560, top, 2685, kFieldHeight });
+    bindText(n, title, { 1560, top, kTitleWidth, kFieldHeight });
     addLabel(QStringLiteral("File comment :"), { 120, top + kRowStep + 30, 1400, kLabelHeight });
     bindText(n + 1, comment, { 1560, top + kRowStep, 3855, kFieldHeight });
 }

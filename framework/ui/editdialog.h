@@ -35,6 +35,10 @@ class EditDialog : public QDialog {
     Q_OBJECT
 public:
     explicit EditDialog(QWidget* parent = nullptr);
+    // Captioned `caption` (the viewer's edit caption); the second sizes its
+    // client area as designed, the first leaves that to the dialog.
+    EditDialog(const QString& caption, QWidget* parent);
+    EditDialog(const QString& caption, int widthTwips, int heightTwips, QWidget* parent);
 
     // Text of a number field by the editing dialogs' lenient rule ("12abc"
     // is 12, "abc" is 0).
@@ -137,10 +141,35 @@ protected:
     // Any further control (frames, grids) at its designed place.
     void place(QWidget* widget, const TwipsRect& rect) { placeAt(widget, rect); }
     QLabel* addLabel(const QString& caption, const TwipsRect& rect);
+    // A caption of the common label height.
+    QLabel* addLabel(const QString& caption, int left, int top, int width)
+    {
+        return addLabel(caption, { left, top, width, kLabelHeight });
+    }
     // An option button OptionN, in `frame` (placed within it) or the dialog.
     QRadioButton* addOptionButton(const QString& name, const QString& caption, const TwipsRect& rect, QWidget* frame = nullptr);
     // "O.K" (Command2) and "Cancel" (Command1).
     void addOkCancel(const TwipsRect& ok, const TwipsRect& cancel);
+
+    // The headings over an axis row's fields: "Length", "Division pitch" and
+    // the length's heading, each with its unit under it (an empty one left
+    // out), all of the common label height.
+    struct LabelPlace {
+        int left = 0;
+        int top = 0;
+        int width = 0;
+    };
+    struct AxisHeadings {
+        std::array<LabelPlace, 3> headings;
+        std::array<LabelPlace, 3> unitPlaces;
+        std::array<QString, 3> units { QStringLiteral("(mm)"), QStringLiteral("(mm)"), QStringLiteral("(cm)") };
+        // "Chert" (for Chart) is the historic spelling of this caption: keep it.
+        QString lengthHeading = QStringLiteral("Chert total length");
+        // Of "Length" and the range's unit, and of the two other units.
+        Qt::Alignment rangeAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+        Qt::Alignment unitAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    };
+    void addAxisHeadings(const AxisHeadings& headings);
 
     // An axis row of the dialogs designed on SAVLEN's (SAVLEN, VALDEN,
     // WESPAR, Lendrix): the column headings above it ("Length", "Division
@@ -165,6 +194,10 @@ protected:
     void addAxisRow(int first, int top, const AxisRow& row, AxisRefs axis);
     // A title under its axis: the label and the field Text<n>.
     void addTitleRow(int n, int top, const QString& label, QString& title);
+    // SAVLEN's field block, which Lendrix's dialog repeats: the X and Y axis
+    // rows, each with its title under it (Text1 … Text10), the unit note, and
+    // the title and comment rows (Text11, Text12).
+    void addTwoAxisBlock(AxisRefs x, QString& xTitle, AxisRefs y, QString& yTitle, QString& title, QString& comment);
     // The same dialogs' "Title    :" row at `top` and "File comment :" row
     // 441 twips below it: the fields Text<n> and Text<n + 1>.
     void addTitleAndCommentRows(int n, int top, QString& title, QString& comment);
@@ -176,8 +209,12 @@ protected:
     // SAVLEN's and Lendrix's check box under "Number of Element".
     QCheckBox* addNumberOfElementBox(const QString& name, FlagRef shown);
 
-    // The text boxes of the suite's dialogs are 285 twips high.
+    // The text boxes of the suite's dialogs are 285 twips high, the labels
+    // 210; a number field is 843 wide, a title field 2685.
     static constexpr int kFieldHeight = 285;
+    static constexpr int kLabelHeight = 210;
+    static constexpr int kNumberWidth = 843;
+    static constexpr int kTitleWidth = 2685;
 
 private:
     struct BoundNumber {

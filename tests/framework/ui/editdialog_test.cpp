@@ -5,6 +5,8 @@
 #include "framework/ui/editdialog.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QMap>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -100,6 +102,39 @@ TEST_F(BoundFieldsTest, ARefusedNumberWritesNothingAndTheLowestNumberIsNamed)
     EXPECT_EQ(record.title, QStringLiteral("Title"));
     EXPECT_EQ(record.mode, 1);
     EXPECT_EQ(record.shown, 1);
+}
+
+// A dialog that places an axis row's headings itself, the pitch's unit left out.
+class HeadingsDialog final : public EditDialog {
+public:
+    HeadingsDialog()
+        : EditDialog(QStringLiteral("T/E  Editing"), 7380, 3915, nullptr)
+    {
+        addAxisHeadings({ .headings = { { { 990, 45, 1818 }, { 3450, 45, 1300 }, { 5160, 45, 1600 } } },
+            .unitPlaces = { { { 990, 255, 1818 }, { 3600, 255, 843 }, { 5400, 255, 843 } } },
+            .units = { QStringLiteral("(rps)"), QString(), QStringLiteral("(cm)") },
+            .lengthHeading = QStringLiteral("Chert length"),
+            .rangeAlignment = Qt::AlignHCenter });
+    }
+};
+
+TEST(AxisHeadings, StandWhereTheDialogPutsThemWithTheirUnitsUnder)
+{
+    ensureApplication();
+    HeadingsDialog dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("T/E  Editing"));
+    EXPECT_EQ(dialog.size(), QSize(492, 261));
+    QMap<QString, const QLabel*> labels;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        labels.insert(label->text(), label);
+    EXPECT_EQ(labels.keys(), QStringList({ "(cm)", "(rps)", "Chert length", "Division pitch", "Length" }));
+    EXPECT_EQ(labels["Length"]->geometry(), (TwipsRect { 990, 45, 1818, 210 }).toPixels());
+    EXPECT_EQ(labels["(cm)"]->geometry(), (TwipsRect { 5400, 255, 843, 210 }).toPixels());
+    EXPECT_EQ(labels["Chert length"]->geometry(), (TwipsRect { 5160, 45, 1600, 210 }).toPixels());
+    // The range's heading and unit centred, the others as a label is.
+    EXPECT_EQ(labels["Length"]->alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(labels["(rps)"]->alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(labels["(cm)"]->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 } // namespace

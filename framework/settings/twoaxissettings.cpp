@@ -1,8 +1,8 @@
-#include "lendrixsettings.h"
+#include "twoaxissettings.h"
 
 namespace kavel {
 
-SettingsLayout LendrixSettings::layout()
+SettingsLayout TwoAxisChartSettings::layout()
 {
     SettingsLayout items;
     items.axis(X).axis(Y).numbers({ &FrameWidth, &SpareFlag }).text(XTitle).text(YTitle).text(Title);
