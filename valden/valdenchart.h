@@ -2,6 +2,7 @@
 
 #include "showcurve.h"
 
+#include "framework/chart/chartpage.h"
 #include "framework/results/chartmarkers.h"
 
 namespace kavel {
@@ -12,7 +13,7 @@ struct ValdenSettings;
 
 // Which chart the viewer shows: 1 the XY chart (at every start), 2 the
 // Gauss-plane chart.
-enum ChartModes { XYChart = 1, GaussChart = 2 };
+enum ChartModes { XYChart = FirstChart, GaussChart = SecondChart };
 
 // The VALDEN chart in the given mode. On a screen surface the "3:Plot"
 // chart (cleared first); on a printer surface the "4:Print" page

@@ -2,6 +2,7 @@
 
 #include "curveflags.h"
 
+#include "framework/chart/chartpage.h"
 #include "framework/results/chartmarkers.h"
 
 namespace kavel {
@@ -11,7 +12,7 @@ struct UnbalanceResponse;
 struct ZeptalSettings;
 
 // Which chart the viewer shows: 1 the Bode chart (at every start), 2 polar.
-enum ChartStyles { BodeChart = 1, PolarChart = 2 };
+enum ChartStyles { BodeChart = FirstChart, PolarChart = SecondChart };
 
 // The ZEPTAL chart of the given style. On a screen surface the "3:Plot"
 // chart (cleared first); on a printer surface the "4:Print" page

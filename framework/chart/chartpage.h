@@ -40,4 +40,14 @@ struct ChartPageStyle {
 // the page is ended.
 void DrawChartPage(DrawingSurface& s, const QString& comment, const ChartPageStyle& style, const std::function<void()>& body);
 
+// Viewers that show one of two charts of their data (VALDEN: XY or Gauss
+// plane; ZEPTAL: Bode or polar) number them 1, the chart of every start and
+// the one that takes markers, and 2.
+enum ChartChoice { FirstChart = 1, SecondChart = 2 };
+
+// Such a viewer's page: chart 1 draws `first`, any other `second`. The
+// printed page keeps the printer's own font.
+void DrawOneOfTwoCharts(DrawingSurface& s, const QString& comment, ChartPageStyle style, int chart, const std::function<void()>& first,
+    const std::function<void()>& second);
+
 } // namespace kavel
