@@ -13,6 +13,9 @@ struct ChartFont {
     double points = 8;
 };
 
+// Where the file comment starts on paper on the common page, cm.
+inline constexpr double kPrinterCommentX = 10;
+
 // What the viewers' pages differ in around the chart itself. The defaults
 // are the common page: the body in Times New Roman 8, the file comment at
 // (5, 0) on the screen and (10, 0) on paper, in Small Fonts 7 on the screen
@@ -24,7 +27,7 @@ struct ChartPageStyle {
     bool printerKeepsOwnFont = false;
 
     double screenCommentX = 5;
-    double printerCommentX = 10;
+    double printerCommentX = kPrinterCommentX;
     // The comment's font on the screen; on paper only where one is given.
     // Each is followed by the system font.
     ChartFont commentFont { QStringLiteral("Small Fonts"), 7 };
