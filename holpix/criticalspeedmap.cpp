@@ -1,6 +1,5 @@
 #include "criticalspeedmap.h"
 
-#include "framework/reading/fieldreader.h"
 #include "framework/reading/numberparse.h"
 
 #include <algorithm>
@@ -86,31 +85,27 @@ bool headerLine(FieldReader& reader, const QString& header)
     return true;
 }
 
-ReaderDiagnostic readMap(FieldReader& reader, CriticalSpeedMap& map)
-{
-    const std::optional<QString> comment = reader.fileComment();
-    if (!comment)
-        return reader.diagnostic();
-    map.FileComment = *comment;
-    const std::optional<qint16> NP = reader.int16();
-    if (!NP)
-        return reader.diagnostic();
-    const std::optional<qint16> NM = reader.int16();
-    if (!NM)
-        return reader.diagnostic();
+} // namespace
 
-    if (*NP < 0 || *NM < 0) {
+ReaderDiagnostic parseCriticalSpeedMap(FieldReader& reader, CriticalSpeedMap& map)
+{
+    const auto counts = readResultOpening<2>(reader, map.FileComment);
+    if (!counts)
+        return reader.diagnostic();
+    const auto [NP, NM] = *counts;
+
+    if (NP < 0 || NM < 0) {
         map.resize(0, 0);
-        reader.fail(QStringLiteral("the count %1 is negative").arg(std::min(*NP, *NM)));
+        reader.fail(QStringLiteral("the count %1 is negative").arg(std::min(NP, NM)));
         return reader.diagnostic();
     }
     // Every value takes a line of at least its line end: the mode count is
     // not trusted beyond what the rest of the file can hold, so that a count
     // of 30000 in a small file does not allocate gigabytes.
-    const qsizetype linesPerMode = qsizetype(kMapCurveKinds) * (*NP + 1);
+    const qsizetype linesPerMode = qsizetype(kMapCurveKinds) * (NP + 1);
     const qsizetype modesHeld = std::max(reader.remaining() / linesPerMode + 1, kModesAlwaysAllowed);
-    const bool capped = *NM > modesHeld;
-    map.resize(*NP, capped ? qint16(modesHeld) : *NM);
+    const bool capped = NM > modesHeld;
+    map.resize(NP, capped ? qint16(modesHeld) : NM);
 
     bool ok = headerLine(reader, QStringLiteral("the stiffness header"));
     for (int i = 1; ok && i <= map.pointCount; ++i)
@@ -123,14 +118,12 @@ ReaderDiagnostic readMap(FieldReader& reader, CriticalSpeedMap& map)
         }
     }
     if (ok && !capped)
-        reader.expectEnd(QStringLiteral("counts NP = %1, NM = %2").arg(*NP).arg(*NM));
+        reader.expectEnd(QStringLiteral("counts NP = %1, NM = %2").arg(NP).arg(NM));
     ReaderDiagnostic diagnostic = reader.diagnostic();
     if (capped)
-        diagnostic.reason = QStringLiteral("the mode count %1 is more than the file can hold").arg(*NM);
+        diagnostic.reason = QStringLiteral("the mode count %1 is more than the file can hold").arg(NM);
     return diagnostic;
 }
-
-} // namespace
 
 void CriticalSpeedMap::resize(qint16 points, qint16 modes)
 {
@@ -138,16 +131,6 @@ void CriticalSpeedMap::resize(qint16 points, qint16 modes)
     modeCount = std::max(modes, qint16(0));
     stiffness.assign(std::size_t(pointCount) + 1, 0.0f);
     frequencies.assign((std::size_t(pointCount) + 1) * (std::size_t(modeCount) + 1) * kMapCurveKinds, 0.0f);
-}
-
-ReaderDiagnostic ReadCriticalSpeedMap(const QString& path, CriticalSpeedMap& map)
-{
-    return readFile(readMap, path, map);
-}
-
-ReaderDiagnostic ReadCriticalSpeedMapText(const QString& name, const QString& text, CriticalSpeedMap& map)
-{
-    return readText(readMap, name, text, map);
 }
 
 } // namespace kavel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/reading/readerdiagnostic.h"
+#include "framework/reading/fieldreader.h"
 
 #include <QString>
 #include <vector>
@@ -44,7 +44,8 @@ private:
 // A file that cannot be opened keeps the previous map; once both counts are
 // read the map is replaced, and a later failure keeps what was read, the
 // rest zero.
-ReaderDiagnostic ReadCriticalSpeedMap(const QString& path, CriticalSpeedMap& map);
-ReaderDiagnostic ReadCriticalSpeedMapText(const QString& name, const QString& text, CriticalSpeedMap& map);
+ReaderDiagnostic parseCriticalSpeedMap(FieldReader& reader, CriticalSpeedMap& map);
+inline constexpr auto ReadCriticalSpeedMap = &ReaderEntries<parseCriticalSpeedMap>::read;
+inline constexpr auto ReadCriticalSpeedMapText = &ReaderEntries<parseCriticalSpeedMap>::readText;
 
 } // namespace kavel

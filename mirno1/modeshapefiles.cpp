@@ -1,7 +1,6 @@
 #include "modeshapefiles.h"
 
 #include "framework/models/rotormodel.h"
-#include "framework/reading/fieldreader.h"
 
 #include <algorithm>
 
@@ -26,28 +25,24 @@ std::vector<float> fieldsOf(QStringView line, int count)
     return fields;
 }
 
-ReaderDiagnostic readResult(FieldReader& reader, PlanarModeShapes& s)
+} // namespace
+
+ReaderDiagnostic parseModeShapeResult(FieldReader& reader, PlanarModeShapes& s)
 {
-    std::optional<QString> comment = reader.fileComment();
-    if (!comment)
+    const auto counts = readResultOpening<2>(reader, s.FileComment);
+    if (!counts)
         return reader.diagnostic();
-    s.FileComment = *comment;
-    const std::optional<qint16> N1 = reader.int16();
-    if (!N1)
-        return reader.diagnostic();
-    const std::optional<qint16> N2 = reader.int16();
-    if (!N2)
-        return reader.diagnostic();
+    const auto [N1, N2] = *counts;
     s.N1 = 0;
     s.N2 = 0;
     s.stationPos.clear();
     s.clearShapes();
-    if (*N1 < 0 || *N2 < 0) {
-        reader.fail(QStringLiteral("the counts %1 and %2 are negative").arg(*N1).arg(*N2));
+    if (N1 < 0 || N2 < 0) {
+        reader.fail(QStringLiteral("the counts %1 and %2 are negative").arg(N1).arg(N2));
         return reader.diagnostic();
     }
-    s.N1 = *N1;
-    s.N2 = *N2;
+    s.N1 = N1;
+    s.N2 = N2;
     s.stationPos.assign(std::size_t(s.N1), 0.f);
     reader.finishLine();
     const std::optional<QStringView> stations = reader.lineView();
@@ -67,8 +62,6 @@ ReaderDiagnostic readResult(FieldReader& reader, PlanarModeShapes& s)
     reader.expectEnd(QStringLiteral("counts N1 = %1, N2 = %2").arg(s.N1).arg(s.N2));
     return reader.diagnostic();
 }
-
-} // namespace
 
 float PlanarModeShapes::modeShape(int k, int i, int j) const
 {
@@ -92,16 +85,6 @@ void PlanarModeShapes::setShapeLine(int i, int j, std::vector<float> fields)
     if (m_rows.size() <= row)
         m_rows.resize(row + 1);
     m_rows[row] = std::move(fields);
-}
-
-ReaderDiagnostic ReadModeShapeResult(const QString& path, PlanarModeShapes& shapes)
-{
-    return readFile(readResult, path, shapes);
-}
-
-ReaderDiagnostic ReadModeShapeResultText(const QString& name, const QString& text, PlanarModeShapes& shapes)
-{
-    return readText(readResult, name, text, shapes);
 }
 
 ReaderDiagnostic ReadModeShapeFiles(const QString& resultPath, const QString& outlinePath, PlanarModeShapes& shapes, RotorModel& outline)

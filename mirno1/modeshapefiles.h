@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/reading/readerdiagnostic.h"
+#include "framework/reading/fieldreader.h"
 
 #include <QString>
 #include <vector>
@@ -41,8 +41,9 @@ private:
 // that cannot be opened changes nothing; a later failure keeps what was read.
 // Words on the station line where positions belong, or lines past the last
 // shape, stop the read too: that is where a file of another kind shows.
-ReaderDiagnostic ReadModeShapeResult(const QString& path, PlanarModeShapes& shapes);
-ReaderDiagnostic ReadModeShapeResultText(const QString& name, const QString& text, PlanarModeShapes& shapes);
+ReaderDiagnostic parseModeShapeResult(FieldReader& reader, PlanarModeShapes& shapes);
+inline constexpr auto ReadModeShapeResult = &ReaderEntries<parseModeShapeResult>::read;
+inline constexpr auto ReadModeShapeResultText = &ReaderEntries<parseModeShapeResult>::readText;
 
 // The result, then the rotor outline; a result that could not be read whole
 // leaves the outline unread.

@@ -1,6 +1,5 @@
 #include "modeshapes.h"
 
-#include "framework/reading/fieldreader.h"
 #include "framework/reading/numbertext.h"
 #include "framework/reading/single.h"
 
@@ -43,51 +42,46 @@ bool readFields(FieldReader& reader, QStringView line, int wanted, std::vector<f
     return true;
 }
 
-ReaderDiagnostic readResult(FieldReader& reader, ComplexModeShapes& shapes)
-{
-    std::optional<QString> comment = reader.fileComment();
-    if (!comment)
-        return reader.diagnostic();
-    shapes.FileComment = std::move(*comment);
+} // namespace
 
+ReaderDiagnostic parseComplexModeShapes(FieldReader& reader, ComplexModeShapes& shapes)
+{
     // The counts change together with the tables they size: a file that
     // breaks off between them leaves both as they were.
-    const std::optional<qint16> N1 = reader.int16();
-    if (!N1)
+    const auto counts = readResultOpening<2>(reader, shapes.FileComment);
+    if (!counts)
         return reader.diagnostic();
-    const std::optional<qint16> N2 = reader.int16();
-    if (!N2)
-        return reader.diagnostic();
-    if (*N1 < 0 || *N2 < 0) {
-        reader.fail(QStringLiteral("the counts %1 and %2 are not both 0 or more").arg(*N1).arg(*N2));
+    const auto [N1, N2] = *counts;
+    if (N1 < 0 || N2 < 0) {
+        reader.fail(QStringLiteral("the counts %1 and %2 are not both 0 or more").arg(N1).arg(N2));
         return reader.diagnostic();
     }
-    shapes.resize(*N1, *N2);
+    shapes.resize(N1, N2);
     reader.finishLine();
 
     std::vector<float> fields;
     std::optional<QStringView> line = reader.lineView();
-    if (!line || !reader.expectNumbers(*line, *N1, QStringLiteral("a station position"), kFirstColumn, kFieldWidth))
+    if (!line || !reader.expectNumbers(*line, N1, QStringLiteral("a station position"), kFirstColumn, kFieldWidth))
         return reader.diagnostic();
-    const bool stationsRead = readFields(reader, *line, *N1, fields);
+    const bool stationsRead = readFields(reader, *line, N1, fields);
     for (std::size_t k = 0; k < fields.size(); ++k)
         shapes.setStationPos(int(k) + 1, fields[k]);
     if (!stationsRead)
         return reader.diagnostic();
 
-    for (int i = 1; i <= *N2; ++i) {
+    for (int i = 1; i <= N2; ++i) {
         for (int j = 0; j <= 1; ++j) {
             line = reader.lineView();
             if (!line)
                 return reader.diagnostic();
-            const bool read = readFields(reader, *line, 2 * *N1, fields);
+            const bool read = readFields(reader, *line, 2 * N1, fields);
             shapes.setShapeLine(i, j, fields);
             if (!read)
                 return reader.diagnostic();
         }
     }
 
-    for (int i = 1; i <= *N2; ++i) {
+    for (int i = 1; i <= N2; ++i) {
         line = reader.lineView();
         if (!line)
             return reader.diagnostic();
@@ -98,11 +92,9 @@ ReaderDiagnostic readResult(FieldReader& reader, ComplexModeShapes& shapes)
         if (!read)
             return reader.diagnostic();
     }
-    reader.expectEnd(QStringLiteral("counts N1 = %1, N2 = %2").arg(*N1).arg(*N2));
+    reader.expectEnd(QStringLiteral("counts N1 = %1, N2 = %2").arg(N1).arg(N2));
     return reader.diagnostic();
 }
-
-} // namespace
 
 float ComplexModeShapes::stationPos(int s) const
 {
@@ -152,16 +144,6 @@ void ComplexModeShapes::setModeInfo(int i, const std::array<float, 5>& values)
 {
     if (i >= 1 && i <= m_N2)
         m_modeInfo[std::size_t(i - 1)] = values;
-}
-
-ReaderDiagnostic ReadComplexModeShapes(const QString& path, ComplexModeShapes& shapes)
-{
-    return readFile(readResult, path, shapes);
-}
-
-ReaderDiagnostic ReadComplexModeShapesText(const QString& name, const QString& text, ComplexModeShapes& shapes)
-{
-    return readText(readResult, name, text, shapes);
 }
 
 QByteArray FormatModeDiagnostic(const ComplexModeShapes& shapes)

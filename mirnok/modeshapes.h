@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/reading/readerdiagnostic.h"
+#include "framework/reading/fieldreader.h"
 
 #include <QString>
 #include <array>
@@ -55,8 +55,9 @@ private:
 // and a file that cannot be opened changes nothing. A file of another kind
 // stops where it stops making sense: words on the station line where
 // positions belong, or lines past those the counts call for.
-ReaderDiagnostic ReadComplexModeShapes(const QString& path, ComplexModeShapes& shapes);
-ReaderDiagnostic ReadComplexModeShapesText(const QString& name, const QString& text, ComplexModeShapes& shapes);
+ReaderDiagnostic parseComplexModeShapes(FieldReader& reader, ComplexModeShapes& shapes);
+inline constexpr auto ReadComplexModeShapes = &ReaderEntries<parseComplexModeShapes>::read;
+inline constexpr auto ReadComplexModeShapesText = &ReaderEntries<parseComplexModeShapes>::readText;
 
 // The diagnostic file's bytes: the first mode's five numbers, one a line in
 // the single-precision number text, each line ended by CR LF. Empty when

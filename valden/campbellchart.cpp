@@ -185,11 +185,8 @@ void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenD
     if (printer)
         s.setLineWidth(1);
 
-    const double length = double(settings.Ylength);
-    DrawChartMarkers(s, markers,
-        { QRectF(kValdenOriginX, kValdenOriginY - length, settings.Xlength, length),
-            [&](double speed) { return std::optional(g.OffsetX + g.ScaleX * speed); },
-            [&](double frequency) { return std::optional(g.OffsetY - g.ScaleY * frequency); } });
+    // Speed against frequency.
+    DrawChartMarkers(s, markers, MarkerAxes::linear(g, settings.Xlength, double(settings.Ylength)));
 }
 
 } // namespace kavel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/reading/readerdiagnostic.h"
+#include "framework/reading/fieldreader.h"
 
 #include <QString>
 #include <vector>
@@ -29,7 +29,8 @@ inline constexpr char kEigenMarker[] = "    *** MAC VALDEN **";
 
 // Reads an eigenvalue result file. A file that cannot be opened keeps the
 // previous data; any later failure keeps what was read, the rest zero.
-ReaderDiagnostic ReadEigenData(const QString& path, EigenData& data);
-ReaderDiagnostic ReadEigenDataText(const QString& name, const QString& text, EigenData& data);
+ReaderDiagnostic parseEigenData(FieldReader& reader, EigenData& data);
+inline constexpr auto ReadEigenData = &ReaderEntries<parseEigenData>::read;
+inline constexpr auto ReadEigenDataText = &ReaderEntries<parseEigenData>::readText;
 
 } // namespace kavel

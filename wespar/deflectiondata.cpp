@@ -1,7 +1,5 @@
 #include "deflectiondata.h"
 
-#include "framework/reading/fieldreader.h"
-
 namespace kavel {
 
 namespace {
@@ -17,25 +15,24 @@ void fillRow(QStringView line, int n, std::vector<float>& row)
         row[std::size_t(i - 1)] = float(fixedColumnField(line, i, kFirstColumn, kFieldWidth));
 }
 
-ReaderDiagnostic readDeflection(FieldReader& reader, DeflectionData& data)
+} // namespace
+
+ReaderDiagnostic parseDeflectionData(FieldReader& reader, DeflectionData& data)
 {
-    std::optional<QString> comment = reader.fileComment();
-    if (!comment)
+    const auto counts = readResultOpening<1>(reader, data.FileComment);
+    if (!counts)
         return reader.diagnostic();
-    data.FileComment = *comment;
-    const std::optional<qint16> n = reader.int16();
-    if (!n)
-        return reader.diagnostic();
+    const qint16 n = (*counts)[0];
     // The count is a 16-bit integer, so the tables stay small whatever it
     // says; fields the lines do not hold read as 0.
     data.n = 0;
     data.xs.clear();
     data.defl.clear();
-    if (*n < 0) {
-        reader.fail(QStringLiteral("the point count %1 is negative").arg(*n));
+    if (n < 0) {
+        reader.fail(QStringLiteral("the point count %1 is negative").arg(n));
         return reader.diagnostic();
     }
-    data.n = *n;
+    data.n = n;
     data.xs.assign(std::size_t(data.n), 0.f);
     data.defl.assign(std::size_t(data.n), 0.f);
     reader.finishLine();
@@ -51,18 +48,6 @@ ReaderDiagnostic readDeflection(FieldReader& reader, DeflectionData& data)
     fillRow(*deflections, data.n, data.defl);
     reader.expectEnd(QStringLiteral("count n = %1").arg(data.n));
     return reader.diagnostic();
-}
-
-} // namespace
-
-ReaderDiagnostic ReadDeflectionData(const QString& path, DeflectionData& data)
-{
-    return readFile(readDeflection, path, data);
-}
-
-ReaderDiagnostic ReadDeflectionDataText(const QString& name, const QString& text, DeflectionData& data)
-{
-    return readText(readDeflection, name, text, data);
 }
 
 } // namespace kavel

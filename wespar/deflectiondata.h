@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/reading/readerdiagnostic.h"
+#include "framework/reading/fieldreader.h"
 
 #include <QString>
 #include <vector>
@@ -23,7 +23,8 @@ struct DeflectionData {
 // the previous data; a later failure keeps what was read. Words where
 // the positions belong, or lines after the deflections, stop the read as
 // failures: that is where a file of another kind shows.
-ReaderDiagnostic ReadDeflectionData(const QString& path, DeflectionData& data);
-ReaderDiagnostic ReadDeflectionDataText(const QString& name, const QString& text, DeflectionData& data);
+ReaderDiagnostic parseDeflectionData(FieldReader& reader, DeflectionData& data);
+inline constexpr auto ReadDeflectionData = &ReaderEntries<parseDeflectionData>::read;
+inline constexpr auto ReadDeflectionDataText = &ReaderEntries<parseDeflectionData>::readText;
 
 } // namespace kavel

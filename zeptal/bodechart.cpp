@@ -144,10 +144,8 @@ void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const Unba
     if (printer)
         s.setLineWidth(1);
 
-    DrawChartMarkers(s, markers,
-        { QRectF(kBodeOriginX, kBodeOriginY - height, settings.Xlength, height),
-            [&](double speed) { return std::optional(g.OffsetX + g.ScaleX * speed); },
-            [&](double amplitude) { return std::optional(g.OffsetY - g.ScaleY * amplitude); } });
+    // Speed against amplitude.
+    DrawChartMarkers(s, markers, MarkerAxes::linear(g, settings.Xlength, height));
 }
 
 } // namespace kavel

@@ -1,49 +1,24 @@
 #include "unbalanceresponse.h"
 
-#include "framework/reading/fieldreader.h"
 #include "framework/reading/single.h"
-
-#include <algorithm>
-#include <limits>
 
 namespace kavel {
 
-namespace {
-
-// A file still being written declares more than it holds yet; up to this
-// many table cells are kept, zero until read. Beyond it the counts must fit
-// the rest of the file: an amplitude and a phase take 22 characters, so n
-// characters hold fewer than n / 11 cells.
-constexpr double kCellsAlwaysAllowed = 1 << 16;
-constexpr double kCharactersPerCell = 11;
-
-ReaderDiagnostic readResponse(FieldReader& reader, UnbalanceResponse& data)
+ReaderDiagnostic parseUnbalanceResponse(FieldReader& reader, UnbalanceResponse& data)
 {
-    const std::optional<QString> comment = reader.fileCommentAfter(QLatin1String(kResponseMarker));
-    if (!comment)
+    const auto counts = readResultOpening<2>(reader, data.FileComment, QLatin1String(kResponseMarker));
+    if (!counts)
         return reader.diagnostic();
-    data.FileComment = *comment;
-
-    const std::optional<qint16> ns = reader.int16();
-    if (!ns)
-        return reader.diagnostic();
-    const std::optional<qint16> nc = reader.int16();
-    if (!nc)
-        return reader.diagnostic();
+    const auto [ns, nc] = *counts;
 
     data.speedCount = data.curveCount = 0;
     data.values = std::vector<float>(2, 0.f);
-    if (*ns < 0 || *nc < 0) {
-        reader.fail(QStringLiteral("the counts %1 × %2 are negative").arg(*ns).arg(*nc));
+    // Row 0 and column 0 hold the speeds.
+    const double cells = (double(ns) + 1) * (double(nc) + 1);
+    if (!reader.expectTableCounts(ns, nc, cells))
         return reader.diagnostic();
-    }
-    const double cells = (double(*ns) + 1) * (double(*nc) + 1);
-    if (cells > std::max(kCellsAlwaysAllowed, double(reader.remaining()) / kCharactersPerCell + 1)) {
-        reader.fail(QStringLiteral("the counts %1 × %2 are more than the file can hold").arg(*ns).arg(*nc));
-        return reader.diagnostic();
-    }
-    data.speedCount = *ns;
-    data.curveCount = *nc;
+    data.speedCount = ns;
+    data.curveCount = nc;
     data.values.assign(std::size_t(cells) * 2, 0.f);
 
     reader.finishLine();
@@ -63,18 +38,6 @@ ReaderDiagnostic readResponse(FieldReader& reader, UnbalanceResponse& data)
         }
     }
     return reader.diagnostic();
-}
-
-} // namespace
-
-ReaderDiagnostic ReadUnbalanceResponse(const QString& path, UnbalanceResponse& data)
-{
-    return readFile(readResponse, path, data);
-}
-
-ReaderDiagnostic ReadUnbalanceResponseText(const QString& name, const QString& text, UnbalanceResponse& data)
-{
-    return readText(readResponse, name, text, data);
 }
 
 } // namespace kavel

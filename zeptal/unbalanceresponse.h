@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/reading/readerdiagnostic.h"
+#include "framework/reading/fieldreader.h"
 
 #include <QString>
 #include <vector>
@@ -34,7 +34,8 @@ inline constexpr char kResponseMarker[] = "    *** MAC QORVAT **";
 
 // Reads a response file. A file that cannot be opened, or has no marker line,
 // keeps the previous data; any later failure keeps what was read, the rest 0.
-ReaderDiagnostic ReadUnbalanceResponse(const QString& path, UnbalanceResponse& data);
-ReaderDiagnostic ReadUnbalanceResponseText(const QString& name, const QString& text, UnbalanceResponse& data);
+ReaderDiagnostic parseUnbalanceResponse(FieldReader& reader, UnbalanceResponse& data);
+inline constexpr auto ReadUnbalanceResponse = &ReaderEntries<parseUnbalanceResponse>::read;
+inline constexpr auto ReadUnbalanceResponseText = &ReaderEntries<parseUnbalanceResponse>::readText;
 
 } // namespace kavel

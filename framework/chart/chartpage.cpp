@@ -25,4 +25,11 @@ void DrawChartPage(DrawingSurface& s, const QString& comment, const ChartPageSty
         s.endDocument();
 }
 
+void DrawOneOfTwoCharts(DrawingSurface& s, const QString& comment, ChartPageStyle style, int chart, const std::function<void()>& first,
+    const std::function<void()>& second)
+{
+    style.printerKeepsOwnFont = true;
+    DrawChartPage(s, comment, style, chart == FirstChart ? first : second);
+}
+
 } // namespace kavel

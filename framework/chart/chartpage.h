@@ -13,6 +13,9 @@ struct ChartFont {
     double points = 8;
 };
 
+// Where the file comment starts on paper on the common page, cm.
+inline constexpr double kPrinterCommentX = 10;
+
 // What the viewers' pages differ in around the chart itself. The defaults
 // are the common page: the body in Times New Roman 8, the file comment at
 // (5, 0) on the screen and (10, 0) on paper, in Small Fonts 7 on the screen
@@ -24,7 +27,7 @@ struct ChartPageStyle {
     bool printerKeepsOwnFont = false;
 
     double screenCommentX = 5;
-    double printerCommentX = 10;
+    double printerCommentX = kPrinterCommentX;
     // The comment's font on the screen; on paper only where one is given.
     // Each is followed by the system font.
     ChartFont commentFont { QStringLiteral("Small Fonts"), 7 };
@@ -39,5 +42,15 @@ struct ChartPageStyle {
 // the data file's comment at the top in a light-grey point, then on paper
 // the page is ended.
 void DrawChartPage(DrawingSurface& s, const QString& comment, const ChartPageStyle& style, const std::function<void()>& body);
+
+// Viewers that show one of two charts of their data (VALDEN: XY or Gauss
+// plane; ZEPTAL: Bode or polar) number them 1, the chart of every start and
+// the one that takes markers, and 2.
+enum ChartChoice { FirstChart = 1, SecondChart = 2 };
+
+// Such a viewer's page: chart 1 draws `first`, any other `second`. The
+// printed page keeps the printer's own font.
+void DrawOneOfTwoCharts(DrawingSurface& s, const QString& comment, ChartPageStyle style, int chart, const std::function<void()>& first,
+    const std::function<void()>& second);
 
 } // namespace kavel

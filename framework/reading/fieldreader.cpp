@@ -72,6 +72,20 @@ bool FieldReader::expectNumbers(QStringView line, int count, const QString& what
     return ok();
 }
 
+bool FieldReader::expectTableCounts(qint16 n1, qint16 n2, double cells)
+{
+    constexpr double kCellsAlwaysAllowed = 1 << 16;
+    // An eigenvalue, or an amplitude and its phase, takes two 11-column
+    // fields: n characters hold fewer than n / 22 cells, and n / 11 leaves
+    // room for abbreviated lines.
+    constexpr double kCharactersPerCell = 11;
+    if (n1 < 0 || n2 < 0)
+        fail(QStringLiteral("the counts %1 × %2 are negative").arg(n1).arg(n2));
+    else if (cells > std::max(kCellsAlwaysAllowed, double(remaining()) / kCharactersPerCell + 1))
+        fail(QStringLiteral("the counts %1 × %2 are more than the file can hold").arg(n1).arg(n2));
+    return ok();
+}
+
 void FieldReader::expectEnd(const QString& counts)
 {
     if (!ok())

@@ -3,8 +3,10 @@
 #include "readerdiagnostic.h"
 
 #include <QString>
-#include <utility>
+#include <array>
+#include <cstddef>
 #include <optional>
+#include <utility>
 
 namespace kavel {
 
@@ -78,6 +80,13 @@ public:
     // hold. `what` names the values ("a station position"); false when the
     // read stopped.
     bool expectNumbers(QStringView line, int count, const QString& what, int firstColumn = 8, int width = 11);
+    // The counts n1 × n2 of a table of `cells` values must be 0 or more and
+    // no more than the file can hold: a file still being written declares
+    // more than it holds yet, so up to 65536 cells are always allowed (zero
+    // until read); beyond that every cell takes at least 11 characters of the
+    // rest of the file, and counts that would take gigabytes are never
+    // allocated. False when the read stopped.
+    bool expectTableCounts(qint16 n1, qint16 n2, double cells);
 
     int lineNumber() const { return m_line; }
 
@@ -100,6 +109,28 @@ private:
     ReaderDiagnostic m_diagnostic;
 };
 
+// How a result file opens: the file comment, after the first line or, where
+// the solver writes a header, after the line `marker` (fileComment(),
+// fileCommentAfter()), then N counts, free-format 16-bit integers. The
+// comment is stored as soon as it is read; nullopt, with the diagnostic, at
+// the first read that fails.
+template <std::size_t N>
+std::optional<std::array<qint16, N>> readResultOpening(FieldReader& reader, QString& comment, std::optional<QLatin1String> marker = std::nullopt)
+{
+    std::optional<QString> line = marker ? reader.fileCommentAfter(*marker) : reader.fileComment();
+    if (!line)
+        return std::nullopt;
+    comment = std::move(*line);
+    std::array<qint16, N> counts {};
+    for (qint16& count : counts) {
+        const std::optional<qint16> value = reader.int16();
+        if (!value)
+            return std::nullopt;
+        count = *value;
+    }
+    return counts;
+}
+
 // Every reader's two entries over its one body: Read…(path, …) reads a
 // file, Read…Text(name, text, …) a text already in memory under a name (as
 // the tests and the fuzzers give it); both report what the body reports.
@@ -116,6 +147,24 @@ ReaderDiagnostic readText(ReaderDiagnostic (*body)(FieldReader&, Params...), con
     FieldReader reader(name, text);
     return body(reader, std::forward<Args>(args)...);
 }
+
+// The same two entries as functions of their own, for a reader's header to
+// name: `inline constexpr auto ReadX = &ReaderEntries<parseX>::read;` and
+// `ReadXText = &ReaderEntries<parseX>::readText`.
+template <auto Body>
+struct ReaderEntries;
+
+template <typename... Params, ReaderDiagnostic (*Body)(FieldReader&, Params...)>
+struct ReaderEntries<Body> {
+    static ReaderDiagnostic read(const QString& path, Params... args)
+    {
+        return readFile(Body, path, std::forward<Params>(args)...);
+    }
+    static ReaderDiagnostic readText(const QString& name, const QString& text, Params... args)
+    {
+        return kavel::readText(Body, name, text, std::forward<Params>(args)...);
+    }
+};
 
 // A fixed-column field of a result line, converted by the leading-number
 // rule: field k (from 1) is the `width` characters starting at column

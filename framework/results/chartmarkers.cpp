@@ -1,5 +1,6 @@
 #include "chartmarkers.h"
 
+#include "framework/chart/chartframe.h"
 #include "framework/surface/drawingsurface.h"
 
 #include <cmath>
@@ -24,6 +25,11 @@ bool insideY(const QRectF& frame, double y)
 }
 
 } // namespace
+
+MarkerAxes MarkerAxes::linear(const ChartGeometry& g, double xLength, double yLength)
+{
+    return { g.frame(xLength, yLength), [g](double x) { return std::optional(g.chartX(x)); }, [g](double y) { return std::optional(g.chartY(y)); } };
+}
 
 void DrawChartMarkers(DrawingSurface& s, const ChartMarkers& markers, const MarkerAxes& axes)
 {

@@ -8,6 +8,7 @@
 namespace kavel {
 
 class DrawingSurface;
+struct ChartGeometry;
 
 // A viewer's results marked on its chart, in the units of its data; each
 // chart places them with its own axes. Marks are drawn only inside the
@@ -50,6 +51,10 @@ struct MarkerAxes {
     QRectF frame;
     std::function<std::optional<double>(double)> x;
     std::function<std::optional<double>(double)> y;
+
+    // A chart of linear axes: its frame of `xLength` × `yLength` cm on the
+    // geometry's origin, each value placed by the geometry.
+    static MarkerAxes linear(const ChartGeometry& g, double xLength, double yLength);
 };
 
 // Circles of radius 0.15, ticks 0.5 high; verticals, then levels, then

@@ -1,4 +1,5 @@
 #include "framework/chart/chartpage.h"
+#include "framework/chart/chartpair.h"
 #include "framework/surface/recordingsurface.h"
 
 #include "support/chartops.h"
@@ -52,6 +53,44 @@ TEST(ChartPage, ThePageKeepsTheChartsFontUnlessToldAndIsEnded)
     DrawChartPage(thin, QStringLiteral("c"), style, [&] { body(thin); });
     EXPECT_EQ(thin.ops()[2], SurfaceOp(Op::Point { 4, 0, kGrey, 1 }));
     EXPECT_EQ(thin.ops()[3], SurfaceOp(Op::Text { 4, 0, "c", "Small Fonts", 7, 0, 0, kBlack }));
+}
+
+namespace {
+
+struct PairSettings { };
+struct PairData {
+    QString FileComment;
+};
+struct PairFlags { };
+
+void firstChart(DrawingSurface& s, const PairSettings&, const PairData&, const PairFlags&, const ChartMarkers& markers)
+{
+    s.printAt(1, 1, QStringLiteral("first %1").arg(markers.points.size()));
+}
+
+void secondChart(DrawingSurface& s, const PairSettings&, const PairData&, const PairFlags&)
+{
+    s.printAt(1, 1, QStringLiteral("second"));
+}
+
+constexpr ChartPair<PairSettings, PairData, PairFlags> kPair { firstChart, secondChart, 3 };
+
+} // namespace
+
+TEST(ChartPair, ChartOneTakesTheMarkersAnyOtherDrawsTheSecondOnThePageOfItsOwnFont)
+{
+    ChartMarkers markers;
+    markers.points = { { 1, 1, 0 } };
+    RecordingSurface screen;
+    kPair(screen, {}, { QStringLiteral("c") }, {}, FirstChart, markers);
+    EXPECT_EQ(std::get<Op::Text>(screen.ops()[2]).text, "first 1");
+
+    RecordingSurface page(SurfaceKind::Printer);
+    kPair(page, {}, { QStringLiteral("c") }, {}, SecondChart, markers);
+    const OpList ops = page.ops();
+    ASSERT_EQ(ops.size(), 5u);
+    EXPECT_EQ(ops[1], SurfaceOp(Op::Text { 1, 1, "second", "System", 8, 0, 0, kBlack })) << "the printer keeps its own font";
+    EXPECT_EQ(ops[2], SurfaceOp(Op::Point { 3, 0, kGrey, 1 }));
 }
 
 } // namespace kavel::test

@@ -110,4 +110,55 @@ TEST(FieldReader, WordsWhereNumbersBelongStopTheRead)
     EXPECT_EQ(r.diagnostic().toString(), "r.mac, line 2, item 1: columns 8 to 18 hold \"SIGMA1\", not a position");
 }
 
+TEST(FieldReader, AResultOpensWithItsCommentThenItsCounts)
+{
+    QString comment;
+    FieldReader plain(QStringLiteral("t"), QStringLiteral("kind\r\nthe comment\r\n 3 , 4\r\n"));
+    EXPECT_EQ(readResultOpening<2>(plain, comment), (std::array<qint16, 2> { 3, 4 }));
+    EXPECT_EQ(comment, "the comment");
+
+    FieldReader header(QStringLiteral("t"), QStringLiteral("solver\r\nrun 2\r\n *** M **\r\nc2\r\n 7\r\n"));
+    EXPECT_EQ(readResultOpening<1>(header, comment, QLatin1String(" *** M **")), (std::array<qint16, 1> { 7 }));
+    EXPECT_EQ(comment, "c2");
+
+    FieldReader cut(QStringLiteral("t"), QStringLiteral("kind\r\nkept\r\n 5 x\r\n"));
+    EXPECT_FALSE(readResultOpening<2>(cut, comment));
+    EXPECT_EQ(comment, "kept") << "the comment is stored before the counts are read";
+    EXPECT_EQ(cut.diagnostic().toString(), "t, line 3, item 2: \"x\" is not a 16-bit integer");
+}
+
+TEST(FieldReader, TableCountsAreNotNegativeAndFitTheRestOfTheFile)
+{
+    const auto reason = [](qint16 n1, qint16 n2, qsizetype rest) {
+        FieldReader r(QStringLiteral("t"), QString(rest, QLatin1Char(' ')));
+        r.expectTableCounts(n1, n2, double(n1) * double(n2));
+        return r.diagnostic().reason;
+    };
+    EXPECT_EQ(reason(-1, 2, 0), QStringLiteral("the counts -1 × 2 are negative"));
+    EXPECT_EQ(reason(256, 256, 0), "") << "65536 cells whatever the file holds";
+    EXPECT_EQ(reason(256, 257, 0), QStringLiteral("the counts 256 × 257 are more than the file can hold"));
+    EXPECT_EQ(reason(300, 300, 11 * 89999), "") << "11 characters a cell";
+    EXPECT_EQ(reason(300, 300, 11 * 89999 - 1), QStringLiteral("the counts 300 × 300 are more than the file can hold"));
+}
+
+namespace {
+
+ReaderDiagnostic firstNumber(FieldReader& reader, double& value)
+{
+    if (const std::optional<double> number = reader.number())
+        value = *number;
+    return reader.diagnostic();
+}
+
+} // namespace
+
+TEST(ReaderEntries, AFileAndATextGoThroughTheOneBody)
+{
+    double value = 0;
+    EXPECT_TRUE(ReaderEntries<firstNumber>::readText(QStringLiteral("t"), QStringLiteral(" 5"), value).complete());
+    EXPECT_EQ(value, 5);
+    EXPECT_EQ(ReaderEntries<firstNumber>::read(QStringLiteral("/nonexistent/n.mac"), value).toString(), "/nonexistent/n.mac: cannot be opened");
+    EXPECT_EQ(value, 5);
+}
+
 } // namespace kavel::test

@@ -1,5 +1,6 @@
-#include "framework/surface/recordingsurface.h"
+#include "framework/chart/chartframe.h"
 #include "framework/results/chartmarkers.h"
+#include "framework/surface/recordingsurface.h"
 
 #include "support/chartops.h"
 
@@ -37,6 +38,16 @@ TEST(ChartMarkers, NoMarkersDrawNothing)
     RecordingSurface s(SurfaceKind::Printer);
     DrawChartMarkers(s, {}, kAxes);
     EXPECT_TRUE(s.ops().empty());
+}
+
+TEST(ChartMarkers, LinearAxesAreTheGeometrysFrameAndPlaces)
+{
+    // 0.1 cm a unit on both axes, physical 0 at the origin (4, 18).
+    const ChartGeometry g = *ChartGeometry::compute({ 0, 100, 10, 10 }, { 0, 50, 10, 5 }, 4, 18);
+    const MarkerAxes axes = MarkerAxes::linear(g, 10, 5);
+    EXPECT_EQ(axes.frame, QRectF(4, 13, 10, 5));
+    EXPECT_EQ(axes.x(50), 9);
+    EXPECT_EQ(axes.y(20), 16);
 }
 
 } // namespace
