@@ -44,7 +44,7 @@ HolpixSettings largeSettings()
 // curves as well.
 MapCurveFlags flagsFor(benchmark::State& state)
 {
-    MapCurveFlags flags = InitialMapCurveFlags();
+    MapCurveFlags flags = MapCurveFlags::atStart();
     flags[kAllStandstill] = qint16(state.range(0));
     return flags;
 }

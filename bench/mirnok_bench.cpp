@@ -31,7 +31,7 @@ struct Scene {
     MirnokSettings settings = largeSettings();
     ComplexModeShapes shapes;
     RotorModel outline;
-    ModeShown shown = allModesShown();
+    ModeShown shown = ModeShown::atStart();
 
     Scene()
     {

@@ -57,7 +57,7 @@ void BM_ValdenPlotRecording(benchmark::State& state)
     const ValdenSettings settings = benchSettings();
     for (auto _ : state) {
         RecordingSurface surface(SurfaceKind::Screen);
-        DrawValdenChart(surface, settings, data, AllCurvesShown(), int(state.range(0)));
+        DrawValdenChart(surface, settings, data, ShowCurveFlags::atStart(), int(state.range(0)));
         benchmark::DoNotOptimize(surface.ops().data());
     }
 }
@@ -72,7 +72,7 @@ void BM_ValdenPlotRaster(benchmark::State& state)
     const ValdenSettings settings = benchSettings();
     RasterPicture picture;
     for (auto _ : state) {
-        picture.paint([&](DrawingSurface& surface) { DrawValdenChart(surface, settings, data, AllCurvesShown(), int(state.range(0))); });
+        picture.paint([&](DrawingSurface& surface) { DrawValdenChart(surface, settings, data, ShowCurveFlags::atStart(), int(state.range(0))); });
     }
 }
 BENCHMARK(BM_ValdenPlotRaster)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

@@ -58,7 +58,7 @@ void BM_ZeptalPlotRecording(benchmark::State& state)
     const ZeptalSettings settings = benchSettings();
     for (auto _ : state) {
         RecordingSurface surface(SurfaceKind::Screen);
-        DrawZeptalChart(surface, settings, data, DefaultCurveFlags(), int(state.range(0)));
+        DrawZeptalChart(surface, settings, data, CurveFlags::atStart(), int(state.range(0)));
         benchmark::DoNotOptimize(surface.ops().data());
     }
 }
@@ -74,7 +74,7 @@ void BM_ZeptalPlotRaster(benchmark::State& state)
     const ZeptalSettings settings = benchSettings();
     RasterPicture picture;
     for (auto _ : state) {
-        picture.paint([&](DrawingSurface& surface) { DrawZeptalChart(surface, settings, data, DefaultCurveFlags(), int(state.range(0))); });
+        picture.paint([&](DrawingSurface& surface) { DrawZeptalChart(surface, settings, data, CurveFlags::atStart(), int(state.range(0))); });
     }
 }
 BENCHMARK(BM_ZeptalPlotRaster)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     settings.FrameWidth = 3;
     kavel::ModeFlags some {};
     some[0] = some[2] = 1;
-    for (const kavel::ModeFlags& flags : { some, kavel::InitialModeShown() }) {
+    for (const kavel::ModeFlags& flags : { some, kavel::ModeFlags::atStart() }) {
         kavel::RecordingSurface screen(kavel::SurfaceKind::Screen);
         kavel::DrawPlanarModeChart(screen, settings, shapes, outline, flags);
         kavel::RecordingSurface page(kavel::SurfaceKind::Printer);

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     kavel::CurveFlags some {};
     for (std::size_t k = 0; k < some.size(); ++k)
         some[k] = size > k && (data[k] & 1) ? 1 : 0;
-    for (const kavel::CurveFlags& flags : { kavel::DefaultCurveFlags(), some }) {
+    for (const kavel::CurveFlags& flags : { kavel::CurveFlags::atStart(), some }) {
         for (const int style : { int(kavel::BodeChart), int(kavel::PolarChart) }) {
             kavel::RecordingSurface screen(kavel::SurfaceKind::Screen);
             kavel::DrawZeptalChart(screen, settings, response, flags, style, markers);

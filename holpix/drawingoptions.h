@@ -8,13 +8,10 @@ namespace kavel {
 // 1 selected and 0 not: 0–5 the critical speed of modes 1–6, 6 all critical
 // speeds, 7–12 the standstill frequency of modes 1–6, 13 all standstill
 // frequencies. In memory only; at every start only entry 6 is set.
-inline constexpr int kMapCurveFlagCount = 14;
 inline constexpr int kAllCritical = 6;
 inline constexpr int kAllStandstill = 13;
 inline constexpr int kMapModeRows = 6;
-using MapCurveFlags = CheckFlags<kMapCurveFlagCount>;
-
-constexpr MapCurveFlags InitialMapCurveFlags() { return onlyChecked<kMapCurveFlagCount>(kAllCritical); }
+using MapCurveFlags = FlagTable<14, kAllCritical>;
 
 // Mode j (from 1) of each kind. Modes beyond the dialog's six rows are drawn
 // only through their column's "All" box: a row lookup for them would read

@@ -26,7 +26,7 @@ public:
     HolpixSettings settings;
     CriticalSpeedMap map;
     // In memory only: all critical speed curves on log-log axes at each start.
-    MapCurveFlags curveFlags = InitialMapCurveFlags();
+    MapCurveFlags curveFlags = MapCurveFlags::atStart();
     AxisOptions axisOptions = InitialAxisOptions();
 };
 

@@ -52,7 +52,7 @@ Mirno1EditDialog::Mirno1EditDialog(Mirno1Viewer& viewer, QWidget* parent)
 
     // "1" to "5" down the first column, "6" to "10" down the second, "All"
     // under the first.
-    for (int k = 0; k < kModeFlags; ++k) {
+    for (int k = 0; k < ModeFlags::kCount; ++k) {
         const bool all = k == kAllModes;
         const TwipsRect rect = all ? TwipsRect { 5760, 2280, 600, 240 } : TwipsRect { k < 5 ? 5760 : 6480, 480 + 360 * (k % 5), 600, 240 };
         bindCheck(QStringLiteral("Check1(%1)").arg(k), viewer.modeShown[std::size_t(k)], rect)

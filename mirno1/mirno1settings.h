@@ -9,14 +9,8 @@ namespace kavel {
 struct Mirno1Settings : TwoAxisChartSettings { };
 
 // modeShown(k) for k = 0..9 shows mode k + 1; modeShown(10) is "All", and
-// also the only flag of mode 11.
-inline constexpr int kModeFlags = 11;
+// also the only flag of mode 11. Every start: all modes through "All".
 inline constexpr int kAllModes = 10;
-using ModeFlags = CheckFlags<kModeFlags>;
-// Every start: all modes through "All".
-inline ModeFlags InitialModeShown()
-{
-    return onlyChecked<kModeFlags>(kAllModes);
-}
+using ModeFlags = FlagTable<11, kAllModes>;
 
 } // namespace kavel

@@ -27,7 +27,7 @@ public:
     Mirno1Settings settings;
     PlanarModeShapes shapes;
     RotorModel outline;
-    ModeFlags modeShown = InitialModeShown();
+    ModeFlags modeShown = ModeFlags::atStart();
 
 private:
     QString m_pendingOutline;

@@ -70,7 +70,7 @@ MirnokEditDialog::MirnokEditDialog(MirnokViewer& viewer, QWidget* parent)
     // its caption just above the first row. "Slect Mode" (for Select) is the
     // historic spelling of this caption: keep it.
     place(new QGroupBox(QStringLiteral("Slect Mode"), this), { 6240, 1170, 1575, 2055 });
-    for (int k = 0; k < kModeBoxCount; ++k) {
+    for (int k = 0; k < ModeShown::kCount; ++k) {
         const TwipsRect rect = k == kAllModesBox ? TwipsRect { 7080, 2880, kBoxWidth, kBoxHeight }
                                               : TwipsRect { k % 2 == 0 ? 6480 : 7080, 1440 + 240 * (k / 2), kBoxWidth, kBoxHeight };
         bindCheck(QStringLiteral("Check1(%1)").arg(k), viewer.modeShown[std::size_t(k)], rect)

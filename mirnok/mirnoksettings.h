@@ -34,13 +34,7 @@ struct MirnokSettings {
 
 // Which modes are drawn: entry k (0..11) shows mode k+1, entry 12 ("All")
 // every mode. Kept in memory only; every start shows all modes.
-inline constexpr int kModeBoxCount = 13;
 inline constexpr int kAllModesBox = 12;
-using ModeShown = CheckFlags<kModeBoxCount>;
-
-inline ModeShown allModesShown()
-{
-    return onlyChecked<kModeBoxCount>(kAllModesBox);
-}
+using ModeShown = FlagTable<13, kAllModesBox>;
 
 } // namespace kavel

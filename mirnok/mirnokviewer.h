@@ -60,7 +60,7 @@ public:
     MirnokSettings settings;
     ComplexModeShapes shapes;
     RotorModel outline;
-    ModeShown modeShown = allModesShown();
+    ModeShown modeShown = ModeShown::atStart();
     ModeAnimation animation;
     // The phase of the still chart: 0, or what the export asks for.
     float stillPhase = 0;

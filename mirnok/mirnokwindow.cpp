@@ -82,7 +82,7 @@ void MirnokWindow::Form_Load()
     m_mirnok.animation.stop();
     m_command5->setText(QStringLiteral("Anime"));
     m_status->hide();
-    m_mirnok.modeShown = allModesShown();
+    m_mirnok.modeShown = ModeShown::atStart();
     m_mirnok.dataPath = m_mirnok.defaultDataPath();
     m_mirnok.readSettings(m_mirnok.workingSettingsPath());
     m_mirnok.ReadModeShapeFiles(m_mirnok.dataPath, m_mirnok.outlinePath());

@@ -8,12 +8,9 @@ namespace kavel {
 // 0–4 the frequency curves of modes 1–5, 5–9 their damping curves, 10 all
 // XY curves, 11–15 the Gauss paths of modes 1–5, 16 all Gauss paths. In
 // memory only; all set at every start.
-inline constexpr int kShowCurveCount = 17;
 inline constexpr int kAllXY = 10;
 inline constexpr int kAllGauss = 16;
-using ShowCurveFlags = CheckFlags<kShowCurveCount>;
-
-constexpr ShowCurveFlags AllCurvesShown() { return allChecked<kShowCurveCount>(); }
+using ShowCurveFlags = FlagTable<17, kEveryBox>;
 
 // Which curves of mode j (from 1) are drawn. The XY flags are looked up at
 // j − 1 and j + 4, so modes 6 to 12 fall on other rows of the dialog; from

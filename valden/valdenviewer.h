@@ -31,7 +31,7 @@ public:
     ValdenSettings settings;
     EigenData data;
     // In memory only: every curve shown and the XY chart at each start.
-    ShowCurveFlags ShowCurve = AllCurvesShown();
+    ShowCurveFlags ShowCurve = ShowCurveFlags::atStart();
     int ChartMode = 1;
 };
 

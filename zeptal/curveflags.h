@@ -6,14 +6,12 @@ namespace kavel {
 
 // curveFlags(0..10): 0..4 the amplitude of curves 1..5, 5..9 their phase,
 // 10 every curve ("All"). In memory only; only "All" at every start.
-inline constexpr int kCurveFlagCount = 11;
 inline constexpr int kAllCurves = 10;
+using CurveFlags = FlagTable<11, kAllCurves>;
 // The dialog offers boxes for this many curves; curves beyond them are drawn
 // only through "All".
 inline constexpr int kCurvesWithBoxes = 5;
-using CurveFlags = CheckFlags<kCurveFlagCount>;
 
-constexpr CurveFlags DefaultCurveFlags() { return onlyChecked<kCurveFlagCount>(kAllCurves); }
 // Whether curve j (from 1) has its amplitude, its phase drawn.
 inline constexpr FlagColumn AmplitudeShown { .first = 0, .rows = kCurvesWithBoxes, .all = kAllCurves };
 inline constexpr FlagColumn PhaseShown { .first = kCurvesWithBoxes, .rows = kCurvesWithBoxes, .all = kAllCurves };

@@ -27,7 +27,7 @@ public:
     UnbalanceResponse data;
     // In memory only: the Bode chart with every curve at each start.
     int chartStyle = 1;
-    CurveFlags curveFlags = DefaultCurveFlags();
+    CurveFlags curveFlags = CurveFlags::atStart();
 };
 
 } // namespace kavel

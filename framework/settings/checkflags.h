@@ -22,6 +22,37 @@ constexpr CheckFlags<N> onlyChecked(std::size_t index)
     return flags;
 }
 
+// Every box checked: the tables that show everything at the start.
+template <std::size_t N>
+constexpr CheckFlags<N> allChecked()
+{
+    CheckFlags<N> flags {};
+    flags.fill(1);
+    return flags;
+}
+
+// Every box checked at every start: FlagTable's StartBox for the tables that
+// show everything.
+inline constexpr std::size_t kEveryBox = std::size_t(-1);
+
+// A viewer's table of check boxes declared as one type: the row of flags,
+// its size (size()) and what every start sets, the tables being kept in
+// memory only: the box `StartBox` alone (the table's "All" box) or, with
+// kEveryBox, every box.
+template <std::size_t Count, std::size_t StartBox>
+struct FlagTable : CheckFlags<Count> {
+    static_assert(StartBox < Count || StartBox == kEveryBox);
+    static constexpr int kCount = int(Count);
+
+    static constexpr FlagTable atStart()
+    {
+        if constexpr (StartBox == kEveryBox)
+            return { allChecked<Count>() };
+        else
+            return { onlyChecked<Count>(StartBox) };
+    }
+};
+
 // Whether mode j (from 1) of a column of boxes is drawn: when the column's
 // "All" box is checked, or when the mode has a box of its own (the column's
 // `rows` boxes from index `first`) and it is checked. A mode beyond the
@@ -31,15 +62,6 @@ template <std::size_t N>
 bool modeChecked(const CheckFlags<N>& flags, std::size_t all, int rows, std::size_t first, int j)
 {
     return flags[all] == 1 || (j >= 1 && j <= rows && flags[first + std::size_t(j - 1)] == 1);
-}
-
-// Every box checked: the tables that show everything at the start.
-template <std::size_t N>
-constexpr CheckFlags<N> allChecked()
-{
-    CheckFlags<N> flags {};
-    flags.fill(1);
-    return flags;
 }
 
 // One kind of curve in a table of boxes, called as the question "is mode j

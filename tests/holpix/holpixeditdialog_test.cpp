@@ -136,7 +136,7 @@ TEST_F(HolpixEditDialogTest, EscAndCancelChangeNothingAndTheNextOpeningShowsTheS
     EXPECT_TRUE(closed());
     EXPECT_EQ(plots, 1);
     EXPECT_EQ(viewer->axisOptions, InitialAxisOptions());
-    EXPECT_EQ(viewer->curveFlags, InitialMapCurveFlags());
+    EXPECT_EQ(viewer->curveFlags, MapCurveFlags::atStart());
     EXPECT_EQ(viewer->settings.X.max, before.X.max);
 
     open();

@@ -32,7 +32,7 @@ TEST(HolpixViewer, JoinsTheChartExportWithItsTwoOptions)
     HolpixViewer fresh;
     EXPECT_TRUE(refuses(fresh, QStringLiteral("curveFlags"), { "1,0,0,0,0,0,0,0,0,0,0,0,0", "2,0,0,0,0,0,0,0,0,0,0,0,0,0" }));
     EXPECT_TRUE(refuses(fresh, QStringLiteral("axisOptions"), { "1,1,0,1", "0,0,1,0", "1,0,1", "x,0,1,0" }));
-    EXPECT_EQ(fresh.curveFlags, InitialMapCurveFlags());
+    EXPECT_EQ(fresh.curveFlags, MapCurveFlags::atStart());
     EXPECT_EQ(fresh.axisOptions, InitialAxisOptions());
 }
 

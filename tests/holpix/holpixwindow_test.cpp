@@ -34,7 +34,7 @@ TEST_F(HolpixWindowTest, StartDrawsAllCriticalSpeedCurvesOnLogLogAxes)
     startDrawn(QStringLiteral("HOLPIX/D  Drawing"));
     EXPECT_EQ(window->button(5)->text(), QStringLiteral("5:Default"));
     EXPECT_EQ(viewer->axisOptions, InitialAxisOptions());
-    EXPECT_EQ(viewer->curveFlags, InitialMapCurveFlags());
+    EXPECT_EQ(viewer->curveFlags, MapCurveFlags::atStart());
     const QStringList texts = textsOf(picture());
     EXPECT_EQ(texts.mid(0, 8), kSampleDecades);
     EXPECT_EQ(texts.last(), QStringLiteral("R1 compressor rotor  critical speed map  isotropic supports"));
@@ -131,7 +131,7 @@ TEST_F(HolpixWindowTest, AUserSessionEditsTheMapAndFindsTheSettingsAtTheNextStar
     EXPECT_EQ(viewer->settings.Y.max, 2010);
     EXPECT_EQ(viewer->settings.Title, QStringLiteral("Edited map"));
     EXPECT_EQ(viewer->axisOptions, InitialAxisOptions());
-    EXPECT_EQ(viewer->curveFlags, InitialMapCurveFlags());
+    EXPECT_EQ(viewer->curveFlags, MapCurveFlags::atStart());
     EXPECT_EQ(textsOf(picture()).mid(4, 3), (QStringList { " 10 ", " 100 ", " 1000 " }));
     EXPECT_EQ(curveSegments(picture()), 5 * 24);
 }

@@ -66,7 +66,7 @@ std::vector<Rgb> curveColours(const OpList& ops, int segmentsPerCurve)
 TEST(HolpixAxes, LinearLinearTicksStartAtTheMinimumWithBothZeroLines)
 {
     HolpixSettings s = linLin();
-    const OpList ops = draw(SurfaceKind::Screen, s, CriticalSpeedMap {}, InitialMapCurveFlags(), axes(false, false));
+    const OpList ops = draw(SurfaceKind::Screen, s, CriticalSpeedMap {}, MapCurveFlags::atStart(), axes(false, false));
     ASSERT_GE(ops.size(), 7u);
     EXPECT_EQ(ops[0], SurfaceOp(Op::Clear {}));
     // Frame: bottom, left, top, right; then the zero lines, horizontal first.
@@ -95,7 +95,7 @@ TEST(HolpixAxes, LinearTicksCountFromAMinimumAwayFromZero)
     HolpixSettings s = linLin();
     s.X = { 100, 450, 100, 14 };
     s.Y = { 10, 40, 10, 6 };
-    const OpList ops = draw(SurfaceKind::Screen, s, CriticalSpeedMap {}, InitialMapCurveFlags(), axes(false, false));
+    const OpList ops = draw(SurfaceKind::Screen, s, CriticalSpeedMap {}, MapCurveFlags::atStart(), axes(false, false));
     // The last tick is the last step not beyond the maximum.
     EXPECT_EQ(textsOf(ops).mid(0, 8), (QStringList { " 100 ", " 200 ", " 300 ", " 400 ", " 10 ", " 20 ", " 30 ", " 40 " }));
     const std::vector<Op::Point> points = all<Op::Point>(ops);
@@ -114,7 +114,7 @@ TEST(HolpixAxes, EachRoutineDrawsOnlyTheZeroLinesOfItsLinearAxes)
     const CriticalSpeedMap none;
     auto zeroLines = [&](bool xLog, bool yLog) {
         HolpixSettings s = base;
-        const OpList ops = draw(SurfaceKind::Screen, s, none, InitialMapCurveFlags(), axes(xLog, yLog));
+        const OpList ops = draw(SurfaceKind::Screen, s, none, MapCurveFlags::atStart(), axes(xLog, yLog));
         return OpList(ops.begin() + 5, ops.begin() + 7);
     };
     const ChartGeometry g = *ChartGeometry::compute(base.X, base.Y, 4, 18);
@@ -132,7 +132,7 @@ TEST(HolpixAxes, ALogAxisWithAMinimumOfZeroStartsAtATenthOfAPercent)
     HolpixSettings s = linLin();
     s.X = { 0, 5000, 100, 15 };
     s.Y = { -1, 1000, 100, 15 };
-    const OpList ops = draw(SurfaceKind::Screen, s, CriticalSpeedMap {}, InitialMapCurveFlags(), axes(true, true));
+    const OpList ops = draw(SurfaceKind::Screen, s, CriticalSpeedMap {}, MapCurveFlags::atStart(), axes(true, true));
     EXPECT_EQ(s.X.min, 5);
     EXPECT_EQ(s.Y.min, 1);
     EXPECT_EQ(textsOf(ops).mid(0, 8), (QStringList { " 5 ", " 50 ", " 500 ", " 5000 ", " 1 ", " 10 ", " 100 ", " 1000 " }));
@@ -143,7 +143,7 @@ TEST(HolpixAxes, AZeroPitchSkipsThatAxisTicksAndTheChartSaysSo)
     HolpixSettings s = linLin();
     s.X.pitch = 0;
     const CriticalSpeedMap map = readMap(mapText(3, 1));
-    const OpList ops = draw(SurfaceKind::Screen, s, map, InitialMapCurveFlags(), axes(false, false));
+    const OpList ops = draw(SurfaceKind::Screen, s, map, MapCurveFlags::atStart(), axes(false, false));
     const QStringList texts = textsOf(ops);
     EXPECT_EQ(texts.mid(0, 5), (QStringList { " 0 ", " 25 ", " 50 ", " 75 ", " 100 " }));
     EXPECT_TRUE(texts.contains(QStringLiteral("X axis: pitch 0, no ticks drawn"))) << texts.join('|').toStdString();
@@ -152,13 +152,13 @@ TEST(HolpixAxes, AZeroPitchSkipsThatAxisTicksAndTheChartSaysSo)
     // A pitch so small that the ticks would stall the drawing.
     s = linLin();
     s.Y.pitch = 1e-9;
-    EXPECT_TRUE(textsOf(draw(SurfaceKind::Printer, s, map, InitialMapCurveFlags(), axes(false, false)))
+    EXPECT_TRUE(textsOf(draw(SurfaceKind::Printer, s, map, MapCurveFlags::atStart(), axes(false, false)))
                     .contains(QStringLiteral("Y axis: pitch too small, no ticks drawn")));
 
     // A pitch pointing away from the maximum draws no tick, as it always has.
     s = linLin();
     s.X.pitch = -100;
-    const QStringList quiet = textsOf(draw(SurfaceKind::Screen, s, map, InitialMapCurveFlags(), axes(false, false)));
+    const QStringList quiet = textsOf(draw(SurfaceKind::Screen, s, map, MapCurveFlags::atStart(), axes(false, false)));
     EXPECT_EQ(quiet.first(), QStringLiteral(" 0 "));
     EXPECT_FALSE(quiet.join('|').contains(QStringLiteral("no ticks")));
 }
@@ -168,7 +168,7 @@ TEST(HolpixAxes, ALogAxisWithoutAPositiveMaximumSkipsItsTicksAndCurvesAndSaysSo)
     HolpixSettings s = linLin();
     s.Y = { 0, -100, 25, 10 };
     const CriticalSpeedMap map = readMap(mapText(3, 1));
-    const OpList ops = draw(SurfaceKind::Screen, s, map, InitialMapCurveFlags(), axes(false, true));
+    const OpList ops = draw(SurfaceKind::Screen, s, map, MapCurveFlags::atStart(), axes(false, true));
     const QStringList texts = textsOf(ops);
     EXPECT_EQ(texts.mid(0, 6), (QStringList { " 0 ", " 100 ", " 200 ", " 300 ", " 400 ", " 500 " }));
     EXPECT_TRUE(texts.contains(QStringLiteral("Y axis: LOG needs a maximum above 0, no ticks or curves drawn")));
@@ -181,7 +181,7 @@ TEST(HolpixChart, TitlesAroundTheFrameAndTheCommentLast)
 {
     HolpixSettings s = linLin();
     const CriticalSpeedMap map = readMap(mapText(2, 1));
-    const OpList screen = draw(SurfaceKind::Screen, s, map, InitialMapCurveFlags(), axes(false, false));
+    const OpList screen = draw(SurfaceKind::Screen, s, map, MapCurveFlags::atStart(), axes(false, false));
     const OpList titles = from(screen, QStringLiteral("T"));
     ASSERT_GE(titles.size(), 6u);
     const auto before = std::find(screen.begin(), screen.end(), titles.front()) - 1;
@@ -195,7 +195,7 @@ TEST(HolpixChart, TitlesAroundTheFrameAndTheCommentLast)
     EXPECT_EQ(screen[screen.size() - 2], SurfaceOp(Op::Point { 5, 0, kGrey, 1 }));
     EXPECT_EQ(screen.back(), SurfaceOp(Op::Text { 5, 0, "Test comment", "Small Fonts", 7, 0, 0, kBlack }));
 
-    const OpList page = draw(SurfaceKind::Printer, s, map, InitialMapCurveFlags(), axes(false, false));
+    const OpList page = draw(SurfaceKind::Printer, s, map, MapCurveFlags::atStart(), axes(false, false));
     EXPECT_FALSE(std::holds_alternative<Op::Clear>(page.front()));
     EXPECT_EQ(from(page, QStringLiteral("YT"))[0], SurfaceOp(Op::Text { 0.5, 17, "YT", "Century", 0, 90, 15, kBlack }));
     ASSERT_GE(page.size(), 3u);
@@ -209,11 +209,11 @@ TEST(HolpixChart, AZeroRangeStopsTheChartButTheCommentAndThePageEndFollow)
     HolpixSettings s = linLin();
     s.X.max = s.X.min;
     const CriticalSpeedMap map = readMap(mapText(2, 1));
-    const OpList screen = draw(SurfaceKind::Screen, s, map, InitialMapCurveFlags(), axes(true, true));
+    const OpList screen = draw(SurfaceKind::Screen, s, map, MapCurveFlags::atStart(), axes(true, true));
     EXPECT_EQ(screen.size(), 3u);
     EXPECT_EQ(screen.back(), SurfaceOp(Op::Text { 5, 0, "Test comment", "Small Fonts", 7, 0, 0, kBlack }));
     EXPECT_EQ(s.X.min, 0);
-    const OpList page = draw(SurfaceKind::Printer, s, map, InitialMapCurveFlags(), axes(false, false));
+    const OpList page = draw(SurfaceKind::Printer, s, map, MapCurveFlags::atStart(), axes(false, false));
     EXPECT_EQ(page.size(), 3u);
     EXPECT_EQ(page.back(), SurfaceOp(Op::EndDocument {}));
 }
@@ -272,7 +272,7 @@ TEST(HolpixChart, PrinterLineWidthsFollowTheAxisRoutine)
         s.X = { 10, 1000, 100, 10 };
         s.Y = { 10, 1000, 100, 10 };
         s.FrameWidth = 2.6;
-        const OpList ops = draw(SurfaceKind::Printer, s, map, InitialMapCurveFlags(), axes(xLog, yLog));
+        const OpList ops = draw(SurfaceKind::Printer, s, map, MapCurveFlags::atStart(), axes(xLog, yLog));
         std::vector<int> frame, after, curves;
         const std::vector<Op::Line> lines = all<Op::Line>(ops);
         for (std::size_t n = 0; n < 4; ++n)
@@ -298,7 +298,7 @@ TEST(HolpixChart, PrinterLineWidthsFollowTheAxisRoutine)
 
     // The screen draws everything in width 1.
     HolpixSettings s = linLin();
-    for (const Op::Line& l : all<Op::Line>(draw(SurfaceKind::Screen, s, map, InitialMapCurveFlags(), axes(true, true))))
+    for (const Op::Line& l : all<Op::Line>(draw(SurfaceKind::Screen, s, map, MapCurveFlags::atStart(), axes(true, true))))
         EXPECT_EQ(l.width, 1);
 }
 

@@ -16,7 +16,7 @@ const QString kSample = QStringLiteral(KAVEL_SAMPLE_ROOT "/data/mirno1.mac");
 TEST(Mirno1Viewer, ModeShownTakesElevenFlags)
 {
     Mirno1Viewer v;
-    EXPECT_EQ(v.modeShown, InitialModeShown());
+    EXPECT_EQ(v.modeShown, ModeFlags::atStart());
     EXPECT_TRUE(v.setOption(QStringLiteral("modeShown"), QStringLiteral("1,0,1,0,0,0,0,0,0,0,0").split(QLatin1Char(','))));
     EXPECT_EQ(v.modeShown, (ModeFlags { 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0 }));
     EXPECT_FALSE(v.setOption(QStringLiteral("modeShown"), QStringLiteral("1,0,1,0,0,0,0,0,0,0").split(QLatin1Char(','))));

@@ -32,7 +32,7 @@ TEST_F(Mirno1WindowTest, StartShowsAllModesOverTheOutline)
     startDrawn(QStringLiteral("DASMOR1/D  Drawing"));
     EXPECT_EQ(viewer->shapes.N2, 6);
     EXPECT_GT(viewer->outline.N, 0);
-    EXPECT_EQ(viewer->modeShown, InitialModeShown());
+    EXPECT_EQ(viewer->modeShown, ModeFlags::atStart());
     // Modes 1 and 2 are drawn in black and blue and not counted here; modes 3 to 6 are.
     EXPECT_EQ(modeSegments(picture()), 4 * 31);
     EXPECT_EQ(std::get<Op::Text>(picture().back()).text, viewer->shapes.FileComment);
@@ -127,7 +127,7 @@ TEST_F(Mirno1WindowTest, AUserSessionEditsTheChartAndFindsItAtTheNextStart)
     start();
     EXPECT_EQ(viewer->settings.Y.max, 2);
     EXPECT_EQ(viewer->settings.Title, QStringLiteral("Edited modes"));
-    EXPECT_EQ(viewer->modeShown, InitialModeShown());
+    EXPECT_EQ(viewer->modeShown, ModeFlags::atStart());
     EXPECT_EQ(modeSegments(picture()), 4 * 31);
 }
 

@@ -66,7 +66,7 @@ TEST_F(MirnokWindowTest, StartDrawsEveryModeWithTheLegendAndTheFirstModesSpeed)
 {
     start();
     EXPECT_EQ(plots, 1);
-    EXPECT_EQ(viewer->modeShown, allModesShown());
+    EXPECT_EQ(viewer->modeShown, ModeShown::atStart());
     EXPECT_EQ(viewer->settings.animStep, 50);
     EXPECT_EQ(viewer->settings.viewAngle, -20);
     EXPECT_EQ(QDir::cleanPath(viewer->dataPath), QDir::cleanPath(root.path(QStringLiteral("data/mirnok.mac"))));
@@ -235,7 +235,7 @@ TEST_F(MirnokWindowTest, CancelAndEscapeChangeNothing)
         EXPECT_FALSE(dialog->isVisible());
     }
     EXPECT_EQ(viewer->settings.zChart, 14);
-    EXPECT_EQ(viewer->modeShown, allModesShown());
+    EXPECT_EQ(viewer->modeShown, ModeShown::atStart());
     EXPECT_EQ(plots, 1);
 }
 
@@ -349,7 +349,7 @@ TEST_F(MirnokWindowTest, AUserStartsPlotsEditsQuitsAndStartsAgain)
     EXPECT_EQ(viewer->settings.zTitle, QStringLiteral("Z, edited"));
     // The step comes from the first mode again; the display flags start anew.
     EXPECT_EQ(viewer->settings.animStep, 50);
-    EXPECT_EQ(viewer->modeShown, allModesShown());
+    EXPECT_EQ(viewer->modeShown, ModeShown::atStart());
     EXPECT_FALSE(window->timer1()->isActive());
     EXPECT_EQ(window->animeButton()->text(), QStringLiteral("Anime"));
 }

@@ -66,7 +66,7 @@ struct Chart {
     MirnokSettings settings = flatSettings();
     ComplexModeShapes shapes;
     RotorModel outline;
-    ModeShown shown = allModesShown();
+    ModeShown shown = ModeShown::atStart();
     ModeChartOutcome outcome;
 
     OpList draw(SurfaceKind kind = SurfaceKind::Screen, float phi = 0, ModeLegend legend = ModeLegend::Shown)
@@ -508,7 +508,7 @@ TEST(ModeChart, ResultsTooLargeForAFrameStopAtTheSegmentBudget)
     const ComplexModeShapes shapes = shapesOf(text);
     ASSERT_EQ(shapes.N2(), 40);
     const RotorModel outline;
-    const ModeShown shown = allModesShown();
+    const ModeShown shown = ModeShown::atStart();
     CountingSurface surface;
     const ModeChartOutcome outcome = DrawModeChart(surface, ModeChartInput { settings, shapes, outline, shown }, 0, ModeLegend::Shown);
     EXPECT_FALSE(outcome.complete());

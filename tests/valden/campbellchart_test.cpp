@@ -204,7 +204,7 @@ TEST(CampbellFrame, SynchronousLineLeavesByTheTopTheRightOrTheCorner)
 
 TEST(XYChart, ScreenChartClearsThenTitlesWithRotatedSideTitlesAndComment)
 {
-    const OpList ops = chart(settings(), modes(2), AllCurvesShown());
+    const OpList ops = chart(settings(), modes(2), ShowCurveFlags::atStart());
     ASSERT_FALSE(ops.empty());
     EXPECT_EQ(ops.front(), SurfaceOp(Op::Clear {}));
     const OpList titles = from(ops, QStringLiteral("T"));
@@ -248,7 +248,7 @@ TEST(XYChart, EachShownModeTakesTheNextColourForBothItsCurves)
 
 TEST(XYChart, ClearedDampingBoxesRemoveScaleLinesAcrossTitleAndDampingCurves)
 {
-    ShowCurveFlags flags = AllCurvesShown();
+    ShowCurveFlags flags = ShowCurveFlags::atStart();
     for (int k = 5; k <= 10; ++k)
         flags[std::size_t(k)] = 0;
     const OpList ops = chart(settings(), modes(2), flags);
@@ -290,7 +290,7 @@ TEST(XYChart, AnEigenvalueOfModulusZeroLosesOnlyItsDampingSegments)
     EigenData data = modes(2);
     data.sigma[data.cell(2, 1)] = 0;
     data.omega[data.cell(2, 1)] = 0;
-    const OpList lines = curves(chart(settings(), data, AllCurvesShown()));
+    const OpList lines = curves(chart(settings(), data, ShowCurveFlags::atStart()));
     const std::vector<Op::Line> mode1 = linesIn(lines, 0);
     ASSERT_EQ(mode1.size(), 2u) << "both frequency segments, neither damping segment";
     EXPECT_EQ(mode1[0].y2, 18.f) << "the frequency drops to 0 Hz at step 2";
@@ -302,20 +302,20 @@ TEST(XYChart, AZeroRangeLeavesOnlyTheComment)
 {
     ValdenSettings s = settings();
     s.Xmax = s.Xmin;
-    const OpList ops = chart(s, modes(2), AllCurvesShown());
+    const OpList ops = chart(s, modes(2), ShowCurveFlags::atStart());
     ASSERT_EQ(ops.size(), 3u);
     EXPECT_EQ(ops[0], SurfaceOp(Op::Clear {}));
     EXPECT_EQ(ops[1], SurfaceOp(Op::Point { 5, 0, kGrey, 1 }));
     EXPECT_EQ(std::get<Op::Text>(ops[2]).text, QStringLiteral("comment"));
 
-    const OpList page = chart(s, modes(2), AllCurvesShown(), SurfaceKind::Printer);
+    const OpList page = chart(s, modes(2), ShowCurveFlags::atStart(), SurfaceKind::Printer);
     ASSERT_EQ(page.size(), 3u);
     EXPECT_EQ(page.back(), SurfaceOp(Op::EndDocument {}));
 }
 
 TEST(XYChart, PageHasFrameAndZeroLineInFrameWidthCurvesInCurveWidthAndEnds)
 {
-    const OpList ops = chart(settings(), modes(2), AllCurvesShown(), SurfaceKind::Printer);
+    const OpList ops = chart(settings(), modes(2), ShowCurveFlags::atStart(), SurfaceKind::Printer);
     ASSERT_GE(ops.size(), 6u);
     EXPECT_FALSE(std::holds_alternative<Op::Clear>(ops.front()));
     for (int k = 0; k < 5; ++k)

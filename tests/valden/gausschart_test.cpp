@@ -107,7 +107,7 @@ TEST(GaussFrame, RealTicksOnTheRangeBottomImaginaryTicksFromOnePitchUp)
 
 TEST(GaussChart, TitlesAreHorizontalAtTheirAxes)
 {
-    const OpList ops = chart(settings(), modes(1), AllCurvesShown());
+    const OpList ops = chart(settings(), modes(1), ShowCurveFlags::atStart());
     EXPECT_EQ(ops.front(), SurfaceOp(Op::Clear {}));
     const OpList titles = from(ops, QStringLiteral("G"));
     ASSERT_GE(titles.size(), 5u);
@@ -121,7 +121,7 @@ TEST(GaussChart, TitlesAreHorizontalAtTheirAxes)
 
 TEST(GaussChart, APathRunsThroughTheSpeedStepsAndItsColourFollowsTheModeNumber)
 {
-    ShowCurveFlags flags = AllCurvesShown();
+    ShowCurveFlags flags = ShowCurveFlags::atStart();
     flags[12] = 0;        // λ2
     flags[kAllGauss] = 0; // All
     const OpList ops = chart(settings(), modes(8), flags);
@@ -152,7 +152,7 @@ TEST(GaussChart, PointsArePlacedBySigmaAndOmega)
 
 TEST(GaussChart, PageHasAxesInFrameWidthPathsInCurveWidthAndEnds)
 {
-    const OpList ops = chart(settings(), modes(2), AllCurvesShown(), SurfaceKind::Printer);
+    const OpList ops = chart(settings(), modes(2), ShowCurveFlags::atStart(), SurfaceKind::Printer);
     for (int k = 0; k < 6; ++k)
         EXPECT_EQ(std::get<Op::Line>(ops[std::size_t(k)]).width, 3) << k;
     EXPECT_EQ(std::get<Op::Line>(ops[6]).width, 1);

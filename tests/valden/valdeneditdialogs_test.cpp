@@ -119,7 +119,7 @@ TEST_F(ValdenEditDialogTest, OkTakesTheFieldsAndBoxesAndReplots)
     EXPECT_EQ(viewer->settings.Ylength, float(12.3456789));
     EXPECT_EQ(viewer->settings.DampingTitle, QStringLiteral("Damping, ratio"));
     EXPECT_EQ(viewer->data.FileComment, QStringLiteral("Edited comment"));
-    ShowCurveFlags expected = AllCurvesShown();
+    ShowCurveFlags expected = ShowCurveFlags::atStart();
     expected[3] = expected[10] = 0;
     EXPECT_EQ(viewer->ShowCurve, expected);
     EXPECT_EQ(plots, 2);
@@ -164,7 +164,7 @@ TEST_F(ValdenEditDialogTest, CancelAndTheTitleBarChangeNothing)
     EXPECT_TRUE(closed());
     EXPECT_EQ(viewer->settings.Xmin, before.Xmin);
     EXPECT_EQ(viewer->settings.XYTitle, before.XYTitle);
-    EXPECT_EQ(viewer->ShowCurve, AllCurvesShown());
+    EXPECT_EQ(viewer->ShowCurve, ShowCurveFlags::atStart());
     EXPECT_EQ(plots, 1);
 
     open();

@@ -58,7 +58,7 @@ TEST_F(ValdenWindowTest, StartDrawsTheXYChartWithEveryCurveShown)
     EXPECT_EQ(viewer->settings.Xmin, -50);
     EXPECT_EQ(viewer->settings.Ymax, 300);
     EXPECT_EQ(viewer->ChartMode, 1);
-    EXPECT_EQ(viewer->ShowCurve, AllCurvesShown());
+    EXPECT_EQ(viewer->ShowCurve, ShowCurveFlags::atStart());
     EXPECT_EQ(QDir::cleanPath(viewer->dataPath), QDir::cleanPath(root.path("data/valden.mac")));
     EXPECT_EQ(viewer->data.N2, 6);
     EXPECT_EQ(plots, 1);
@@ -276,7 +276,7 @@ TEST_F(ValdenWindowTest, EditedSettingsAreThereAtTheNextStartButNotTheFlagsModeO
     EXPECT_EQ(viewer->settings.ReMin, -600);
     EXPECT_EQ(viewer->ChartMode, 1);
     EXPECT_EQ(window->chartButton()->text(), QStringLiteral("Gauss"));
-    EXPECT_EQ(viewer->ShowCurve, AllCurvesShown());
+    EXPECT_EQ(viewer->ShowCurve, ShowCurveFlags::atStart());
     EXPECT_EQ(viewer->data.FileComment, comment);
     EXPECT_TRUE(pictureTexts().contains(QStringLiteral("Edited XY")));
     EXPECT_EQ(pictureTexts().back(), comment);

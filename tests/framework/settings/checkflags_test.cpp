@@ -44,6 +44,14 @@ TEST(CheckFlags, CountsTheCheckedBoxesOfARangeWithinTheTable)
     EXPECT_EQ(onlyChecked<11>(10), (CheckFlags<11> { 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1 }));
 }
 
+TEST(CheckFlags, ATableStartsWithItsAllBoxAloneOrWithEveryBox)
+{
+    using Modes = FlagTable<4, 3>;
+    EXPECT_EQ(Modes::kCount, 4);
+    EXPECT_EQ(Modes::atStart(), (CheckFlags<4> { 0, 0, 0, 1 }));
+    EXPECT_EQ((FlagTable<3, kEveryBox>::atStart()), (CheckFlags<3> { 1, 1, 1 }));
+}
+
 TEST(TwoAxisChartSettings, ReadsTheAxesTheLineWidthTheFlagAndTheTitlesInFileOrder)
 {
     TwoAxisChartSettings s;
