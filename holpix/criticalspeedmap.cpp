@@ -89,16 +89,10 @@ bool headerLine(FieldReader& reader, const QString& header)
 
 ReaderDiagnostic parseCriticalSpeedMap(FieldReader& reader, CriticalSpeedMap& map)
 {
-    const auto counts = readResultOpening<2>(reader, map.FileComment);
+    const auto counts = readResultOpening<2>(reader, map.FileComment, { .dropTables = [&] { map.resize(0, 0); } });
     if (!counts)
         return reader.diagnostic();
     const auto [NP, NM] = *counts;
-
-    if (NP < 0 || NM < 0) {
-        map.resize(0, 0);
-        reader.fail(QStringLiteral("the count %1 is negative").arg(std::min(NP, NM)));
-        return reader.diagnostic();
-    }
     // Every value takes a line of at least its line end: the mode count is
     // not trusted beyond what the rest of the file can hold, so that a count
     // of 30000 in a small file does not allocate gigabytes.

@@ -29,18 +29,16 @@ std::vector<float> fieldsOf(QStringView line, int count)
 
 ReaderDiagnostic parseModeShapeResult(FieldReader& reader, PlanarModeShapes& s)
 {
-    const auto counts = readResultOpening<2>(reader, s.FileComment);
+    const auto dropTables = [&] {
+        s.N1 = 0;
+        s.N2 = 0;
+        s.stationPos.clear();
+        s.clearShapes();
+    };
+    const auto counts = readResultOpening<2>(reader, s.FileComment, { .dropTables = dropTables });
     if (!counts)
         return reader.diagnostic();
     const auto [N1, N2] = *counts;
-    s.N1 = 0;
-    s.N2 = 0;
-    s.stationPos.clear();
-    s.clearShapes();
-    if (N1 < 0 || N2 < 0) {
-        reader.fail(QStringLiteral("the counts %1 and %2 are negative").arg(N1).arg(N2));
-        return reader.diagnostic();
-    }
     s.N1 = N1;
     s.N2 = N2;
     s.stationPos.assign(std::size_t(s.N1), 0.f);

@@ -52,10 +52,6 @@ ReaderDiagnostic parseComplexModeShapes(FieldReader& reader, ComplexModeShapes& 
     if (!counts)
         return reader.diagnostic();
     const auto [N1, N2] = *counts;
-    if (N1 < 0 || N2 < 0) {
-        reader.fail(QStringLiteral("the counts %1 and %2 are not both 0 or more").arg(N1).arg(N2));
-        return reader.diagnostic();
-    }
     shapes.resize(N1, N2);
     reader.finishLine();
 

@@ -8,16 +8,16 @@ namespace kavel {
 
 ReaderDiagnostic parseEigenData(FieldReader& reader, EigenData& data)
 {
-    const auto counts = readResultOpening<2>(reader, data.FileComment, QLatin1String(kEigenMarker));
+    const auto dropTables = [&] {
+        data.N1 = data.N2 = 0;
+        data.speed = std::vector<float>();
+        data.sigma = std::vector<float>();
+        data.omega = std::vector<float>();
+    };
+    const auto counts = readResultOpening<2>(reader, data.FileComment, { .marker = QLatin1String(kEigenMarker), .dropTables = dropTables });
     if (!counts)
         return reader.diagnostic();
     const auto [n1, n2] = *counts;
-
-    // The previous tables go at once, whatever the new counts turn out to be.
-    data.N1 = data.N2 = 0;
-    data.speed = std::vector<float>();
-    data.sigma = std::vector<float>();
-    data.omega = std::vector<float>();
     // Steps × modes values, placed as a complete file would place them.
     const double cells = double(n1) * double(n2);
     if (!reader.expectTableCounts(n1, n2, cells))

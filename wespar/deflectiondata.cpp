@@ -19,20 +19,17 @@ void fillRow(QStringView line, int n, std::vector<float>& row)
 
 ReaderDiagnostic parseDeflectionData(FieldReader& reader, DeflectionData& data)
 {
-    const auto counts = readResultOpening<1>(reader, data.FileComment);
+    const auto dropTables = [&] {
+        data.n = 0;
+        data.xs.clear();
+        data.defl.clear();
+    };
+    const auto counts = readResultOpening<1>(reader, data.FileComment, { .dropTables = dropTables });
     if (!counts)
         return reader.diagnostic();
-    const qint16 n = (*counts)[0];
     // The count is a 16-bit integer, so the tables stay small whatever it
     // says; fields the lines do not hold read as 0.
-    data.n = 0;
-    data.xs.clear();
-    data.defl.clear();
-    if (n < 0) {
-        reader.fail(QStringLiteral("the point count %1 is negative").arg(n));
-        return reader.diagnostic();
-    }
-    data.n = n;
+    data.n = (*counts)[0];
     data.xs.assign(std::size_t(data.n), 0.f);
     data.defl.assign(std::size_t(data.n), 0.f);
     reader.finishLine();

@@ -6,13 +6,14 @@ namespace kavel {
 
 ReaderDiagnostic parseUnbalanceResponse(FieldReader& reader, UnbalanceResponse& data)
 {
-    const auto counts = readResultOpening<2>(reader, data.FileComment, QLatin1String(kResponseMarker));
+    const auto dropTables = [&] {
+        data.speedCount = data.curveCount = 0;
+        data.values = std::vector<float>(2, 0.f);
+    };
+    const auto counts = readResultOpening<2>(reader, data.FileComment, { .marker = QLatin1String(kResponseMarker), .dropTables = dropTables });
     if (!counts)
         return reader.diagnostic();
     const auto [ns, nc] = *counts;
-
-    data.speedCount = data.curveCount = 0;
-    data.values = std::vector<float>(2, 0.f);
     // Row 0 and column 0 hold the speeds.
     const double cells = (double(ns) + 1) * (double(nc) + 1);
     if (!reader.expectTableCounts(ns, nc, cells))

@@ -72,6 +72,23 @@ bool FieldReader::expectNumbers(QStringView line, int count, const QString& what
     return ok();
 }
 
+bool FieldReader::expectCountsNotNegative(std::span<const qint16> counts)
+{
+    if (std::all_of(counts.begin(), counts.end(), [](qint16 count) { return count >= 0; }))
+        return ok();
+    if (counts.size() == 1) {
+        fail(QStringLiteral("the count %1 is negative").arg(counts[0]));
+        return false;
+    }
+    // "the counts 3 and -1 are not both 0 or more", "the counts 1, 2 and -3
+    // are not all 0 or more"
+    QString named = QString::number(counts[0]);
+    for (std::size_t k = 1; k < counts.size(); ++k)
+        named += (k + 1 == counts.size() ? QStringLiteral(" and ") : QStringLiteral(", ")) + QString::number(counts[k]);
+    fail(QStringLiteral("the counts %1 are not %2 0 or more").arg(named, counts.size() == 2 ? QStringLiteral("both") : QStringLiteral("all")));
+    return false;
+}
+
 bool FieldReader::expectTableCounts(qint16 n1, qint16 n2, double cells)
 {
     constexpr double kCellsAlwaysAllowed = 1 << 16;
@@ -79,9 +96,7 @@ bool FieldReader::expectTableCounts(qint16 n1, qint16 n2, double cells)
     // fields: n characters hold fewer than n / 22 cells, and n / 11 leaves
     // room for abbreviated lines.
     constexpr double kCharactersPerCell = 11;
-    if (n1 < 0 || n2 < 0)
-        fail(QStringLiteral("the counts %1 × %2 are negative").arg(n1).arg(n2));
-    else if (cells > std::max(kCellsAlwaysAllowed, double(remaining()) / kCharactersPerCell + 1))
+    if (cells > std::max(kCellsAlwaysAllowed, double(remaining()) / kCharactersPerCell + 1))
         fail(QStringLiteral("the counts %1 × %2 are more than the file can hold").arg(n1).arg(n2));
     return ok();
 }

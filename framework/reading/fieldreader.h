@@ -5,7 +5,9 @@
 #include <QString>
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
+#include <span>
 #include <utility>
 
 namespace kavel {
@@ -80,8 +82,11 @@ public:
     // hold. `what` names the values ("a station position"); false when the
     // read stopped.
     bool expectNumbers(QStringView line, int count, const QString& what, int firstColumn = 8, int width = 11);
-    // The counts n1 × n2 of a table of `cells` values must be 0 or more and
-    // no more than the file can hold: a file still being written declares
+    // A result's counts are 0 or more: false, with the counts named in the
+    // reason, when one is negative.
+    bool expectCountsNotNegative(std::span<const qint16> counts);
+    // The counts n1 × n2 (0 or more) of a table of `cells` values must be no
+    // more than the file can hold: a file still being written declares
     // more than it holds yet, so up to 65536 cells are always allowed (zero
     // until read); beyond that every cell takes at least 11 characters of the
     // rest of the file, and counts that would take gigabytes are never
@@ -109,15 +114,24 @@ private:
     ReaderDiagnostic m_diagnostic;
 };
 
-// How a result file opens: the file comment, after the first line or, where
-// the solver writes a header, after the line `marker` (fileComment(),
-// fileCommentAfter()), then N counts, free-format 16-bit integers. The
-// comment is stored as soon as it is read; nullopt, with the diagnostic, at
-// the first read that fails.
+// What a reader asks of its result file's opening: the line the solver's
+// header ends with, where it writes one, and what becomes of the reader's
+// previous tables once the counts are read, whatever they turn out to be
+// (without `dropTables` they stay as they were).
+struct ResultOpening {
+    std::optional<QLatin1String> marker = std::nullopt;
+    std::function<void()> dropTables = nullptr;
+};
+
+// How a result file opens: the file comment, after the first line or after
+// the opening's marker (fileComment(), fileCommentAfter()), then N counts,
+// free-format 16-bit integers that must not be negative. The comment is
+// stored as soon as it is read; nullopt, with the diagnostic, at the first
+// read that fails and for negative counts.
 template <std::size_t N>
-std::optional<std::array<qint16, N>> readResultOpening(FieldReader& reader, QString& comment, std::optional<QLatin1String> marker = std::nullopt)
+std::optional<std::array<qint16, N>> readResultOpening(FieldReader& reader, QString& comment, const ResultOpening& opening = {})
 {
-    std::optional<QString> line = marker ? reader.fileCommentAfter(*marker) : reader.fileComment();
+    std::optional<QString> line = opening.marker ? reader.fileCommentAfter(*opening.marker) : reader.fileComment();
     if (!line)
         return std::nullopt;
     comment = std::move(*line);
@@ -128,6 +142,10 @@ std::optional<std::array<qint16, N>> readResultOpening(FieldReader& reader, QStr
             return std::nullopt;
         count = *value;
     }
+    if (opening.dropTables)
+        opening.dropTables();
+    if (!reader.expectCountsNotNegative(counts))
+        return std::nullopt;
     return counts;
 }
 

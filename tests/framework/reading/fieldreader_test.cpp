@@ -118,7 +118,7 @@ TEST(FieldReader, AResultOpensWithItsCommentThenItsCounts)
     EXPECT_EQ(comment, "the comment");
 
     FieldReader header(QStringLiteral("t"), QStringLiteral("solver\r\nrun 2\r\n *** M **\r\nc2\r\n 7\r\n"));
-    EXPECT_EQ(readResultOpening<1>(header, comment, QLatin1String(" *** M **")), (std::array<qint16, 1> { 7 }));
+    EXPECT_EQ(readResultOpening<1>(header, comment, { .marker = QLatin1String(" *** M **") }), (std::array<qint16, 1> { 7 }));
     EXPECT_EQ(comment, "c2");
 
     FieldReader cut(QStringLiteral("t"), QStringLiteral("kind\r\nkept\r\n 5 x\r\n"));
@@ -127,14 +127,35 @@ TEST(FieldReader, AResultOpensWithItsCommentThenItsCounts)
     EXPECT_EQ(cut.diagnostic().toString(), "t, line 3, item 2: \"x\" is not a 16-bit integer");
 }
 
-TEST(FieldReader, TableCountsAreNotNegativeAndFitTheRestOfTheFile)
+TEST(FieldReader, NegativeCountsStopTheOpeningAfterThePreviousTablesGo)
+{
+    const auto opening = [](const QString& counts, int& drops) {
+        QString comment;
+        FieldReader r(QStringLiteral("t"), QStringLiteral("kind\r\nc\r\n") + counts);
+        const bool read = readResultOpening<2>(r, comment, { .dropTables = [&] { ++drops; } }).has_value();
+        return std::pair(read, r.diagnostic().toString());
+    };
+    int drops = 0;
+    EXPECT_EQ(opening(QStringLiteral(" 3 -1\r\n"), drops), std::pair(false, QStringLiteral("t, line 3, item 2: the counts 3 and -1 are not both 0 or more")));
+    EXPECT_EQ(drops, 1);
+    EXPECT_EQ(opening(QStringLiteral(" 0 0\r\n"), drops).first, true);
+    EXPECT_EQ(drops, 2);
+    EXPECT_EQ(opening(QStringLiteral(" -3 x\r\n"), drops).first, false);
+    EXPECT_EQ(drops, 2) << "counts that cannot be read leave the tables";
+
+    QString comment;
+    FieldReader one(QStringLiteral("t"), QStringLiteral("kind\r\nc\r\n -7\r\n"));
+    EXPECT_FALSE(readResultOpening<1>(one, comment));
+    EXPECT_EQ(one.diagnostic().reason, QStringLiteral("the count -7 is negative"));
+}
+
+TEST(FieldReader, TableCountsFitTheRestOfTheFile)
 {
     const auto reason = [](qint16 n1, qint16 n2, qsizetype rest) {
         FieldReader r(QStringLiteral("t"), QString(rest, QLatin1Char(' ')));
         r.expectTableCounts(n1, n2, double(n1) * double(n2));
         return r.diagnostic().reason;
     };
-    EXPECT_EQ(reason(-1, 2, 0), QStringLiteral("the counts -1 × 2 are negative"));
     EXPECT_EQ(reason(256, 256, 0), "") << "65536 cells whatever the file holds";
     EXPECT_EQ(reason(256, 257, 0), QStringLiteral("the counts 256 × 257 are more than the file can hold"));
     EXPECT_EQ(reason(300, 300, 11 * 89999), "") << "11 characters a cell";
