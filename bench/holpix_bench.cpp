@@ -66,7 +66,7 @@ void BM_MapToChart(benchmark::State& state)
     const CriticalSpeedMap& map = largeMap();
     HolpixSettings settings = largeSettings();
     RecordingSurface axes;
-    const ChartGeometry g = *ChartGeometry::compute(settings.X, settings.Y, kHolpixOriginX, kHolpixOriginY);
+    const ChartGeometry g = *ChartGeometry::compute(settings.X, settings.Y, kHolpixOrigin);
     const MapScales scales = DrawMapAxes(axes, settings, g, AxisScale::Log, AxisScale::Log);
     for (auto _ : state) {
         const ChartPoints points = MapToChart(map, settings, scales);

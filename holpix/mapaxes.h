@@ -12,8 +12,7 @@ struct HolpixSettings;
 
 enum class AxisScale { Linear, Log };
 
-inline constexpr double kHolpixOriginX = 4;
-inline constexpr double kHolpixOriginY = 18;
+inline constexpr QPointF kHolpixOrigin { 4, 18 };
 
 // What an axis routine leaves for the curves: the linear geometry every
 // chart computes, and the scale of each logarithmic axis.

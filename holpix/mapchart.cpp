@@ -96,7 +96,7 @@ void drawBody(DrawingSurface& s, HolpixSettings& settings, const CriticalSpeedMa
     const AxisOptions& axisOptions, const ChartMarkers& markers)
 {
     const bool printer = s.isPrinter();
-    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.X, settings.Y, kHolpixOriginX, kHolpixOriginY);
+    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.X, settings.Y, kHolpixOrigin);
     if (!geometry)
         return;
     const ChartGeometry& g = *geometry;

@@ -12,8 +12,7 @@ namespace kavel {
 
 namespace {
 
-constexpr double kOriginX = 4;
-constexpr double kOriginY = 18;
+constexpr QPointF kOrigin { 4, 18 };
 constexpr int kDarkBlue = 1;
 
 // Steps that may fail: a zero range or frequencies block 5 cannot give stop
@@ -21,7 +20,7 @@ constexpr int kDarkBlue = 1;
 void drawBody(DrawingSurface& s, const LendrixSettings& settings, const LendrixModel& model, const LendrixModeFlags& flags)
 {
     const bool printer = s.isPrinter();
-    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.X, settings.Y, kOriginX, kOriginY);
+    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.X, settings.Y, kOrigin);
     if (!geometry)
         return;
     const ChartGeometry& g = *geometry;

@@ -42,7 +42,7 @@ bool drawOutline(DrawingSurface& s, const ChartGeometry& g, const RotorModel& ou
 void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarModeShapes& shapes, const RotorModel& outline, const ModeFlags& modeShown)
 {
     const bool printer = s.isPrinter();
-    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.X, settings.Y, kMirno1OriginX, kMirno1OriginY);
+    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.X, settings.Y, kMirno1Origin);
     if (!geometry)
         return;
     const ChartGeometry& g = *geometry;

@@ -2,14 +2,15 @@
 
 #include "mirno1settings.h"
 
+#include <QPointF>
+
 namespace kavel {
 
 class DrawingSurface;
 class PlanarModeShapes;
 struct RotorModel;
 
-inline constexpr double kMirno1OriginX = 5;
-inline constexpr double kMirno1OriginY = 18;
+inline constexpr QPointF kMirno1Origin { 5, 18 };
 // The most mode segments one chart draws: a count of 32767 stations and
 // modes in a small file would otherwise hold the window for minutes.
 inline constexpr long long kMaxModeSegments = 1 << 20;

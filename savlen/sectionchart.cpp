@@ -12,8 +12,7 @@ namespace kavel {
 
 namespace {
 
-constexpr double kOriginX = 5;
-constexpr double kOriginY = 18;
+constexpr QPointF kOrigin { 5, 18 };
 
 // The section as a plot area: the radius of each contour along the axis,
 // the lower half's negative.
@@ -34,7 +33,7 @@ PlotArea sectionArea(const SavlenSettings& settings, const RotorModel& model, co
 void drawBody(DrawingSurface& s, const SavlenSettings& settings, const RotorModel& model, int ShowNumbers)
 {
     const bool printer = s.isPrinter();
-    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.X, settings.Y, kOriginX, kOriginY);
+    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.X, settings.Y, kOrigin);
     if (!geometry)
         return;
     const ChartGeometry& g = *geometry;

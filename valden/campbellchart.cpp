@@ -60,12 +60,12 @@ std::vector<ScaleMark> dampingScale(const ValdenSettings& settings, const ChartG
 void synchronousLine(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g)
 {
     const double length = double(settings.Ylength);
-    double xe = kValdenOriginX + settings.Xlength;
-    double ye = kValdenOriginY - length;
+    double xe = kValdenOrigin.x() + settings.Xlength;
+    double ye = kValdenOrigin.y() - length;
     if (settings.Xmax > settings.Ymax)
-        xe = kValdenOriginX + settings.Xlength * (settings.Ymax - settings.Xmin) / (settings.Xmax - settings.Xmin);
+        xe = kValdenOrigin.x() + settings.Xlength * (settings.Ymax - settings.Xmin) / (settings.Xmax - settings.Xmin);
     if (settings.Xmax < settings.Ymax)
-        ye = kValdenOriginY - length * (settings.Xmax - settings.Ymin) / (settings.Ymax - settings.Ymin);
+        ye = kValdenOrigin.y() - length * (settings.Xmax - settings.Ymin) / (settings.Ymax - settings.Ymin);
     s.line(g.OffsetX, g.OffsetY, xe, ye);
 }
 
@@ -73,7 +73,7 @@ void frameAfterEdges(DrawingSurface& s, const ValdenSettings& settings, const Ch
 {
     DrawFrameTicks(s, campbellFrame(settings, g, DampingShown));
     if (DampingShown != 0)
-        DrawRightScale(s, kValdenOriginX + settings.Xlength, g.OffsetX, dampingScale(settings, g));
+        DrawRightScale(s, kValdenOrigin.x() + settings.Xlength, g.OffsetX, dampingScale(settings, g));
     synchronousLine(s, settings, g);
 }
 
@@ -84,11 +84,11 @@ PlotArea campbellArea(const ValdenSettings& settings, const ChartGeometry& g, in
 {
     PlotArea area;
     area.frame = g.frame(settings.Xlength, double(settings.Ylength));
-    area.x = DataAxis::linear(DataAxis::nameOf(settings.XYXTitle, "speed"), settings.Xmin, kValdenOriginX, settings.Xmax,
-        kValdenOriginX + settings.Xlength);
+    area.x = DataAxis::linear(DataAxis::nameOf(settings.XYXTitle, "speed"), settings.Xmin, kValdenOrigin.x(), settings.Xmax,
+        kValdenOrigin.x() + settings.Xlength);
     area.x.zoomedBy(settings.Xmin, settings.Xmax, &settings.Xpitch);
-    area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.FrequencyTitle, "frequency"), settings.Ymin, kValdenOriginY,
-        settings.Ymax, kValdenOriginY - double(settings.Ylength)));
+    area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.FrequencyTitle, "frequency"), settings.Ymin, kValdenOrigin.y(),
+        settings.Ymax, kValdenOrigin.y() - double(settings.Ylength)));
     area.y.back().zoomedBy(settings.Ymin, settings.Ymax, &settings.Ypitch);
     DataAxis damping;
     damping.name = DataAxis::nameOf(settings.DampingTitle, "damping ratio");
@@ -126,7 +126,7 @@ void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenD
     const ChartMarkers& markers)
 {
     const bool printer = s.isPrinter();
-    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.xAxis(), settings.yAxis(), kValdenOriginX, kValdenOriginY);
+    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.xAxis(), settings.yAxis(), kValdenOrigin);
     if (!geometry)
         return;
     const ChartGeometry& g = *geometry;
@@ -138,8 +138,8 @@ void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenD
     else
         DrawCampbellFrame(s, settings, g, DampingShown);
 
-    s.printAt(g.CentreX - 5, kValdenOriginY - double(settings.Ylength) - 2, settings.XYTitle);
-    s.printAt(g.CentreX - 5, kValdenOriginY + 1.5, settings.XYXTitle);
+    s.printAt(g.CentreX - 5, kValdenOrigin.y() - double(settings.Ylength) - 2, settings.XYTitle);
+    s.printAt(g.CentreX - 5, kValdenOrigin.y() + 1.5, settings.XYXTitle);
     // On paper both titles run horizontally, in the printer's font.
     if (!printer)
         s.selectRotatedFont(QStringLiteral("times new roman"), 15);

@@ -4,6 +4,8 @@
 
 #include "framework/results/chartmarkers.h"
 
+#include <QPointF>
+
 namespace kavel {
 
 class DrawingSurface;
@@ -12,8 +14,7 @@ struct EigenData;
 struct ValdenSettings;
 
 // The XY chart's origin: the frame's lower-left corner.
-inline constexpr double kValdenOriginX = 4;
-inline constexpr double kValdenOriginY = 18;
+inline constexpr QPointF kValdenOrigin { 4, 18 };
 
 // The XY (Campbell) frame: the edges and the zero-frequency line, the speed
 // grid, the frequency ticks, and while damping curves are shown

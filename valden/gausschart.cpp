@@ -19,7 +19,7 @@ namespace {
 void axes(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g)
 {
     const double top = 17 - double(settings.ImLength);
-    DrawArrow(s, kValdenOriginX, g.OffsetY, settings.ReLength + 6, g.OffsetY, 0.5, 0.3);
+    DrawArrow(s, kValdenOrigin.x(), g.OffsetY, settings.ReLength + 6, g.OffsetY, 0.5, 0.3);
     DrawArrow(s, g.OffsetX, 18.5, g.OffsetX, top, 0.5, 0.2);
 }
 
@@ -58,7 +58,7 @@ void PrintGaussFrame(DrawingSurface& s, const ValdenSettings& settings, const Ch
 void DrawGaussChart(DrawingSurface& s, const ValdenSettings& settings, const EigenData& data, const ShowCurveFlags& ShowCurve)
 {
     const bool printer = s.isPrinter();
-    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.reAxis(), settings.imAxis(), kValdenOriginX, kValdenOriginY);
+    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.reAxis(), settings.imAxis(), kValdenOrigin);
     if (!geometry)
         return;
     const ChartGeometry& g = *geometry;
@@ -67,7 +67,7 @@ void DrawGaussChart(DrawingSurface& s, const ValdenSettings& settings, const Eig
     else
         DrawGaussFrame(s, settings, g);
 
-    const double titleY = kValdenOriginY - double(settings.ImLength) - 2;
+    const double titleY = kValdenOrigin.y() - double(settings.ImLength) - 2;
     s.printAt(g.CentreX - 5, titleY, settings.GaussTitle);
     s.printAt(settings.ReLength + 4 + 3, g.OffsetY - 0.5, settings.GaussXTitle);
     s.printAt(g.OffsetX, titleY, settings.GaussYTitle);
@@ -76,10 +76,10 @@ void DrawGaussChart(DrawingSurface& s, const ValdenSettings& settings, const Eig
     ComputeGaussPoints(data, g, p);
     // No frame: the paths are read and written, not zoomed.
     PlotArea area;
-    area.x = DataAxis::linear(DataAxis::nameOf(settings.GaussXTitle, "real part"), settings.ReMin, kValdenOriginX, settings.ReMax,
-        kValdenOriginX + settings.ReLength);
-    area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.GaussYTitle, "imaginary part"), settings.ImMin, kValdenOriginY,
-        settings.ImMax, kValdenOriginY - double(settings.ImLength)));
+    area.x = DataAxis::linear(DataAxis::nameOf(settings.GaussXTitle, "real part"), settings.ReMin, kValdenOrigin.x(), settings.ReMax,
+        kValdenOrigin.x() + settings.ReLength);
+    area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.GaussYTitle, "imaginary part"), settings.ImMin, kValdenOrigin.y(),
+        settings.ImMax, kValdenOrigin.y() - double(settings.ImLength)));
     area.parameter = DataAxis::nameOf(settings.XYXTitle, "speed");
     if (printer)
         s.setLineWidth(printerLineWidth(settings.CurveWidth));

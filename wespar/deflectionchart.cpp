@@ -23,8 +23,8 @@ constexpr double kYLabelOffset = 2;
 
 DataAxis axialAxis(const WesparSettings& settings)
 {
-    DataAxis x = DataAxis::linear(DataAxis::nameOf(settings.XTitle, "axial position"), settings.X.min, kWesparOriginX, settings.X.max,
-        kWesparOriginX + settings.X.length);
+    DataAxis x = DataAxis::linear(DataAxis::nameOf(settings.XTitle, "axial position"), settings.X.min, kWesparOrigin.x(), settings.X.max,
+        kWesparOrigin.x() + settings.X.length);
     x.zoomedBy(settings.X.min, settings.X.max, &settings.X.pitch);
     return x;
 }
@@ -65,8 +65,8 @@ void drawBody(DrawingSurface& s, const WesparSettings& settings, const Deflectio
 {
     const bool printer = s.isPrinter();
     const double originY2 = OriginY2(settings);
-    const std::optional<ChartGeometry> lower = ChartGeometry::compute(settings.X, settings.Y, kWesparOriginX, kWesparOriginY);
-    const std::optional<ChartGeometry> upper = ChartGeometry::compute(settings.X, settings.R, kWesparOriginX, originY2);
+    const std::optional<ChartGeometry> lower = ChartGeometry::compute(settings.X, settings.Y, kWesparOrigin);
+    const std::optional<ChartGeometry> upper = ChartGeometry::compute(settings.X, settings.R, { kWesparOrigin.x(), originY2 });
     if (!lower || !upper)
         return;
     const ChartGeometry& g = *lower;
@@ -82,11 +82,11 @@ void drawBody(DrawingSurface& s, const WesparSettings& settings, const Deflectio
     // Above the outline chart by its own height, so that a tall outline
     // chart never runs into the title.
     s.printAt(g.CentreX, originY2 - settings.R.length - 2, settings.Title);
-    s.printAt(g.CentreX, kWesparOriginY + 1.5, settings.XTitle);
+    s.printAt(g.CentreX, kWesparOrigin.y() + 1.5, settings.XTitle);
     if (printer) {
         // The page has no rotated font: the Y titles stand level, halfway
         // between each chart's centre and its bottom edge.
-        s.printAt(0.5, g.CentreY + (kWesparOriginY - g.CentreY) / 2, settings.YTitle);
+        s.printAt(0.5, g.CentreY + (kWesparOrigin.y() - g.CentreY) / 2, settings.YTitle);
         s.printAt(0.5, g2.CentreY + (originY2 - g2.CentreY) / 2, settings.RTitle);
     } else {
         s.selectRotatedFont(QStringLiteral("times new roman"), 15);
@@ -140,7 +140,7 @@ void drawBody(DrawingSurface& s, const WesparSettings& settings, const Deflectio
 
 double OriginY2(const WesparSettings& settings)
 {
-    return kWesparOriginY - settings.Y.length - 2;
+    return kWesparOrigin.y() - settings.Y.length - 2;
 }
 
 void DrawDeflectionChart(DrawingSurface& s, const WesparSettings& settings, const DeflectionData& data, const RotorModel& model)

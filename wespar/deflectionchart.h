@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointF>
+
 namespace kavel {
 
 class DrawingSurface;
@@ -7,10 +9,9 @@ struct DeflectionData;
 struct RotorModel;
 struct WesparSettings;
 
-// Both charts share OriginX; the outline chart stands 2 cm above the top of
-// the deflection chart.
-inline constexpr double kWesparOriginX = 6;
-inline constexpr double kWesparOriginY = 18;
+// Both charts share the origin's x; the outline chart stands 2 cm above the
+// top of the deflection chart.
+inline constexpr QPointF kWesparOrigin { 6, 18 };
 double OriginY2(const WesparSettings& settings);
 
 // The deflection line below and the rotor section above, with their frames,

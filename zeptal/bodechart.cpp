@@ -17,7 +17,7 @@ namespace {
 std::vector<ScaleMark> phaseScale(const ZeptalSettings& settings, const ChartGeometry& g)
 {
     std::vector<ScaleMark> marks;
-    const double top = kBodeOriginY - double(settings.Ylength);
+    const double top = kBodeOrigin.y() - double(settings.Ylength);
     for (int m = 1; m <= 4; ++m)
         marks.push_back({ top + m * g.ScaleY * settings.Ypitch, m % 2 == 0 ? 0.0 : 0.5, -90.0 * m });
     return marks;
@@ -30,10 +30,10 @@ PlotArea bodeArea(const ZeptalSettings& settings, const ChartGeometry& g)
 {
     PlotArea area;
     area.frame = g.frame(settings.Xlength, double(settings.Ylength));
-    area.x = DataAxis::linear(DataAxis::nameOf(settings.XTitle, "speed"), settings.Xmin, kBodeOriginX, settings.Xmax, kBodeOriginX + settings.Xlength);
+    area.x = DataAxis::linear(DataAxis::nameOf(settings.XTitle, "speed"), settings.Xmin, kBodeOrigin.x(), settings.Xmax, kBodeOrigin.x() + settings.Xlength);
     area.x.zoomedBy(settings.Xmin, settings.Xmax, &settings.Xpitch);
-    area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.AmplitudeTitle, "amplitude"), settings.Ymin, kBodeOriginY, settings.Ymax,
-        kBodeOriginY - double(settings.Ylength)));
+    area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.AmplitudeTitle, "amplitude"), settings.Ymin, kBodeOrigin.y(), settings.Ymax,
+        kBodeOrigin.y() - double(settings.Ylength)));
     area.y.back().zoomedBy(settings.Ymin, settings.Ymax, &settings.Ypitch);
     const double phaseZero = g.OffsetY - double(settings.Ylength);
     area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.PhaseTitle, "phase"), -360, phaseZero + 360 * PhaseScale(settings, g), 0, phaseZero));
@@ -80,19 +80,19 @@ void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const Unba
     const ChartMarkers& markers)
 {
     const bool printer = s.isPrinter();
-    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.xAxis(), settings.yAxis(), kBodeOriginX, kBodeOriginY);
+    const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.xAxis(), settings.yAxis(), kBodeOrigin);
     if (!geometry)
         return;
     const ChartGeometry& g = *geometry;
     const float CentreY = float(g.CentreY);
     const double height = double(settings.Ylength);
-    const double right = kBodeOriginX + settings.Xlength;
+    const double right = kBodeOrigin.x() + settings.Xlength;
 
     const FrameInputs frame = BodeFrameInputs(settings, g, PhaseCount(curveFlags), printer);
     DrawChartFrame(s, frame, settings.FrameWidth);
 
-    s.printAt(g.CentreX - 5, kBodeOriginY - height - 2, settings.Title);
-    s.printAt(g.CentreX - 5, kBodeOriginY + 1.5, settings.XTitle);
+    s.printAt(g.CentreX - 5, kBodeOrigin.y() - height - 2, settings.Title);
+    s.printAt(g.CentreX - 5, kBodeOrigin.y() + 1.5, settings.XTitle);
     DrawRightScale(s, right, g.OffsetX, phaseScale(settings, g));
 
     // On paper both titles run horizontally, in the printer's font, beside

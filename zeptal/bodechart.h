@@ -11,8 +11,7 @@ namespace kavel {
 class DrawingSurface;
 struct ZeptalSettings;
 
-inline constexpr double kBodeOriginX = 4;
-inline constexpr double kBodeOriginY = 18;
+inline constexpr QPointF kBodeOrigin { 4, 18 };
 
 // The Bode frame's inputs: on screen X ticks run the full frame height and
 // Y labels stand 2 cm left of the frame, with a grid line after each only

@@ -27,11 +27,11 @@ std::optional<ChartGeometry> PolarGeometry(const ZeptalSettings& settings)
     if (settings.Ymax == 0)
         return std::nullopt;
     ChartGeometry g;
-    g.OriginX = kPolarOriginX;
-    g.OriginY = kPolarOriginY;
+    g.OriginX = kPolarOrigin.x();
+    g.OriginY = kPolarOrigin.y();
     g.ScaleX = g.ScaleY = (double(settings.Ylength) / 2) / settings.Ymax;
-    g.OffsetX = kPolarOriginX + g.ScaleY * settings.Ymax;
-    g.OffsetY = kPolarOriginY - g.ScaleY * settings.Ymax;
+    g.OffsetX = kPolarOrigin.x() + g.ScaleY * settings.Ymax;
+    g.OffsetY = kPolarOrigin.y() - g.ScaleY * settings.Ymax;
     g.CentreX = g.OffsetX;
     g.CentreY = double(float(g.OffsetY));
     for (double v : { g.ScaleX, g.OffsetX, g.OffsetY }) {
@@ -96,7 +96,7 @@ void DrawPolarChart(DrawingSurface& s, const ZeptalSettings& settings, const Unb
     const ChartGeometry& g = *geometry;
 
     DrawPolarGrid(s, settings, g);
-    s.printAt(g.CentreX, kPolarOriginY - double(settings.Ylength) - 2, settings.Title);
+    s.printAt(g.CentreX, kPolarOrigin.y() - double(settings.Ylength) - 2, settings.Title);
     s.printAt(g.CentreX, g.CentreY + g.ScaleY * settings.Ymax + 1, settings.AmplitudeTitle);
 
     ChartPos chartPos(data);

@@ -12,8 +12,7 @@ namespace kavel {
 class DrawingSurface;
 struct ZeptalSettings;
 
-inline constexpr double kPolarOriginX = 3;
-inline constexpr double kPolarOriginY = 18;
+inline constexpr QPointF kPolarOrigin { 3, 18 };
 
 // The polar chart's values: both scales (Ylength / 2) / Ymax, the circle's
 // centre in OffsetX/OffsetY and CentreX/CentreY. Nullopt when Ymax is 0.

@@ -60,8 +60,10 @@ void DrawFrameTicks(DrawingSurface& s, const FrameInputs& f)
     DrawYTicks(s, f, tickValues(f.y.min, -f.y.pitch), f.g.OriginX);
 }
 
-std::optional<ChartGeometry> ChartGeometry::compute(const AxisSettings& x, const AxisSettings& y, double originX, double originY)
+std::optional<ChartGeometry> ChartGeometry::compute(const AxisSettings& x, const AxisSettings& y, QPointF origin)
 {
+    const double originX = origin.x();
+    const double originY = origin.y();
     const double xRange = x.max - x.min;
     const double yRange = y.max - y.min;
     if (xRange == 0 || yRange == 0)

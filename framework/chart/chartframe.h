@@ -23,9 +23,10 @@ struct ChartGeometry {
     double CentreX = 0;
     double CentreY = 0;
 
-    // Nullopt when a range is zero (or not finite): the scale would be a
-    // division by zero, and the plot stops there.
-    static std::optional<ChartGeometry> compute(const AxisSettings& x, const AxisSettings& y, double originX, double originY);
+    // For a frame whose lower-left corner is at `origin`. Nullopt when a
+    // range is zero (or not finite): the scale would be a division by zero,
+    // and the plot stops there.
+    static std::optional<ChartGeometry> compute(const AxisSettings& x, const AxisSettings& y, QPointF origin);
 
     double chartX(double x) const { return OffsetX + ScaleX * x; }
     double chartY(double y) const { return OffsetY - ScaleY * y; }

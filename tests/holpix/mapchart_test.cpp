@@ -117,7 +117,7 @@ TEST(HolpixAxes, EachRoutineDrawsOnlyTheZeroLinesOfItsLinearAxes)
         const OpList ops = draw(SurfaceKind::Screen, s, none, MapCurveFlags::atStart(), axes(xLog, yLog));
         return OpList(ops.begin() + 5, ops.begin() + 7);
     };
-    const ChartGeometry g = *ChartGeometry::compute(base.X, base.Y, 4, 18);
+    const ChartGeometry g = *ChartGeometry::compute(base.X, base.Y, { 4, 18 });
     const SurfaceOp horizontal = Op::Line { 4, float(g.OffsetY), 19, float(g.OffsetY), kBlack, 1 };
     const SurfaceOp vertical = Op::Line { float(g.OffsetX), 18, float(g.OffsetX), 3, kBlack, 1 };
     EXPECT_EQ(zeroLines(false, false), (OpList { horizontal, vertical }));
@@ -310,7 +310,7 @@ ChartPoints mapped(CriticalSpeedMap& map, bool xLog, bool yLog)
     s.X = { 10, 1000, 100, 10 };
     s.Y = { 50, 150, 50, 8 };
     RecordingSurface surface;
-    const ChartGeometry g = *ChartGeometry::compute(s.X, s.Y, 4, 18);
+    const ChartGeometry g = *ChartGeometry::compute(s.X, s.Y, { 4, 18 });
     const MapScales scales = DrawMapAxes(surface, s, g, xLog ? AxisScale::Log : AxisScale::Linear, yLog ? AxisScale::Log : AxisScale::Linear);
     return MapToChart(map, s, scales);
 }

@@ -72,7 +72,7 @@ TEST(RotorModel, ScalingHalvesDiametersAndMirrorsTheLowerHalf)
 {
     RotorModel m;
     ReadRotorModelText(QStringLiteral("m"), kTwoElements, m);
-    const auto g = ChartGeometry::compute({ 0, 300, 100, 15 }, { -50, 50, 10, 10 }, 5, 18);
+    const auto g = ChartGeometry::compute({ 0, 300, 100, 15 }, { -50, 50, 10, 10 }, { 5, 18 });
     ScaledRotor both;
     ASSERT_TRUE(ScaleRotorModel(m, *g, true, both));
     EXPECT_FLOAT_EQ(both.cx[2], 10);       // x 100 → 5 + 0.05 × 100

@@ -62,7 +62,7 @@ OpList chart(const ValdenSettings& s, const EigenData& data, const ShowCurveFlag
 OpList frame(const ValdenSettings& s, int DampingShown)
 {
     RecordingSurface surface;
-    DrawCampbellFrame(surface, s, *ChartGeometry::compute(s.xAxis(), s.yAxis(), 4, 18), DampingShown);
+    DrawCampbellFrame(surface, s, *ChartGeometry::compute(s.xAxis(), s.yAxis(), { 4, 18 }), DampingShown);
     return surface.takeOps();
 }
 
@@ -162,7 +162,7 @@ TEST(CampbellFrame, DampingScaleMapsMinusTwoHundredthsTenthAndOneToBottomMiddleT
     // Through the chart points: eigenvalues of damping ratio 1, 0 and 0.1
     // land on the scale's lines at the top, at one twelfth and half way.
     const ValdenSettings s = settings();
-    const ChartGeometry g = *ChartGeometry::compute(s.xAxis(), s.yAxis(), 4, 18);
+    const ChartGeometry g = *ChartGeometry::compute(s.xAxis(), s.yAxis(), { 4, 18 });
     EigenData data;
     ReadEigenDataText(QStringLiteral("d"), eigenFile(QStringLiteral("c"), { 50 }, { { { -1, 0 }, { 0, 1 }, { -1, std::sqrt(99.0) } } }), data);
     XYPoints p;

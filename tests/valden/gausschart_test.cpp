@@ -49,7 +49,7 @@ EigenData modes(int count)
 OpList gaussFrame(const ValdenSettings& s)
 {
     RecordingSurface surface;
-    DrawGaussFrame(surface, s, *ChartGeometry::compute(s.reAxis(), s.imAxis(), 4, 18));
+    DrawGaussFrame(surface, s, *ChartGeometry::compute(s.reAxis(), s.imAxis(), { 4, 18 }));
     return surface.takeOps();
 }
 
@@ -145,7 +145,7 @@ TEST(GaussChart, PointsArePlacedBySigmaAndOmega)
 {
     const ValdenSettings s = settings();
     GaussPoints p;
-    ComputeGaussPoints(modes(2), *ChartGeometry::compute(s.reAxis(), s.imAxis(), 4, 18), p);
+    ComputeGaussPoints(modes(2), *ChartGeometry::compute(s.reAxis(), s.imAxis(), { 4, 18 }), p);
     EXPECT_EQ(p.GaussX, (std::vector<float> { 11.6f, 11.2f, 11.6f, 11.2f }));
     EXPECT_EQ(p.GaussY, (std::vector<float> { 17, 16, 16.9f, 15.9f }));
 }

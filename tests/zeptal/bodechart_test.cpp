@@ -89,7 +89,7 @@ TEST(BodeChart, LabelsTitlesAndPhaseScaleStandAtTheirPoints)
 TEST(BodeChart, PhaseZeroOnTheTopEdgeAndNinetyDegreesPerDivision)
 {
     const ZeptalSettings s = bodeSettings();
-    ChartGeometry g = *ChartGeometry::compute(s.xAxis(), s.yAxis(), kBodeOriginX, kBodeOriginY);
+    ChartGeometry g = *ChartGeometry::compute(s.xAxis(), s.yAxis(), kBodeOrigin);
     EXPECT_DOUBLE_EQ(PhaseScale(s, g), 0.1 * 20 / 90);
     const UnbalanceResponse data = responseOf({ { { 0, 0, 0 }, { 3000, 50, -90 }, { 4500, 10, -180 }, { 6000, 100, -360 } } });
     ChartPos pos(data);

@@ -38,14 +38,14 @@ Frame parse(const OpList& ops)
 
 FrameInputs savlenFrame(AxisSettings x, AxisSettings y)
 {
-    return { x, y, *ChartGeometry::compute(x, y, 5, 18) };
+    return { x, y, *ChartGeometry::compute(x, y, { 5, 18 }) };
 }
 
 } // namespace
 
 TEST(ChartFrame, DerivedValuesPlaceZeroAndTheCentre)
 {
-    const auto g = ChartGeometry::compute({ -100, 500, 100, 24 }, { -150, 150, 50, 12 }, 5, 18);
+    const auto g = ChartGeometry::compute({ -100, 500, 100, 24 }, { -150, 150, 50, 12 }, { 5, 18 });
     ASSERT_TRUE(g);
     EXPECT_DOUBLE_EQ(g->ScaleX, 0.04);
     EXPECT_DOUBLE_EQ(g->OffsetX, 9);
@@ -53,8 +53,8 @@ TEST(ChartFrame, DerivedValuesPlaceZeroAndTheCentre)
     EXPECT_DOUBLE_EQ(g->CentreX, 17);
     EXPECT_DOUBLE_EQ(g->CentreY, 12);
     EXPECT_DOUBLE_EQ(g->chartY(150), 6);
-    EXPECT_FALSE(ChartGeometry::compute({ 5, 5, 1, 10 }, { 0, 1, 1, 1 }, 5, 18)) << "a zero range has no scale";
-    EXPECT_FALSE(ChartGeometry::compute({ 0, 1, 1, 10 }, { 2, 2, 1, 1 }, 5, 18));
+    EXPECT_FALSE(ChartGeometry::compute({ 5, 5, 1, 10 }, { 0, 1, 1, 1 }, { 5, 18 })) << "a zero range has no scale";
+    EXPECT_FALSE(ChartGeometry::compute({ 0, 1, 1, 10 }, { 2, 2, 1, 1 }, { 5, 18 }));
 }
 
 TEST(ChartFrame, ScreenFrameDrawsEdgesZeroLineAndTicksFromZeroOutward)

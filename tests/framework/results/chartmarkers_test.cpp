@@ -43,7 +43,7 @@ TEST(ChartMarkers, NoMarkersDrawNothing)
 TEST(ChartMarkers, LinearAxesAreTheGeometrysFrameAndPlaces)
 {
     // 0.1 cm a unit on both axes, physical 0 at the origin (4, 18).
-    const ChartGeometry g = *ChartGeometry::compute({ 0, 100, 10, 10 }, { 0, 50, 10, 5 }, 4, 18);
+    const ChartGeometry g = *ChartGeometry::compute({ 0, 100, 10, 10 }, { 0, 50, 10, 5 }, { 4, 18 });
     const MarkerAxes axes = MarkerAxes::linear(g, 10, 5);
     EXPECT_EQ(axes.frame, QRectF(4, 13, 10, 5));
     EXPECT_EQ(axes.x(50), 9);
