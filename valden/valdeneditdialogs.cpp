@@ -10,9 +10,6 @@ namespace kavel {
 
 namespace {
 
-constexpr int kLabelHeight = 210;
-constexpr int kTitleWidth = 2685;
-
 // The designed rows of both dialogs, in twips.
 constexpr int kFirstAxisTop = 467;
 constexpr int kFirstTitleTop = 935;
