@@ -2,8 +2,6 @@
 
 #include "unbalanceresponse.h"
 
-#include "framework/results/resonance.h"
-
 #include <cmath>
 
 namespace kavel {
@@ -19,10 +17,9 @@ std::vector<ResponsePeak> ComputeResponsePeaks(const UnbalanceResponse& data, co
         for (int i = 1; i <= data.speedCount; ++i)
             amplitude.push_back(data.amplitude(i, j));
         for (const Resonance& r : FindResonances(speed, amplitude)) {
-            const int i = int(r.peak) + 1;
-            ResponsePeak peak { j, speed[r.peak], amplitude[r.peak], data.phase(i, j), r.n1, r.n2, r.af, std::nullopt };
+            ResponsePeak peak { j, r, speed[r.peak], amplitude[r.peak], data.phase(int(r.peak) + 1, j), std::nullopt };
             if (operating)
-                peak.separation = AssessSeparation(peak.speed, peak.af, *operating);
+                peak.separation = AssessSeparation(peak.speed, r.af, *operating);
             peaks.push_back(peak);
         }
     }
@@ -38,9 +35,9 @@ ResultRows ResponsePeakRows(const std::vector<ResponsePeak>& peaks)
             .number(QStringLiteral("speed"), p.speed)
             .number(QStringLiteral("amplitude"), p.amplitude)
             .number(QStringLiteral("phase"), p.phase)
-            .number(QStringLiteral("n1"), p.n1)
-            .number(QStringLiteral("n2"), p.n2)
-            .number(QStringLiteral("af"), p.af);
+            .number(QStringLiteral("n1"), p.resonance.n1)
+            .number(QStringLiteral("n2"), p.resonance.n2)
+            .number(QStringLiteral("af"), p.resonance.af);
         if (p.separation) {
             row.number(QStringLiteral("sm"), p.separation->margin)
                 .number(QStringLiteral("sm_required"), p.separation->required)
@@ -64,9 +61,10 @@ ChartMarkers ResponsePeakMarkers(const std::vector<ResponsePeak>& peaks, const s
             continue;
         const int colour = *curveColours[j];
         const double level = p.amplitude / std::sqrt(2.0);
-        if (p.n1 && p.n2)
-            markers.levels.push_back({ *p.n1, *p.n2, level, colour });
-        for (const std::optional<double>& n : { p.n1, p.n2 }) {
+        const Resonance& r = p.resonance;
+        if (r.n1 && r.n2)
+            markers.levels.push_back({ *r.n1, *r.n2, level, colour });
+        for (const std::optional<double>& n : { r.n1, r.n2 }) {
             if (n)
                 markers.points.push_back({ *n, level, colour, ChartMarkers::Shape::Tick });
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/results/chartmarkers.h"
+#include "framework/results/resonance.h"
 #include "framework/results/resultrow.h"
 #include "framework/results/separationmargin.h"
 
@@ -11,16 +12,15 @@ namespace kavel {
 
 struct UnbalanceResponse;
 
-// A resonance peak of one response curve (see FindResonances), with its
-// standing to the operating range when one is given.
+// A resonance peak of one response curve as FindResonances finds it (its
+// half-power speeds and amplification factor), with the curve's values at
+// the peak and its standing to the operating range when one is given.
 struct ResponsePeak {
     int curve;
+    Resonance resonance;
     double speed;
     double amplitude;
     double phase;
-    std::optional<double> n1;
-    std::optional<double> n2;
-    std::optional<double> af;
     std::optional<SeparationMargin> separation;
 };
 

@@ -36,13 +36,13 @@ TEST(ResponsePeaks, PeakHalfPowerPointsAndAmplificationOfEachCurve)
     EXPECT_EQ(peaks[0].speed, 4000);
     EXPECT_EQ(peaks[0].amplitude, 8);
     EXPECT_EQ(peaks[0].phase, -90);
-    EXPECT_NEAR(*peaks[0].n1, 3414.214, 1e-3);
-    EXPECT_NEAR(*peaks[0].n2, 4585.786, 1e-3);
-    EXPECT_NEAR(*peaks[0].af, 3.414214, 1e-6);
+    EXPECT_NEAR(*peaks[0].resonance.n1, 3414.214, 1e-3);
+    EXPECT_NEAR(*peaks[0].resonance.n2, 4585.786, 1e-3);
+    EXPECT_NEAR(*peaks[0].resonance.af, 3.414214, 1e-6);
     EXPECT_FALSE(peaks[0].separation);
     EXPECT_EQ(peaks[1].curve, 2);
     EXPECT_EQ(peaks[1].speed, 7000);
-    EXPECT_FALSE(peaks[1].af);
+    EXPECT_FALSE(peaks[1].resonance.af);
 }
 
 // Below 5000..6000 by 20 %, where AF 3.414214 asks for
