@@ -1,7 +1,7 @@
 #include "valden/eigendata.h"
-#include "valden/valdenchart.h"
 #include "valden/valdenresults.h"
 #include "valden/valdensettings.h"
+#include "valden/valdenviewer.h"
 
 #include "framework/surface/recordingsurface.h"
 #include "largefiles.h"

@@ -1,8 +1,8 @@
 #include "zeptal/curveflags.h"
 #include "zeptal/unbalanceresponse.h"
-#include "zeptal/zeptalchart.h"
 #include "zeptal/zeptalresults.h"
 #include "zeptal/zeptalsettings.h"
+#include "zeptal/zeptalviewer.h"
 
 #include "framework/surface/recordingsurface.h"
 #include "largefiles.h"

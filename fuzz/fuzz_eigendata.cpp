@@ -1,7 +1,7 @@
 #include "valden/eigendata.h"
-#include "valden/valdenchart.h"
 #include "valden/valdenresults.h"
 #include "valden/valdensettings.h"
+#include "valden/valdenviewer.h"
 
 #include "framework/reading/textfile.h"
 #include "framework/results/resultformat.h"
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (std::size_t k = 0; k < some.size(); ++k)
         some[k] = size > k && (data[k] & 1) ? 1 : 0;
     for (const kavel::ShowCurveFlags& flags : { kavel::ShowCurveFlags::atStart(), some }) {
-        for (const int mode : { int(kavel::XYChart), int(kavel::GaussChart) }) {
+        for (const int mode : { int(kavel::ValdenViewer::XYChart), int(kavel::ValdenViewer::GaussChart) }) {
             kavel::RecordingSurface screen(kavel::SurfaceKind::Screen);
             kavel::DrawValdenChart(screen, settings, eigen, flags, mode, markers);
             kavel::RecordingSurface page(kavel::SurfaceKind::Printer);

@@ -1,8 +1,8 @@
 #include "zeptal/curveflags.h"
 #include "zeptal/unbalanceresponse.h"
-#include "zeptal/zeptalchart.h"
 #include "zeptal/zeptalresults.h"
 #include "zeptal/zeptalsettings.h"
+#include "zeptal/zeptalviewer.h"
 
 #include "framework/reading/textfile.h"
 #include "framework/results/resultformat.h"
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (std::size_t k = 0; k < some.size(); ++k)
         some[k] = size > k && (data[k] & 1) ? 1 : 0;
     for (const kavel::CurveFlags& flags : { kavel::CurveFlags::atStart(), some }) {
-        for (const int style : { int(kavel::BodeChart), int(kavel::PolarChart) }) {
+        for (const int style : { int(kavel::ZeptalViewer::BodeChart), int(kavel::ZeptalViewer::PolarChart) }) {
             kavel::RecordingSurface screen(kavel::SurfaceKind::Screen);
             kavel::DrawZeptalChart(screen, settings, response, flags, style, markers);
             kavel::RecordingSurface page(kavel::SurfaceKind::Printer);

@@ -1,6 +1,7 @@
 #include "valdenviewer.h"
 
-#include "valdenchart.h"
+#include "campbellchart.h"
+#include "gausschart.h"
 #include "valdeneditdialogs.h"
 #include "valdenresults.h"
 
@@ -21,6 +22,8 @@ const QString kLegacyFactoryFile = QStringLiteral("valden.org");
 const QString kLegacyWorkingFile = QStringLiteral("valden.tmp");
 
 } // namespace
+
+constinit const ChartPair<ValdenSettings, EigenData, ShowCurveFlags> DrawValdenChart { DrawXYChart, DrawGaussChart, 5 };
 
 ValdenViewer::ValdenViewer()
     : Viewer({ .program = QStringLiteral("VALDEN"), .mainCaption = QStringLiteral("valden/D  Drawing"), .fileDialogCaption = QStringLiteral("valden/F File Open"),

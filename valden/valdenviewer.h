@@ -4,6 +4,7 @@
 #include "showcurve.h"
 #include "valdensettings.h"
 
+#include "framework/chart/chartpair.h"
 #include "framework/viewer.h"
 
 namespace kavel {
@@ -32,7 +33,13 @@ public:
     EigenData data;
     // In memory only: every curve shown and the XY chart at each start.
     ShowCurveFlags ShowCurve = ShowCurveFlags::atStart();
-    int ChartMode = 1;
+    // Which chart the viewer shows: 1 the XY chart, 2 the Gauss-plane chart.
+    enum ChartModes { XYChart = FirstChart, GaussChart = SecondChart };
+    int ChartMode = XYChart;
 };
+
+// The VALDEN chart in the given mode, its comment at 5 cm on paper; the
+// markers (speed against frequency) are drawn over the XY chart's curves.
+extern const ChartPair<ValdenSettings, EigenData, ShowCurveFlags> DrawValdenChart;
 
 } // namespace kavel

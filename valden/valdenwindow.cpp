@@ -1,6 +1,5 @@
 #include "valdenwindow.h"
 
-#include "valdenchart.h"
 #include "valdeneditdialogs.h"
 #include "valdenviewer.h"
 
@@ -24,7 +23,7 @@ const TwipsRect kCommand7 { 6960, 3960, 855, 372 };
 
 QString chartButtonCaption(int ChartMode)
 {
-    return ChartMode == XYChart ? QStringLiteral("Gauss") : QStringLiteral("XY");
+    return ChartMode == ValdenViewer::XYChart ? QStringLiteral("Gauss") : QStringLiteral("XY");
 }
 
 } // namespace
@@ -39,14 +38,14 @@ ValdenWindow::ValdenWindow(ValdenViewer& viewer, QWidget* parent)
 
 void ValdenWindow::switchChart()
 {
-    m_valden.ChartMode = m_valden.ChartMode == XYChart ? GaussChart : XYChart;
+    m_valden.ChartMode = m_valden.ChartMode == ValdenViewer::XYChart ? ValdenViewer::GaussChart : ValdenViewer::XYChart;
     m_command7->setText(chartButtonCaption(m_valden.ChartMode));
     plot();
 }
 
 void ValdenWindow::editSettings()
 {
-    const QString own = m_valden.ChartMode == XYChart ? QStringLiteral("Form2") : QStringLiteral("Form3");
+    const QString own = m_valden.ChartMode == ValdenViewer::XYChart ? QStringLiteral("Form2") : QStringLiteral("Form3");
     for (ValdenEditDialog* dialog : findChildren<ValdenEditDialog*>()) {
         if (dialog->isVisible() && dialog->objectName() != own)
             dialog->reject();

@@ -1,6 +1,5 @@
 #include "zeptaleditdialog.h"
 
-#include "zeptalchart.h"
 #include "zeptalviewer.h"
 
 #include "framework/ui/checkboxgrid.h"
@@ -61,8 +60,8 @@ ZeptalEditDialog::ZeptalEditDialog(ZeptalViewer& viewer, QWidget* parent)
     addLabel(QStringLiteral("Drawing Style"), { 7320, 360, 1800, kLabelHeight });
     addLabel(QStringLiteral("Bode or Polar"), { 7320, 720, 1800, kLabelHeight });
     // "Polar" stands clear of the caption "Bode".
-    m_option1 = bindChoice(addOptionButton(QStringLiteral("Option1"), QStringLiteral("Bode"), { 7440, 960, 840, 300 }), viewer.chartStyle, BodeChart);
-    m_option2 = bindChoice(addOptionButton(QStringLiteral("Option2"), QStringLiteral("Polar"), { 8280, 960, 900, 300 }), viewer.chartStyle, PolarChart);
+    m_option1 = bindChoice(addOptionButton(QStringLiteral("Option1"), QStringLiteral("Bode"), { 7440, 960, 840, 300 }), viewer.chartStyle, ZeptalViewer::BodeChart);
+    m_option2 = bindChoice(addOptionButton(QStringLiteral("Option2"), QStringLiteral("Polar"), { 8280, 960, 900, 300 }), viewer.chartStyle, ZeptalViewer::PolarChart);
 
     // Check1(0..4) amplitude of S1..S5, Check1(5..9) their phase,
     // Check1(10) "All" under "Amp".

@@ -1,10 +1,13 @@
 #include "zeptalviewer.h"
 
-#include "zeptalchart.h"
+#include "bodechart.h"
+#include "polarchart.h"
 #include "zeptaleditdialog.h"
 #include "zeptalresults.h"
 
 namespace kavel {
+
+constinit const ChartPair<ZeptalSettings, UnbalanceResponse, CurveFlags> DrawZeptalChart { DrawBodeChart, DrawPolarChart };
 
 ZeptalViewer::ZeptalViewer()
     : Viewer({ .program = QStringLiteral("ZEPTAL"), .mainCaption = QStringLiteral("ZEPTAL/D  Drawing"), .fileDialogCaption = QStringLiteral("ZEPTAL/F File Open"),

@@ -4,6 +4,7 @@
 #include "unbalanceresponse.h"
 #include "zeptalsettings.h"
 
+#include "framework/chart/chartpair.h"
 #include "framework/viewer.h"
 
 namespace kavel {
@@ -25,9 +26,15 @@ public:
 
     ZeptalSettings settings;
     UnbalanceResponse data;
+    // Which chart the viewer shows: 1 the Bode chart, 2 polar.
+    enum ChartStyles { BodeChart = FirstChart, PolarChart = SecondChart };
     // In memory only: the Bode chart with every curve at each start.
-    int chartStyle = 1;
+    int chartStyle = BodeChart;
     CurveFlags curveFlags = CurveFlags::atStart();
 };
+
+// The ZEPTAL chart of the given style; the markers (speed against
+// amplitude) are drawn over the Bode chart's curves.
+extern const ChartPair<ZeptalSettings, UnbalanceResponse, CurveFlags> DrawZeptalChart;
 
 } // namespace kavel

@@ -13,7 +13,6 @@
 #include "mirno1/mirno1viewer.h"
 #include "mirnok/mirnokviewer.h"
 #include "savlen/savlenviewer.h"
-#include "valden/valdenchart.h"
 #include "valden/valdenviewer.h"
 #include "wespar/wesparfiledialog.h"
 #include "wespar/wesparviewer.h"
@@ -88,7 +87,7 @@ Walk editDialog(const char* name, const std::function<void(V&)>& prepare = {})
 const Walk kWalks[] = {
     editDialog<SavlenViewer>("SAVLEN_Form2"),
     editDialog<ValdenViewer>("VALDEN_Form2"),
-    editDialog<ValdenViewer>("VALDEN_Form3", [](ValdenViewer& v) { v.ChartMode = GaussChart; }),
+    editDialog<ValdenViewer>("VALDEN_Form3", [](ValdenViewer& v) { v.ChartMode = ValdenViewer::GaussChart; }),
     editDialog<MirnokViewer>("MIRNOK_Form2"),
     editDialog<Mirno1Viewer>("MIRNO1_Form2"),
     editDialog<HolpixViewer>("HOLPIX_Form2"),

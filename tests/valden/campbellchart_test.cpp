@@ -4,8 +4,8 @@
 #include "valden/campbellchart.h"
 #include "valden/chartpoints.h"
 #include "valden/eigendata.h"
-#include "valden/valdenchart.h"
 #include "valden/valdensettings.h"
+#include "valden/valdenviewer.h"
 
 #include "framework/chart/chartframe.h"
 
@@ -55,7 +55,7 @@ EigenData modes(int count, std::vector<double> speeds = { 0, 50, 100 })
 OpList chart(const ValdenSettings& s, const EigenData& data, const ShowCurveFlags& flags, SurfaceKind kind = SurfaceKind::Screen)
 {
     RecordingSurface surface(kind);
-    DrawValdenChart(surface, s, data, flags, XYChart);
+    DrawValdenChart(surface, s, data, flags, ValdenViewer::XYChart);
     return surface.takeOps();
 }
 

@@ -4,8 +4,8 @@
 #include "valden/chartpoints.h"
 #include "valden/eigendata.h"
 #include "valden/gausschart.h"
-#include "valden/valdenchart.h"
 #include "valden/valdensettings.h"
+#include "valden/valdenviewer.h"
 
 #include "framework/chart/chartframe.h"
 
@@ -56,7 +56,7 @@ OpList gaussFrame(const ValdenSettings& s)
 OpList chart(const ValdenSettings& s, const EigenData& data, const ShowCurveFlags& flags, SurfaceKind kind = SurfaceKind::Screen)
 {
     RecordingSurface surface(kind);
-    DrawValdenChart(surface, s, data, flags, GaussChart);
+    DrawValdenChart(surface, s, data, flags, ValdenViewer::GaussChart);
     return surface.takeOps();
 }
 

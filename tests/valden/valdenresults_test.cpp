@@ -1,6 +1,5 @@
 #include "export/chartexport.h"
 #include "valden/eigendata.h"
-#include "valden/valdenchart.h"
 #include "valden/valdenresults.h"
 #include "valden/valdenviewer.h"
 
@@ -113,7 +112,7 @@ TEST(CampbellResults, MarkersCircleEachCrossingOnTheXYChartOnly)
     viewer.resultInputs.markers = true;
     EXPECT_TRUE(circlesAt(RecordChart(viewer, SurfaceKind::Screen), { { 8, 14 }, { 6, 14 } }, kBlack));
 
-    viewer.ChartMode = GaussChart;
+    viewer.ChartMode = ValdenViewer::GaussChart;
     EXPECT_TRUE(all<Op::Circle>(RecordChart(viewer, SurfaceKind::Screen)).empty());
 }
 

@@ -1,7 +1,7 @@
 #include "zeptaltesting.h"
 
 #include "zeptal/bodechart.h"
-#include "zeptal/zeptalchart.h"
+#include "zeptal/zeptalviewer.h"
 
 #include <gtest/gtest.h>
 

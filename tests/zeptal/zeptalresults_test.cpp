@@ -1,7 +1,6 @@
 #include "zeptaltesting.h"
 
 #include "export/chartexport.h"
-#include "zeptal/zeptalchart.h"
 #include "zeptal/zeptalresults.h"
 #include "zeptal/zeptalviewer.h"
 
@@ -98,7 +97,7 @@ TEST(ResponsePeaks, MarkersOnTheBodeChartOnly)
     EXPECT_TRUE(has(15.380712f, 17.184315f, 15.380712f, 17.684315f));
     EXPECT_TRUE(has(19.285955f, 17.184315f, 19.285955f, 17.684315f));
 
-    viewer.chartStyle = PolarChart;
+    viewer.chartStyle = ZeptalViewer::PolarChart;
     const OpList marked = RecordChart(viewer, SurfaceKind::Screen);
     viewer.resultInputs.markers = false;
     EXPECT_EQ(marked, RecordChart(viewer, SurfaceKind::Screen));
