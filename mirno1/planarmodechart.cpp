@@ -50,8 +50,7 @@ void drawBody(DrawingSurface& s, const Mirno1Settings& settings, const PlanarMod
     const FrameInputs frame { settings.X, settings.Y, g };
     DrawChartFrame(s, frame, settings.FrameWidth);
 
-    s.printAt(g.CentreX - 5, g.OriginY - settings.Y.length - 2, settings.Title);
-    s.printAt(g.CentreX - 5, g.OriginY + 1.5, settings.XTitle);
+    DrawTitlesAboveAndBelow(s, g, settings.Y.length, settings.Title, settings.XTitle);
     s.selectRotatedFont(QStringLiteral("Century"), 15);
     s.printAt(1.5, g.CentreY + 2, settings.YTitle);
     s.resetOwnFont();

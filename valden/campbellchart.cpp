@@ -6,10 +6,8 @@
 
 #include "framework/chart/chartframe.h"
 #include "framework/chart/rightscale.h"
+#include "framework/results/resultrow.h"
 #include "framework/surface/drawingsurface.h"
-#include "framework/surface/palette.h"
-
-#include <cmath>
 
 namespace kavel {
 
@@ -69,14 +67,6 @@ void synchronousLine(DrawingSurface& s, const ValdenSettings& settings, const Ch
     s.line(g.OffsetX, g.OffsetY, xe, ye);
 }
 
-void frameAfterEdges(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g, int DampingShown)
-{
-    DrawFrameTicks(s, campbellFrame(settings, g, DampingShown));
-    if (DampingShown != 0)
-        DrawRightScale(s, kValdenOrigin.x() + settings.Xlength, g.OffsetX, dampingScale(settings, g));
-    synchronousLine(s, settings, g);
-}
-
 // The XY chart as a plot area: speed across, the frequency on the left
 // scale and the damping ratio on the right one, which is made of two
 // straight halves (DampingFraction).
@@ -101,31 +91,29 @@ PlotArea campbellArea(const ValdenSettings& settings, const ChartGeometry& g, in
     return area;
 }
 
-bool drawable(float x1, float y1, float x2, float y2)
-{
-    return !std::isnan(x1) && !std::isnan(y1) && !std::isnan(x2) && !std::isnan(y2);
-}
-
 } // namespace
 
 void DrawCampbellFrame(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g, int DampingShown)
 {
-    DrawFrameEdges(s, campbellFrame(settings, g, DampingShown));
-    frameAfterEdges(s, settings, g, DampingShown);
+    const FrameInputs frame = campbellFrame(settings, g, DampingShown);
+    {
+        const PrinterLineWidth frameWidth(s, settings.FrameWidth);
+        DrawFrameEdges(s, frame);
+    }
+    DrawFrameTicks(s, frame);
+    if (DampingShown != 0)
+        DrawRightScale(s, kValdenOrigin.x() + settings.Xlength, g.OffsetX, dampingScale(settings, g));
+    synchronousLine(s, settings, g);
 }
 
-void PrintCampbellFrame(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g, int DampingShown)
+std::vector<std::optional<int>> XYModeColours(const EigenData& data, const ShowCurveFlags& ShowCurve)
 {
-    s.setLineWidth(printerLineWidth(settings.FrameWidth));
-    DrawFrameEdges(s, campbellFrame(settings, g, DampingShown));
-    s.setLineWidth(1);
-    frameAfterEdges(s, settings, g, DampingShown);
+    return DrawnCurveColours(data.N2, [&](int j) { return FrequencyCurveShown(ShowCurve, j) || DampingCurveShown(ShowCurve, j); });
 }
 
 void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenData& data, const ShowCurveFlags& ShowCurve,
     const ChartMarkers& markers)
 {
-    const bool printer = s.isPrinter();
     const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.xAxis(), settings.yAxis(), kValdenOrigin);
     if (!geometry)
         return;
@@ -133,14 +121,10 @@ void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenD
     const int DampingShown = DampingShownCount(ShowCurve);
     const float CentreY = float(g.CentreY);
 
-    if (printer)
-        PrintCampbellFrame(s, settings, g, DampingShown);
-    else
-        DrawCampbellFrame(s, settings, g, DampingShown);
-
-    s.printAt(g.CentreX - 5, kValdenOrigin.y() - double(settings.Ylength) - 2, settings.XYTitle);
-    s.printAt(g.CentreX - 5, kValdenOrigin.y() + 1.5, settings.XYXTitle);
+    DrawCampbellFrame(s, settings, g, DampingShown);
+    DrawTitlesAboveAndBelow(s, g, double(settings.Ylength), settings.XYTitle, settings.XYXTitle);
     // On paper both titles run horizontally, in the printer's font.
+    const bool printer = s.isPrinter();
     if (!printer)
         s.selectRotatedFont(QStringLiteral("times new roman"), 15);
     if (DampingShown != 0) {
@@ -155,35 +139,28 @@ void DrawXYChart(DrawingSurface& s, const ValdenSettings& settings, const EigenD
     XYPoints p;
     ComputeXYPoints(data, g, settings.Ymax, p);
     PlotArea area = campbellArea(settings, g, DampingShown);
-    if (printer)
-        s.setLineWidth(printerLineWidth(settings.CurveWidth));
     const FrameClip clip(s, g.frame(settings.Xlength, double(settings.Ylength)));
-    int drawn = 0;
-    for (int j = 1; j <= data.N2; ++j) {
-        const bool frequency = FrequencyCurveShown(ShowCurve, j);
-        const bool damping = DampingCurveShown(ShowCurve, j);
-        if (!frequency && !damping)
-            continue;
-        const int c = Palette::curveColour(drawn);
-        for (int axis : { 0, 1 }) {
-            if (!(axis == 0 ? frequency : damping))
-                continue;
-            area.curves.push_back(PlotCurve::sampled(QStringLiteral("mode %1").arg(j), data.N1, [&](qint64 i) { return data.speedAt(int(i)); },
-                [&](qint64 i) { return axis == 0 ? p.Frequency[data.cell(int(i), j)] : double(p.Damping[data.cell(int(i), j)]); }, axis));
+    {
+        const PrinterLineWidth curveWidth(s, settings.CurveWidth);
+        for (const DrawnCurve& mode : DrawnCurves(XYModeColours(data, ShowCurve))) {
+            const int j = mode.number;
+            const bool frequency = FrequencyCurveShown(ShowCurve, j);
+            const bool damping = DampingCurveShown(ShowCurve, j);
+            area.addOnScales(QStringLiteral("mode %1").arg(j), data.N1, { frequency, damping }, [&](qint64 i) { return data.speedAt(int(i)); },
+                [&](int axis, qint64 i) { return axis == 0 ? p.Frequency[data.cell(int(i), j)] : double(p.Damping[data.cell(int(i), j)]); });
+            // The frequency and damping curves advance together, a step of
+            // each in turn.
+            for (int i = 2; i <= data.N1; ++i) {
+                const float x1 = p.SpeedX[std::size_t(i - 2)], x2 = p.SpeedX[std::size_t(i - 1)];
+                const std::size_t a = data.cell(i - 1, j), b = data.cell(i, j);
+                if (frequency)
+                    s.segment(x1, p.FreqY[a], x2, p.FreqY[b], mode.colour);
+                if (damping)
+                    s.segment(x1, p.DampY[a], x2, p.DampY[b], mode.colour);
+            }
         }
-        for (int i = 2; i <= data.N1; ++i) {
-            const float x1 = p.SpeedX[std::size_t(i - 2)], x2 = p.SpeedX[std::size_t(i - 1)];
-            const std::size_t a = data.cell(i - 1, j), b = data.cell(i, j);
-            if (frequency && drawable(x1, p.FreqY[a], x2, p.FreqY[b]))
-                s.line(x1, p.FreqY[a], x2, p.FreqY[b], c);
-            if (damping && drawable(x1, p.DampY[a], x2, p.DampY[b]))
-                s.line(x1, p.DampY[a], x2, p.DampY[b], c);
-        }
-        ++drawn;
     }
     s.describe(std::move(area));
-    if (printer)
-        s.setLineWidth(1);
 
     // Speed against frequency.
     DrawChartMarkers(s, markers, MarkerAxes::linear(g, settings.Xlength, double(settings.Ylength)));

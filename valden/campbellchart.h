@@ -5,6 +5,8 @@
 #include "framework/results/chartmarkers.h"
 
 #include <QPointF>
+#include <optional>
+#include <vector>
 
 namespace kavel {
 
@@ -23,7 +25,11 @@ inline constexpr QPointF kValdenOrigin { 4, 18 };
 // to speed in rps). On the printer the edges and the zero line are drawn in
 // FrameWidth and the rest in width 1.
 void DrawCampbellFrame(DrawingSurface& surface, const ValdenSettings& settings, const ChartGeometry& g, int DampingShown);
-void PrintCampbellFrame(DrawingSurface& surface, const ValdenSettings& settings, const ChartGeometry& g, int DampingShown);
+
+// The colour of each mode on the XY chart: the modes it draws (their
+// frequency or damping curve shown) take the curve colours in turn, the
+// others none.
+std::vector<std::optional<int>> XYModeColours(const EigenData& data, const ShowCurveFlags& ShowCurve);
 
 // The XY chart body: frame, titles, then frequency and damping curves of
 // every shown mode, each mode in the next curve colour, then the markers

@@ -7,10 +7,9 @@
 
 #include "framework/chart/arrow.h"
 #include "framework/chart/chartframe.h"
+#include "framework/chart/paths.h"
 #include "framework/surface/drawingsurface.h"
 #include "framework/surface/palette.h"
-
-#include <cmath>
 
 namespace kavel {
 
@@ -43,29 +42,28 @@ void ticks(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometr
 
 void DrawGaussFrame(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g)
 {
-    axes(s, settings, g);
+    {
+        const PrinterLineWidth frameWidth(s, settings.FrameWidth);
+        axes(s, settings, g);
+    }
     ticks(s, settings, g);
 }
 
-void PrintGaussFrame(DrawingSurface& s, const ValdenSettings& settings, const ChartGeometry& g)
+std::vector<std::optional<int>> GaussModeColours(const EigenData& data, const ShowCurveFlags& ShowCurve)
 {
-    s.setLineWidth(printerLineWidth(settings.FrameWidth));
-    axes(s, settings, g);
-    s.setLineWidth(1);
-    ticks(s, settings, g);
+    std::vector<std::optional<int>> colours;
+    for (int j = 1; j <= data.N2; ++j)
+        colours.push_back(GaussPathShown(ShowCurve, j) ? std::optional(Palette::curveColour(j - 1)) : std::nullopt);
+    return colours;
 }
 
 void DrawGaussChart(DrawingSurface& s, const ValdenSettings& settings, const EigenData& data, const ShowCurveFlags& ShowCurve)
 {
-    const bool printer = s.isPrinter();
     const std::optional<ChartGeometry> geometry = ChartGeometry::compute(settings.reAxis(), settings.imAxis(), kValdenOrigin);
     if (!geometry)
         return;
     const ChartGeometry& g = *geometry;
-    if (printer)
-        PrintGaussFrame(s, settings, g);
-    else
-        DrawGaussFrame(s, settings, g);
+    DrawGaussFrame(s, settings, g);
 
     const double titleY = kValdenOrigin.y() - double(settings.ImLength) - 2;
     s.printAt(g.CentreX - 5, titleY, settings.GaussTitle);
@@ -81,23 +79,13 @@ void DrawGaussChart(DrawingSurface& s, const ValdenSettings& settings, const Eig
     area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.GaussYTitle, "imaginary part"), settings.ImMin, kValdenOrigin.y(),
         settings.ImMax, kValdenOrigin.y() - double(settings.ImLength)));
     area.parameter = DataAxis::nameOf(settings.XYXTitle, "speed");
-    if (printer)
-        s.setLineWidth(printerLineWidth(settings.CurveWidth));
-    for (int j = 1; j <= data.N2; ++j) {
-        if (!GaussPathShown(ShowCurve, j))
-            continue;
-        const int c = Palette::curveColour(j - 1);
-        area.curves.push_back(PlotCurve::path(QStringLiteral("mode %1").arg(j), data.N1, [&](qint64 i) { return data.sigmaAt(int(i), j); },
-            [&](qint64 i) { return data.omegaAt(int(i), j); }, [&](qint64 i) { return data.speedAt(int(i)); }));
-        for (int i = 2; i <= data.N1; ++i) {
-            const std::size_t a = data.cell(i - 1, j), b = data.cell(i, j);
-            if (!std::isnan(p.GaussX[a]) && !std::isnan(p.GaussY[a]) && !std::isnan(p.GaussX[b]) && !std::isnan(p.GaussY[b]))
-                s.line(p.GaussX[a], p.GaussY[a], p.GaussX[b], p.GaussY[b], c);
-        }
-    }
-    s.describe(std::move(area));
-    if (printer)
-        s.setLineWidth(1);
+    const PathCurves paths { QStringLiteral("mode %1"), data.N1, [&](int i, int j) { return QPointF(data.sigmaAt(i, j), data.omegaAt(i, j)); },
+        [&](int i) { return data.speedAt(i); },
+        [&](int i, int j) {
+            const std::size_t k = data.cell(i, j);
+            return QPointF(p.GaussX[k], p.GaussY[k]);
+        } };
+    DrawPaths(s, std::move(area), paths, GaussModeColours(data, ShowCurve), settings.CurveWidth);
 }
 
 } // namespace kavel

@@ -6,7 +6,6 @@
 #include "valdenresults.h"
 
 #include "framework/host/hostpaths.h"
-#include "framework/surface/palette.h"
 
 #include <QFileInfo>
 
@@ -61,16 +60,9 @@ ResultRows ValdenViewer::results() const
     return WithCurveColours(CampbellResultRows(ComputeCampbellResults(data, resultInputs.orders)), QStringLiteral("mode"), modeColours());
 }
 
-// The XY chart colours the modes it draws in turn; the Gauss chart gives
-// mode j the j-th curve colour whether or not it draws the others.
 std::vector<std::optional<int>> ValdenViewer::modeColours() const
 {
-    if (ChartMode == XYChart)
-        return DrawnCurveColours(data.N2, [this](int j) { return FrequencyCurveShown(ShowCurve, j) || DampingCurveShown(ShowCurve, j); });
-    std::vector<std::optional<int>> colours;
-    for (int j = 1; j <= data.N2; ++j)
-        colours.push_back(GaussPathShown(ShowCurve, j) ? std::optional(Palette::curveColour(j - 1)) : std::nullopt);
-    return colours;
+    return ChartMode == XYChart ? XYModeColours(data, ShowCurve) : GaussModeColours(data, ShowCurve);
 }
 
 // "5: Default" restores the file this viewer reads, valdens\valdens.tmp,

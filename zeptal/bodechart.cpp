@@ -3,10 +3,10 @@
 #include "zeptalsettings.h"
 
 #include "framework/chart/rightscale.h"
+#include "framework/results/resultrow.h"
 #include "framework/surface/drawingsurface.h"
-#include "framework/surface/palette.h"
 
-#include <cmath>
+#include <array>
 
 namespace kavel {
 
@@ -40,11 +40,6 @@ PlotArea bodeArea(const ZeptalSettings& settings, const ChartGeometry& g)
     return area;
 }
 
-bool finite(float x1, float y1, float x2, float y2)
-{
-    return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
-}
-
 } // namespace
 
 FrameInputs BodeFrameInputs(const ZeptalSettings& settings, const ChartGeometry& g, int phaseCount, bool printer)
@@ -76,6 +71,11 @@ void MapBode(const UnbalanceResponse& data, const ZeptalSettings& settings, cons
     }
 }
 
+std::vector<std::optional<int>> BodeCurveColours(const UnbalanceResponse& data, const CurveFlags& curveFlags)
+{
+    return DrawnCurveColours(data.curveCount, [&](int j) { return AmplitudeShown(curveFlags, j) || PhaseShown(curveFlags, j); });
+}
+
 void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags,
     const ChartMarkers& markers)
 {
@@ -91,8 +91,7 @@ void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const Unba
     const FrameInputs frame = BodeFrameInputs(settings, g, PhaseCount(curveFlags), printer);
     DrawChartFrame(s, frame, settings.FrameWidth);
 
-    s.printAt(g.CentreX - 5, kBodeOrigin.y() - height - 2, settings.Title);
-    s.printAt(g.CentreX - 5, kBodeOrigin.y() + 1.5, settings.XTitle);
+    DrawTitlesAboveAndBelow(s, g, height, settings.Title, settings.XTitle);
     DrawRightScale(s, right, g.OffsetX, phaseScale(settings, g));
 
     // On paper both titles run horizontally, in the printer's font, beside
@@ -111,38 +110,24 @@ void DrawBodeChart(DrawingSurface& s, const ZeptalSettings& settings, const Unba
     ChartPos chartPos(data);
     MapBode(data, settings, g, chartPos);
     PlotArea area = bodeArea(settings, g);
-    if (printer)
-        s.setLineWidth(printerLineWidth(settings.CurveWidth));
-    // Amplitude and phase of one curve share its colour; a curve not drawn
-    // takes none.
     const FrameClip clip(s, g.frame(settings.Xlength, height));
-    int drawn = 0;
-    for (int j = 1; j <= data.curveCount; ++j) {
-        const bool amplitude = AmplitudeShown(curveFlags, j);
-        const bool phase = PhaseShown(curveFlags, j);
-        if (!amplitude && !phase)
-            continue;
-        const int c = Palette::curveColour(drawn++);
-        for (int k : { 0, 1 }) {
-            if (!(k == 0 ? amplitude : phase))
-                continue;
-            area.curves.push_back(PlotCurve::sampled(QStringLiteral("curve %1").arg(j), data.speedCount, [&](qint64 i) { return data.speed(int(i)); },
-                [&](qint64 i) { return k == 0 ? data.amplitude(int(i), j) : data.phase(int(i), j); }, k));
-        }
-        for (int i = 2; i <= data.speedCount; ++i) {
-            const float x1 = chartPos(i - 1, 0, 0), x2 = chartPos(i, 0, 0);
-            for (int k : { 0, 1 }) {
-                if (!(k == 0 ? amplitude : phase))
-                    continue;
-                const float y1 = chartPos(i - 1, j, k), y2 = chartPos(i, j, k);
-                if (finite(x1, y1, x2, y2))
-                    s.line(x1, y1, x2, y2, c);
+    {
+        // Amplitude and phase of one curve share its colour.
+        const PrinterLineWidth curveWidth(s, settings.CurveWidth);
+        for (const DrawnCurve& curve : DrawnCurves(BodeCurveColours(data, curveFlags))) {
+            const int j = curve.number;
+            const std::array<bool, 2> shown { AmplitudeShown(curveFlags, j), PhaseShown(curveFlags, j) };
+            area.addOnScales(QStringLiteral("curve %1").arg(j), data.speedCount, shown, [&](qint64 i) { return data.speed(int(i)); },
+                [&](int k, qint64 i) { return k == 0 ? data.amplitude(int(i), j) : data.phase(int(i), j); });
+            for (int i = 2; i <= data.speedCount; ++i) {
+                for (int k : { 0, 1 }) {
+                    if (shown[std::size_t(k)])
+                        s.segment(chartPos(i - 1, 0, 0), chartPos(i - 1, j, k), chartPos(i, 0, 0), chartPos(i, j, k), curve.colour);
+                }
             }
         }
     }
     s.describe(std::move(area));
-    if (printer)
-        s.setLineWidth(1);
 
     // Speed against amplitude.
     DrawChartMarkers(s, markers, MarkerAxes::linear(g, settings.Xlength, height));

@@ -25,6 +25,10 @@ double PhaseScale(const ZeptalSettings& settings, const ChartGeometry& g);
 // frame height above the amplitude zero line, −90·m on phase-scale line m.
 void MapBode(const UnbalanceResponse& data, const ZeptalSettings& settings, const ChartGeometry& g, ChartPos& chartPos);
 
+// The colour of each curve on the Bode chart: the curves it draws (their
+// amplitude or phase shown) take the curve colours in turn, the others none.
+std::vector<std::optional<int>> BodeCurveColours(const UnbalanceResponse& data, const CurveFlags& curveFlags);
+
 // The Bode chart after the surface is prepared: nothing when a range is 0.
 // The markers (speed against amplitude) come after the curves.
 void DrawBodeChart(DrawingSurface& surface, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags,

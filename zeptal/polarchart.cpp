@@ -2,8 +2,9 @@
 
 #include "zeptalsettings.h"
 
+#include "framework/chart/paths.h"
+#include "framework/results/resultrow.h"
 #include "framework/surface/drawingsurface.h"
-#include "framework/surface/palette.h"
 
 #include <cmath>
 
@@ -87,9 +88,13 @@ void MapPolar(const UnbalanceResponse& data, const ChartGeometry& g, ChartPos& c
     }
 }
 
+std::vector<std::optional<int>> PolarCurveColours(const UnbalanceResponse& data, const CurveFlags& curveFlags)
+{
+    return DrawnCurveColours(data.curveCount, [&](int j) { return AmplitudeShown(curveFlags, j); });
+}
+
 void DrawPolarChart(DrawingSurface& s, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags)
 {
-    const bool printer = s.isPrinter();
     const std::optional<ChartGeometry> geometry = PolarGeometry(settings);
     if (!geometry)
         return;
@@ -110,26 +115,10 @@ void DrawPolarChart(DrawingSurface& s, const ZeptalSettings& settings, const Unb
     area.y.push_back(DataAxis {});
     area.y.back().name = DataAxis::nameOf(settings.PhaseTitle, "phase");
     area.parameter = DataAxis::nameOf(settings.XTitle, "speed");
-    if (printer)
-        s.setLineWidth(printerLineWidth(settings.CurveWidth));
-    // The phase flags have no say here: a curve is its amplitude's path.
-    int drawn = 0;
-    for (int j = 1; j <= data.curveCount; ++j) {
-        if (!AmplitudeShown(curveFlags, j))
-            continue;
-        const int c = Palette::curveColour(drawn++);
-        area.curves.push_back(PlotCurve::path(QStringLiteral("curve %1").arg(j), data.speedCount, [&](qint64 i) { return data.amplitude(int(i), j); },
-            [&](qint64 i) { return data.phase(int(i), j); }, [&](qint64 i) { return data.speed(int(i)); }));
-        for (int i = 2; i <= data.speedCount; ++i) {
-            const float x1 = chartPos(i - 1, j, 0), y1 = chartPos(i - 1, j, 1);
-            const float x2 = chartPos(i, j, 0), y2 = chartPos(i, j, 1);
-            if (std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2))
-                s.line(x1, y1, x2, y2, c);
-        }
-    }
-    s.describe(std::move(area));
-    if (printer)
-        s.setLineWidth(1);
+    // A curve is its amplitude's path.
+    const PathCurves paths { QStringLiteral("curve %1"), data.speedCount, [&](int i, int j) { return QPointF(data.amplitude(i, j), data.phase(i, j)); },
+        [&](int i) { return data.speed(i); }, [&](int i, int j) { return QPointF(chartPos(i, j, 0), chartPos(i, j, 1)); } };
+    DrawPaths(s, std::move(area), paths, PolarCurveColours(data, curveFlags), settings.CurveWidth);
 }
 
 } // namespace kavel

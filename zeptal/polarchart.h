@@ -6,6 +6,7 @@
 #include "framework/chart/chartframe.h"
 
 #include <optional>
+#include <vector>
 
 namespace kavel {
 
@@ -27,6 +28,11 @@ void DrawPolarGrid(DrawingSurface& surface, const ZeptalSettings& settings, cons
 // Each point at radius amplitude, angle phase: positive phase turns
 // clockwise on the page (y grows downward).
 void MapPolar(const UnbalanceResponse& data, const ChartGeometry& g, ChartPos& chartPos);
+
+// The colour of each curve on the polar chart: the curves whose amplitude is
+// shown take the curve colours in turn (the phase flags have no say here),
+// the others none.
+std::vector<std::optional<int>> PolarCurveColours(const UnbalanceResponse& data, const CurveFlags& curveFlags);
 
 // The polar chart after the surface is prepared: nothing when Ymax is 0.
 void DrawPolarChart(DrawingSurface& surface, const ZeptalSettings& settings, const UnbalanceResponse& data, const CurveFlags& curveFlags);

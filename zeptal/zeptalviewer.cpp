@@ -40,12 +40,9 @@ ResultRows ZeptalViewer::results() const
     return WithCurveColours(ResponsePeakRows(ComputeResponsePeaks(data, resultInputs.operating)), QStringLiteral("curve"), curveColours());
 }
 
-// The polar chart draws only the amplitude flags' curves.
 std::vector<std::optional<int>> ZeptalViewer::curveColours() const
 {
-    return DrawnCurveColours(data.curveCount, [this](int j) {
-        return AmplitudeShown(curveFlags, j) || (chartStyle == BodeChart && PhaseShown(curveFlags, j));
-    });
+    return chartStyle == BodeChart ? BodeCurveColours(data, curveFlags) : PolarCurveColours(data, curveFlags);
 }
 
 } // namespace kavel

@@ -120,6 +120,25 @@ void DrawFrameEdges(DrawingSurface& surface, const FrameInputs& frame)
     surface.line(right, bottom, right, top);
 }
 
+PrinterLineWidth::PrinterLineWidth(DrawingSurface& surface, double width)
+    : m_surface(surface)
+{
+    if (m_surface.isPrinter())
+        m_surface.setLineWidth(printerLineWidth(width));
+}
+
+PrinterLineWidth::~PrinterLineWidth()
+{
+    if (m_surface.isPrinter())
+        m_surface.setLineWidth(1);
+}
+
+void DrawTitlesAboveAndBelow(DrawingSurface& surface, const ChartGeometry& g, double height, const QString& title, const QString& xTitle)
+{
+    surface.printAt(g.CentreX - 5, g.OriginY - height - 2, title);
+    surface.printAt(g.CentreX - 5, g.OriginY + 1.5, xTitle);
+}
+
 void DrawChartFrame(DrawingSurface& surface, const FrameInputs& frame, double printerFrameWidth)
 {
     if (!surface.isPrinter()) {

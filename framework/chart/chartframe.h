@@ -3,6 +3,7 @@
 #include "framework/settings/chartsettings.h"
 
 #include <QRectF>
+#include <QString>
 #include <optional>
 #include <vector>
 
@@ -57,6 +58,9 @@ void DrawChartFrame(DrawingSurface& surface, const FrameInputs& frame, double pr
 // bottom edge, the zero line, the left, top and right edges; then the ticks.
 void DrawFrameEdges(DrawingSurface& surface, const FrameInputs& frame);
 void DrawFrameTicks(DrawingSurface& surface, const FrameInputs& frame);
+// The chart's title 2 cm above a frame `height` cm high and the X title
+// 1.5 cm below it, both from 5 cm left of the frame's centre.
+void DrawTitlesAboveAndBelow(DrawingSurface& surface, const ChartGeometry& g, double height, const QString& title, const QString& xTitle);
 // The ticks of one side of an axis at the given values (tickValues): X ticks
 // stand on the frame's bottom edge, Y ticks on the vertical line at `axisX`
 // (the frame's left edge, or an axis inside the chart).
@@ -72,5 +76,18 @@ std::vector<double> tickValues(double end, double step);
 // Line width for the printer: FrameWidth rounded to the nearest integer,
 // kept within what a page can show.
 int printerLineWidth(double width);
+
+// On paper, lines in a settings width (FrameWidth, CurveWidth; rounded) for
+// as long as it lives, and width 1 after it; on screen the width stays.
+class PrinterLineWidth {
+public:
+    PrinterLineWidth(DrawingSurface& surface, double width);
+    ~PrinterLineWidth();
+    PrinterLineWidth(const PrinterLineWidth&) = delete;
+    PrinterLineWidth& operator=(const PrinterLineWidth&) = delete;
+
+private:
+    DrawingSurface& m_surface;
+};
 
 } // namespace kavel

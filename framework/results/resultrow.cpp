@@ -60,6 +60,16 @@ std::vector<std::optional<int>> DrawnCurveColours(int count, const std::function
     return colours;
 }
 
+std::vector<DrawnCurve> DrawnCurves(const std::vector<std::optional<int>>& colours)
+{
+    std::vector<DrawnCurve> curves;
+    for (std::size_t k = 0; k < colours.size(); ++k) {
+        if (colours[k])
+            curves.push_back({ int(k) + 1, *colours[k] });
+    }
+    return curves;
+}
+
 ResultRows WithCurveColours(ResultRows rows, const QString& curve, const std::vector<std::optional<int>>& colours)
 {
     for (ResultRow& row : rows) {

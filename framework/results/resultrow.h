@@ -53,6 +53,13 @@ using ResultRows = std::vector<ResultRow>;
 // the next curve colour, a curve not drawn none.
 std::vector<std::optional<int>> DrawnCurveColours(int count, const std::function<bool(int curve)>& drawn);
 
+// The curves that take a colour, in order: what a chart draws of them.
+struct DrawnCurve {
+    int number; // from 1
+    int colour;
+};
+std::vector<DrawnCurve> DrawnCurves(const std::vector<std::optional<int>>& colours);
+
 // The rows, each given the colour of the curve its field `curve` numbers
 // (from 1, as the colours are listed); none where the row has no such curve.
 ResultRows WithCurveColours(ResultRows rows, const QString& curve, const std::vector<std::optional<int>>& colours);

@@ -2,6 +2,8 @@
 
 #include "framework/reading/numbertext.h"
 
+#include <cmath>
+
 namespace kavel {
 
 namespace {
@@ -38,6 +40,12 @@ void DrawingSurface::line(double x1, double y1, double x2, double y2, std::optio
 {
     paint(Op::Line { float(x1), float(y1), float(x2), float(y2), colourOf(colour), m_lineWidth });
     m_position = QPointF(float(x2), float(y2));
+}
+
+void DrawingSurface::segment(double x1, double y1, double x2, double y2, std::optional<int> colour)
+{
+    if (std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2))
+        line(x1, y1, x2, y2, colour);
 }
 
 void DrawingSurface::point(double x, double y, std::optional<int> colour)

@@ -58,6 +58,9 @@ public:
     // A line in the given palette colour, else the foreground colour (black),
     // with the current line width; the current position moves to (x2, y2).
     void line(double x1, double y1, double x2, double y2, std::optional<int> colour = std::nullopt);
+    // A step of a sampled curve: the line where its four coordinates are
+    // finite, else nothing (a sample with no point breaks the curve).
+    void segment(double x1, double y1, double x2, double y2, std::optional<int> colour);
     // A dot of the current line width; the current position moves there, so
     // the next printed text starts at it.
     void point(double x, double y, std::optional<int> colour = std::nullopt);

@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <QString>
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -128,6 +129,18 @@ struct PlotArea {
     QPointF centre;          // Polar
     double radiusScale = 0;  // Polar: chart centimetres per unit of amplitude
     std::vector<PlotMarker> markers; // Sketch
+
+    // Curve `name`'s n samples against each y axis it is drawn on
+    // (`drawn[k]` for axis k), the left and then the right: sample i (from 1)
+    // at (x(i), y(k, i)).
+    template <typename X, typename Y>
+    void addOnScales(const QString& name, qint64 n, std::array<bool, 2> drawn, X x, Y y)
+    {
+        for (int k : { 0, 1 }) {
+            if (drawn[std::size_t(k)])
+                curves.push_back(PlotCurve::sampled(name, n, x, [&](qint64 i) { return y(k, i); }, k));
+        }
+    }
 
     // Where point i of `curve` lies on the chart; NaN coordinates where it
     // has no place.
