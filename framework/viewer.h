@@ -11,8 +11,10 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 #include <functional>
 #include <optional>
+#include <type_traits>
 
 class QWidget;
 
@@ -186,27 +188,20 @@ public:
     void load();
 
 protected:
-    // A model's reader: the file at a host path into the model.
-    template <class Model>
-    using ModelReader = ReaderDiagnostic (*)(const QString& hostPath, Model& model);
-
     // The settings record the settings files hold, and the model the data
-    // file is read into (by `read`, or by the viewer's own readData where
-    // it passes none): its comment is the chart's file comment.
-    template <class Settings, class Model>
-    void bind(Settings& settings, Model& model, ModelReader<Model> read = nullptr)
-    {
-        bind(settings, model, std::function<ReaderDiagnostic(const QString&)>());
-        if (read)
-            m_readModel = [&model, read](const QString& hostPath) { return read(hostPath, model); };
-    }
-    // The same with a reading of the viewer's own.
-    template <class Settings, class Model>
-    void bind(Settings& settings, Model& model, std::function<ReaderDiagnostic(const QString& hostPath)> read)
+    // file is read into: its comment is the chart's file comment. `read` is
+    // the model's reader, read(hostPath, model), or a reading of the
+    // viewer's own, read(hostPath); with none the viewer's own readData
+    // reads the file.
+    template <class Settings, class Model, class Read = std::nullptr_t>
+    void bind(Settings& settings, Model& model, Read read = nullptr)
     {
         m_settingsLayout = [&settings] { return settings.layout(); };
         m_fileComment = &model.FileComment;
-        m_readModel = std::move(read);
+        if constexpr (std::is_invocable_r_v<ReaderDiagnostic, Read, const QString&, Model&>)
+            m_readModel = [&model, read](const QString& hostPath) { return read(hostPath, model); };
+        else if constexpr (!std::is_null_pointer_v<Read>)
+            m_readModel = std::move(read);
     }
     // The editing dialog "2:Edit" opens: a Dialog(viewer, parent).
     template <class Dialog, class Self>

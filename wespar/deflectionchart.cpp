@@ -115,8 +115,7 @@ void drawBody(DrawingSurface& s, const WesparSettings& settings, const Deflectio
 
     s.describe(deflectionArea(settings, data, g));
     s.describe(outlineArea(settings, model, g2, bothHalves));
-    if (printer)
-        s.setLineWidth(printerLineWidth(settings.CurveWidth));
+    const PrinterLineWidth curveWidth(s, settings.CurveWidth);
     // Each curve within its own chart's frame.
     {
         const FrameClip clip(s, g.frame(settings.X.length, settings.Y.length));
@@ -132,8 +131,6 @@ void drawBody(DrawingSurface& s, const WesparSettings& settings, const Deflectio
             s.line(r.cx[k - 1], r.cyInner[1][k - 1], r.cx[k], r.cyInner[1][k]);
         }
     }
-    if (printer)
-        s.setLineWidth(1);
 }
 
 } // namespace
