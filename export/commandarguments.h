@@ -24,6 +24,7 @@ struct CommandSyntax {
 struct CommandArgument {
     QString name;
     QString value;
+    bool operator==(const CommandArgument&) const = default;
 };
 
 struct CommandArguments {
