@@ -1,6 +1,7 @@
 #include "bookcommand.h"
 
 #include "chartexport.h"
+#include "commandarguments.h"
 #include "commandpaths.h"
 #include "exportrequest.h"
 #include "viewerregistry.h"
@@ -48,49 +49,38 @@ int runBookCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         err << kProgram << message << Qt::endl;
         return int(ExportUsageError);
     };
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString name = arguments[i];
-        if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
-            out << "usage: " << bookUsage() << Qt::flush;
-            return ExportSucceeded;
-        }
-        std::optional<QString> value;
-        if (const qsizetype equals = name.indexOf(QLatin1Char('=')); name.startsWith(QLatin1String("--")) && equals > 0) {
-            value = name.mid(equals + 1);
-            name = name.left(equals);
-        }
-        if (name != QLatin1String("--root") && name != QLatin1String("--surface") && name != QLatin1String("--option")
-            && name != QLatin1String("-o") && name != QLatin1String("--output"))
-            return usageError(QStringLiteral("unknown argument '%1'").arg(arguments[i]));
-        if (!value) {
-            if (i + 1 >= arguments.size())
-                return usageError(QStringLiteral("%1 needs a value").arg(name));
-            value = arguments[++i];
-        }
-        if (value->isEmpty())
-            return usageError(QStringLiteral("%1 needs a value").arg(name));
+    static const CommandSyntax syntax { .valued = { QStringLiteral("--root"), QStringLiteral("--surface"), QStringLiteral("--option"),
+                                                    QStringLiteral("-o"), QStringLiteral("--output") } };
+    const CommandArguments read = readCommandArguments(arguments, syntax);
+    for (const auto& [name, value] : read.arguments) {
         if (name == QLatin1String("--root")) {
-            request.root = *value;
+            request.root = value;
         } else if (name == QLatin1String("--surface")) {
-            if (*value == QLatin1String("screen"))
+            if (value == QLatin1String("screen"))
                 request.surface = SurfaceKind::Screen;
-            else if (*value == QLatin1String("printer"))
+            else if (value == QLatin1String("printer"))
                 request.surface = SurfaceKind::Printer;
             else
-                return usageError(QStringLiteral("--surface takes screen or printer, not '%1'").arg(*value));
+                return usageError(QStringLiteral("--surface takes screen or printer, not '%1'").arg(value));
         } else if (name == QLatin1String("--option")) {
-            const qsizetype dot = value->indexOf(QLatin1Char('.'));
-            const qsizetype equals = value->indexOf(QLatin1Char('='));
+            const qsizetype dot = value.indexOf(QLatin1Char('.'));
+            const qsizetype equals = value.indexOf(QLatin1Char('='));
             if (dot <= 0 || equals <= dot + 1)
-                return usageError(QStringLiteral("--option takes VIEWER.NAME=VALUE[,VALUE...], not '%1'").arg(*value));
-            const QString viewer = value->left(dot).toLower();
+                return usageError(QStringLiteral("--option takes VIEWER.NAME=VALUE[,VALUE...], not '%1'").arg(value));
+            const QString viewer = value.left(dot).toLower();
             if (!ViewerRegistry::builtViewers().contains(viewer))
-                return usageError(QStringLiteral("--option %1: no viewer '%2' (one of %3)").arg(*value, value->left(dot), ViewerRegistry::builtViewers().join(QStringLiteral(", "))));
-            request.options[viewer].emplace_back(value->mid(dot + 1, equals - dot - 1), value->mid(equals + 1).split(QLatin1Char(',')));
+                return usageError(QStringLiteral("--option %1: no viewer '%2' (one of %3)").arg(value, value.left(dot), ViewerRegistry::builtViewers().join(QStringLiteral(", "))));
+            request.options[viewer].emplace_back(value.mid(dot + 1, equals - dot - 1), value.mid(equals + 1).split(QLatin1Char(',')));
         } else {
-            request.output = *value;
+            request.output = value;
         }
     }
+    if (read.help) {
+        out << "usage: " << bookUsage() << Qt::flush;
+        return ExportSucceeded;
+    }
+    if (!read.error.isEmpty())
+        return usageError(read.error);
     if (request.output.isEmpty())
         return usageError(QStringLiteral("no output file given (-o OUT.pdf)"));
     if (ChartOutput::formatFor(request.output) != ChartOutput::Format::Pdf)

@@ -1,6 +1,7 @@
 #include "exportrequest.h"
 
 #include "bookcommand.h"
+#include "commandarguments.h"
 #include "matricescommand.h"
 #include "viewerregistry.h"
 
@@ -74,91 +75,69 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
     bool haveViewer = false;
     QStringList outputs;
 
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
-            ParsedExportArguments parsed;
-            parsed.help = true;
-            return parsed;
-        }
-        if (argument == QLatin1String("--list-viewers")) {
+    static const CommandSyntax syntax {
+        .valued = { QStringLiteral("--root"), QStringLiteral("--data"), QStringLiteral("--outline"), QStringLiteral("--settings"),
+                    QStringLiteral("--surface"), QStringLiteral("--option"), QStringLiteral("-o"), QStringLiteral("--output") },
+        .flags = { QStringLiteral("--list-viewers"), QStringLiteral("--check"), QStringLiteral("--report") },
+        .takesWords = true,
+    };
+    const CommandArguments read = readCommandArguments(arguments, syntax);
+    for (const auto& [name, value] : read.arguments) {
+        if (name == QLatin1String("--list-viewers")) {
             ParsedExportArguments parsed;
             parsed.listViewers = true;
             return parsed;
         }
-
-        if (argument == QLatin1String("--check")) {
+        if (name == QLatin1String("--check")) {
             request.check = true;
-            continue;
-        }
-        if (argument == QLatin1String("--report")) {
+        } else if (name == QLatin1String("--report")) {
             request.report = true;
-            continue;
-        }
-
-        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+        } else if (name.isEmpty()) {
             if (haveViewer)
-                return usageError(QStringLiteral("unexpected argument '%1' (the viewer is already '%2')").arg(argument, request.viewer));
-            request.viewer = argument;
+                return usageError(QStringLiteral("unexpected argument '%1' (the viewer is already '%2')").arg(value, request.viewer));
+            request.viewer = value;
             // The README and the launcher spell the viewers in capitals.
-            for (const QString& name : ViewerRegistry::suiteViewers()) {
-                if (name.compare(argument, Qt::CaseInsensitive) == 0)
-                    request.viewer = name;
+            for (const QString& viewer : ViewerRegistry::suiteViewers()) {
+                if (viewer.compare(value, Qt::CaseInsensitive) == 0)
+                    request.viewer = viewer;
             }
             haveViewer = true;
-            continue;
-        }
-
-        // "--name value" and "--name=value" alike.
-        QString name = argument;
-        std::optional<QString> value;
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        if (argument.startsWith(QLatin1String("--")) && equals > 0) {
-            name = argument.left(equals);
-            value = argument.mid(equals + 1);
-        }
-        static const QStringList valued { QStringLiteral("--root"), QStringLiteral("--data"), QStringLiteral("--outline"),
-                                          QStringLiteral("--settings"), QStringLiteral("--surface"), QStringLiteral("--option"),
-                                          QStringLiteral("-o"), QStringLiteral("--output") };
-        if (!valued.contains(name))
-            return usageError(QStringLiteral("unknown option '%1'").arg(argument));
-        if (!value) {
-            if (i + 1 >= arguments.size())
-                return usageError(QStringLiteral("%1 needs a value").arg(name));
-            value = arguments[++i];
-        }
-        if (value->isEmpty())
-            return usageError(QStringLiteral("%1 needs a value").arg(name));
-
-        if (name == QLatin1String("--root")) {
-            request.root = *value;
+        } else if (name == QLatin1String("--root")) {
+            request.root = value;
         } else if (name == QLatin1String("--data")) {
-            request.data = *value;
+            request.data = value;
         } else if (name == QLatin1String("--outline")) {
-            request.outline = *value;
+            request.outline = value;
         } else if (name == QLatin1String("--settings")) {
-            request.settings = *value;
+            request.settings = value;
         } else if (name == QLatin1String("--surface")) {
-            if (*value == QLatin1String("screen"))
+            if (value == QLatin1String("screen"))
                 request.surface = SurfaceKind::Screen;
-            else if (*value == QLatin1String("printer"))
+            else if (value == QLatin1String("printer"))
                 request.surface = SurfaceKind::Printer;
             else
-                return usageError(QStringLiteral("--surface takes screen or printer, not '%1'").arg(*value));
+                return usageError(QStringLiteral("--surface takes screen or printer, not '%1'").arg(value));
         } else if (name == QLatin1String("--option")) {
-            const qsizetype split = value->indexOf(QLatin1Char('='));
+            const qsizetype split = value.indexOf(QLatin1Char('='));
             if (split <= 0)
-                return usageError(QStringLiteral("--option takes NAME=VALUE[,VALUE...], not '%1'").arg(*value));
-            const QStringList values = value->mid(split + 1).split(QLatin1Char(','));
+                return usageError(QStringLiteral("--option takes NAME=VALUE[,VALUE...], not '%1'").arg(value));
+            const QStringList values = value.mid(split + 1).split(QLatin1Char(','));
             for (const QString& number : values) {
                 if (isNonFinite(number))
-                    return usageError(QStringLiteral("--option %1: '%2' is not a finite number").arg(value->left(split), number));
+                    return usageError(QStringLiteral("--option %1: '%2' is not a finite number").arg(value.left(split), number));
             }
-            request.options.emplace_back(value->left(split), values);
+            request.options.emplace_back(value.left(split), values);
         } else {
-            outputs.append(*value);
+            outputs.append(value);
         }
     }
+    if (read.help) {
+        ParsedExportArguments parsed;
+        parsed.help = true;
+        return parsed;
+    }
+    if (!read.error.isEmpty())
+        return usageError(read.error);
 
     if (!haveViewer)
         return usageError(QStringLiteral("no viewer given (one of %1)").arg(ViewerRegistry::suiteViewers().join(QStringLiteral(", "))));

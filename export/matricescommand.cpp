@@ -1,5 +1,6 @@
 #include "matricescommand.h"
 
+#include "commandarguments.h"
 #include "commandpaths.h"
 #include "exportrequest.h"
 #include "launcher/outmatrix.h"
@@ -21,27 +22,23 @@ int runMatricesCommand(const QStringList& arguments, QTextStream& out, QTextStre
 {
     const QString program = QStringLiteral("kavel-export matrices: ");
     QString root, dataFile, outDir;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
-            out << "usage: " << matricesUsage() << Qt::flush;
-            return ExportSucceeded;
-        }
-        if (argument != QLatin1String("--root") && argument != QLatin1String("--data") && argument != QLatin1String("--out-dir")) {
-            err << program << "unknown argument '" << argument << "'" << Qt::endl;
-            return ExportUsageError;
-        }
-        if (i + 1 >= arguments.size()) {
-            err << program << argument << " needs a value" << Qt::endl;
-            return ExportUsageError;
-        }
-        const QString value = arguments[++i];
-        if (argument == QLatin1String("--root"))
+    static const CommandSyntax syntax { .valued = { QStringLiteral("--root"), QStringLiteral("--data"), QStringLiteral("--out-dir") } };
+    const CommandArguments read = readCommandArguments(arguments, syntax);
+    for (const auto& [name, value] : read.arguments) {
+        if (name == QLatin1String("--root"))
             root = value;
-        else if (argument == QLatin1String("--data"))
+        else if (name == QLatin1String("--data"))
             dataFile = value;
         else
             outDir = value;
+    }
+    if (read.help) {
+        out << "usage: " << matricesUsage() << Qt::flush;
+        return ExportSucceeded;
+    }
+    if (!read.error.isEmpty()) {
+        err << program << read.error << Qt::endl;
+        return ExportUsageError;
     }
     // The root first: --data resolves against it, as in the chart export.
     QString error = root.isEmpty() ? QString() : CommandPaths::useRoot(root);

@@ -58,6 +58,26 @@ TEST(MatricesCommand, UnknownOrIncompleteArgumentsAreUsageErrors)
     EXPECT_EQ(matrices({ QStringLiteral("--data") }).status, 2);
 }
 
+// As in the chart export and the book.
+TEST(MatricesCommand, TakesNameEqualsValue)
+{
+    QTemporaryDir dir;
+    const CommandRun run = matrices({ QStringLiteral("--data=" KAVEL_SAMPLE_ROOT "/data/lendrix.mac"), QStringLiteral("--out-dir=") + dir.path() });
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("fc.dat"))));
+}
+
+// An empty value (an unset variable in a script) never falls back to the
+// root's own model or data folder.
+TEST(MatricesCommand, AnEmptyValueIsAUsageError)
+{
+    for (const char* name : { "--root", "--data", "--out-dir" }) {
+        const CommandRun run = matrices({ QLatin1String(name), QString() });
+        EXPECT_EQ(run.status, 2) << name;
+        EXPECT_EQ(run.err, QStringLiteral("kavel-export matrices: %1 needs a value\n").arg(QLatin1String(name)));
+    }
+}
+
 // As in the chart export: a mistyped model file writes nothing.
 TEST(MatricesCommand, MissingDataFileIsAUsageError)
 {
