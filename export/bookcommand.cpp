@@ -56,12 +56,8 @@ int runBookCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         if (name == QLatin1String("--root")) {
             request.root = value;
         } else if (name == QLatin1String("--surface")) {
-            if (value == QLatin1String("screen"))
-                request.surface = SurfaceKind::Screen;
-            else if (value == QLatin1String("printer"))
-                request.surface = SurfaceKind::Printer;
-            else
-                return usageError(QStringLiteral("--surface takes screen or printer, not '%1'").arg(value));
+            if (const QString error = readSurface(value, request.surface); !error.isEmpty())
+                return usageError(error);
         } else if (name == QLatin1String("--option")) {
             const qsizetype dot = value.indexOf(QLatin1Char('.'));
             const qsizetype equals = value.indexOf(QLatin1Char('='));

@@ -46,4 +46,15 @@ CommandArguments readCommandArguments(const QStringList& arguments, const Comman
     return read;
 }
 
+QString readSurface(const QString& value, SurfaceKind& kind)
+{
+    if (value == QLatin1String("screen"))
+        kind = SurfaceKind::Screen;
+    else if (value == QLatin1String("printer"))
+        kind = SurfaceKind::Printer;
+    else
+        return QStringLiteral("--surface takes screen or printer, not '%1'").arg(value);
+    return {};
+}
+
 } // namespace kavel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/surface/drawingsurface.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -38,5 +40,9 @@ struct CommandArguments {
 
 // Walks a command line (the words after the command) by `syntax`.
 CommandArguments readCommandArguments(const QStringList& arguments, const CommandSyntax& syntax);
+
+// The value of --surface, "screen" or "printer", into `kind`; else the usage
+// error that says what it takes.
+QString readSurface(const QString& value, SurfaceKind& kind);
 
 } // namespace kavel

@@ -111,12 +111,8 @@ ParsedExportArguments parseExportArguments(const QStringList& arguments)
         } else if (name == QLatin1String("--settings")) {
             request.settings = value;
         } else if (name == QLatin1String("--surface")) {
-            if (value == QLatin1String("screen"))
-                request.surface = SurfaceKind::Screen;
-            else if (value == QLatin1String("printer"))
-                request.surface = SurfaceKind::Printer;
-            else
-                return usageError(QStringLiteral("--surface takes screen or printer, not '%1'").arg(value));
+            if (const QString error = readSurface(value, request.surface); !error.isEmpty())
+                return usageError(error);
         } else if (name == QLatin1String("--option")) {
             const qsizetype split = value.indexOf(QLatin1Char('='));
             if (split <= 0)
