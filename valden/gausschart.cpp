@@ -79,13 +79,13 @@ void DrawGaussChart(DrawingSurface& s, const ValdenSettings& settings, const Eig
     area.y.push_back(DataAxis::linear(DataAxis::nameOf(settings.GaussYTitle, "imaginary part"), settings.ImMin, kValdenOrigin.y(),
         settings.ImMax, kValdenOrigin.y() - double(settings.ImLength)));
     area.parameter = DataAxis::nameOf(settings.XYXTitle, "speed");
-    const PathCurves paths { QStringLiteral("mode %1"), data.N1, [&](int i, int j) { return QPointF(data.sigmaAt(i, j), data.omegaAt(i, j)); },
-        [&](int i) { return data.speedAt(i); },
+    DrawPaths(
+        s, std::move(area), QStringLiteral("mode %1"), data.N1, GaussModeColours(data, ShowCurve), settings.CurveWidth,
+        [&](int i, int j) { return QPointF(data.sigmaAt(i, j), data.omegaAt(i, j)); }, [&](int i) { return data.speedAt(i); },
         [&](int i, int j) {
             const std::size_t k = data.cell(i, j);
             return QPointF(p.GaussX[k], p.GaussY[k]);
-        } };
-    DrawPaths(s, std::move(area), paths, GaussModeColours(data, ShowCurve), settings.CurveWidth);
+        });
 }
 
 } // namespace kavel

@@ -116,9 +116,10 @@ void DrawPolarChart(DrawingSurface& s, const ZeptalSettings& settings, const Unb
     area.y.back().name = DataAxis::nameOf(settings.PhaseTitle, "phase");
     area.parameter = DataAxis::nameOf(settings.XTitle, "speed");
     // A curve is its amplitude's path.
-    const PathCurves paths { QStringLiteral("curve %1"), data.speedCount, [&](int i, int j) { return QPointF(data.amplitude(i, j), data.phase(i, j)); },
-        [&](int i) { return data.speed(i); }, [&](int i, int j) { return QPointF(chartPos(i, j, 0), chartPos(i, j, 1)); } };
-    DrawPaths(s, std::move(area), paths, PolarCurveColours(data, curveFlags), settings.CurveWidth);
+    DrawPaths(
+        s, std::move(area), QStringLiteral("curve %1"), data.speedCount, PolarCurveColours(data, curveFlags), settings.CurveWidth,
+        [&](int i, int j) { return QPointF(data.amplitude(i, j), data.phase(i, j)); }, [&](int i) { return data.speed(i); },
+        [&](int i, int j) { return QPointF(chartPos(i, j, 0), chartPos(i, j, 1)); });
 }
 
 } // namespace kavel
